@@ -1,0 +1,43 @@
+#ifndef BRIMLOW_COMPONENTRUNTIME_H
+#define BRIMLOW_COMPONENTRUNTIME_H
+
+// The component runtime: makes controls from their modules. A host asks for a
+// control by programmatic name ("LumivaneBox.Lumivane") or class identifier; the
+// runtime looks the class up in the control registry, loads the library that
+// serves it, asks the library's class factory for an instance and hands that back
+// as a widget. The host then reaches the control's members by name (Qt's
+// meta-object system) or by dispatch identifier (qobject_cast<Dispatchable *>).
+//
+// Loaded modules stay loaded for the life of the process: Qt keeps type data of
+// every loaded library, so unloading one under live objects is never safe.
+
+#include "toolkit/controlregistry.h"
+
+#include <QString>
+
+class QWidget;
+
+namespace componentruntime {
+
+struct Creation
+{
+    QWidget *control = nullptr; // owned by the parent given, as any child widget
+    QString error;              // why no control was made; empty on success
+};
+
+Creation createControl(const QString &progIdOrClassId, QWidget *parent,
+                       const QString &registryPath = ControlRegistry::defaultPath());
+
+// Loads the module file and runs its DllRegisterServer or DllUnregisterServer,
+// which write the registry ControlRegistry::defaultPath() names. An empty text
+// on success, else what went wrong.
+QString registerServer(const QString &libraryPath);
+QString unregisterServer(const QString &libraryPath);
+
+// Asks a loaded (or loadable) module whether it has no instance or factory alive.
+// Fails (nullopt) when the module cannot be loaded.
+std::optional<bool> canUnloadNow(const QString &libraryPath);
+
+} // namespace componentruntime
+
+#endif

@@ -1,0 +1,221 @@
+#include "toolkit/controlregistry.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonDocument>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString keyClasses = QStringLiteral("CLSID");
+const QString keyProgIds = QStringLiteral("ProgID");
+const QString keyTypeLibs = QStringLiteral("TypeLib");
+const QString keyInterfaces = QStringLiteral("Interface");
+
+QString normalisedClassId(const QString &text) { return text.trimmed().toUpper(); }
+
+bool looksLikeClassId(const QString &text)
+{
+    const QString t = text.trimmed();
+    return t.startsWith(QLatin1Char('{')) && t.endsWith(QLatin1Char('}'));
+}
+
+} // namespace
+
+ControlRegistry::ControlRegistry(QString path)
+    : m_path(std::move(path))
+{
+}
+
+QString ControlRegistry::defaultPath()
+{
+    const QString fromEnvironment = qEnvironmentVariable("BRIMLOW_CONTROL_REGISTRY");
+    if (!fromEnvironment.isEmpty())
+        return fromEnvironment;
+
+    if (QCoreApplication::instance()) {
+        const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(fileName());
+        if (QFileInfo::exists(besideProgram))
+            return besideProgram;
+    }
+
+    QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
+    if (dataHome.isEmpty())
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    return dataHome + QStringLiteral("/brimlow/") + fileName();
+}
+
+std::optional<QJsonObject> ControlRegistry::load(QString *error) const
+{
+    QFile file(m_path);
+    if (!file.exists())
+        return QJsonObject();
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("cannot read the control registry %1: %2").arg(m_path, file.errorString());
+        return std::nullopt;
+    }
+    QJsonParseError parseError;
+    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
+        *error = QStringLiteral("the control registry %1 is damaged (%2)").arg(m_path, parseError.errorString());
+        return std::nullopt;
+    }
+    return document.object();
+}
+
+QString ControlRegistry::save(const QJsonObject &root) const
+{
+    const QFileInfo info(m_path);
+    if (!QDir().mkpath(info.absolutePath()))
+        return QStringLiteral("cannot make the folder %1").arg(info.absolutePath());
+    // Written whole or not at all, so a host never reads half a registry.
+    QSaveFile file(m_path);
+    if (!file.open(QIODevice::WriteOnly))
+        return QStringLiteral("cannot write the control registry %1: %2").arg(m_path, file.errorString());
+    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
+    if (!file.commit())
+        return QStringLiteral("cannot write the control registry %1: %2").arg(m_path, file.errorString());
+    return {};
+}
+
+QString ControlRegistry::registerClass(const component::ComponentDescription &d, const QString &serverPath) const
+{
+    QString error;
+    std::optional<QJsonObject> root = load(&error);
+    if (!root)
+        return error;
+
+    const QString classId = normalisedClassId(d.classId);
+    const QString typeLibId = normalisedClassId(d.typeLibId);
+
+    QJsonObject classEntry;
+    classEntry.insert(QStringLiteral("name"), d.className);
+    classEntry.insert(QStringLiteral("ProgID"), d.progId);
+    classEntry.insert(QStringLiteral("Control"), d.isControl);
+    classEntry.insert(QStringLiteral("InprocServer"), serverPath);
+    classEntry.insert(QStringLiteral("TypeLib"), typeLibId);
+    classEntry.insert(QStringLiteral("Version"), d.typeLibVersion);
+    if (d.toolboxBitmapId != 0)
+        classEntry.insert(QStringLiteral("ToolboxBitmap"), QStringLiteral("%1, %2").arg(serverPath).arg(d.toolboxBitmapId));
+    QJsonObject classes = root->value(keyClasses).toObject();
+    classes.insert(classId, classEntry);
+    root->insert(keyClasses, classes);
+
+    QJsonObject progIds = root->value(keyProgIds).toObject();
+    progIds.insert(d.progId, classId);
+    root->insert(keyProgIds, progIds);
+
+    QJsonObject interfaces = root->value(keyInterfaces).toObject();
+    const auto addInterface = [&](const QString &id, const QString &name) {
+        if (id.isEmpty())
+            return;
+        QJsonObject entry;
+        entry.insert(QStringLiteral("name"), name);
+        entry.insert(QStringLiteral("TypeLib"), typeLibId);
+        entry.insert(QStringLiteral("Version"), d.typeLibVersion);
+        interfaces.insert(normalisedClassId(id), entry);
+    };
+    addInterface(d.defaultInterfaceId, d.defaultInterfaceName);
+    addInterface(d.eventInterfaceId, d.eventInterfaceName);
+    root->insert(keyInterfaces, interfaces);
+
+    QJsonObject typeLibs = root->value(keyTypeLibs).toObject();
+    QJsonObject versions = typeLibs.value(typeLibId).toObject();
+    QJsonObject version;
+    version.insert(QStringLiteral("name"), d.typeLibName);
+    version.insert(QStringLiteral("locale"), QString::number(d.typeLibLocale, 16));
+    version.insert(QStringLiteral("path"), serverPath);
+    versions.insert(d.typeLibVersion, version);
+    typeLibs.insert(typeLibId, versions);
+    root->insert(keyTypeLibs, typeLibs);
+
+    return save(*root);
+}
+
+QString ControlRegistry::unregisterClass(const component::ComponentDescription &d) const
+{
+    QString error;
+    std::optional<QJsonObject> root = load(&error);
+    if (!root)
+        return error;
+    if (root->isEmpty())
+        return {};
+
+    const QString classId = normalisedClassId(d.classId);
+    const QString typeLibId = normalisedClassId(d.typeLibId);
+
+    QJsonObject classes = root->value(keyClasses).toObject();
+    classes.remove(classId);
+    root->insert(keyClasses, classes);
+
+    // Another class may have taken the name over since; leave it to that one.
+    QJsonObject progIds = root->value(keyProgIds).toObject();
+    if (normalisedClassId(progIds.value(d.progId).toString()) == classId)
+        progIds.remove(d.progId);
+    root->insert(keyProgIds, progIds);
+
+    QJsonObject interfaces = root->value(keyInterfaces).toObject();
+    interfaces.remove(normalisedClassId(d.defaultInterfaceId));
+    interfaces.remove(normalisedClassId(d.eventInterfaceId));
+    root->insert(keyInterfaces, interfaces);
+
+    QJsonObject typeLibs = root->value(keyTypeLibs).toObject();
+    QJsonObject versions = typeLibs.value(typeLibId).toObject();
+    versions.remove(d.typeLibVersion);
+    if (versions.isEmpty())
+        typeLibs.remove(typeLibId);
+    else
+        typeLibs.insert(typeLibId, versions);
+    root->insert(keyTypeLibs, typeLibs);
+
+    return save(*root);
+}
+
+std::optional<ControlRegistry::ClassEntry> ControlRegistry::find(const QString &progIdOrClassId, QString *error) const
+{
+    QString loadError;
+    const std::optional<QJsonObject> root = load(&loadError);
+    if (!root) {
+        if (error)
+            *error = loadError;
+        return std::nullopt;
+    }
+    const auto notRegistered = [&]() -> std::optional<ClassEntry> {
+        if (error)
+            *error = QStringLiteral("\"%1\" is not registered in %2").arg(progIdOrClassId, m_path);
+        return std::nullopt;
+    };
+
+    QString classId;
+    if (looksLikeClassId(progIdOrClassId)) {
+        classId = normalisedClassId(progIdOrClassId);
+    } else {
+        const QJsonObject progIds = root->value(keyProgIds).toObject();
+        // Programmatic names match without regard to case, as class names do.
+        for (auto it = progIds.begin(); it != progIds.end(); ++it) {
+            if (it.key().compare(progIdOrClassId.trimmed(), Qt::CaseInsensitive) == 0) {
+                classId = normalisedClassId(it.value().toString());
+                break;
+            }
+        }
+    }
+    if (classId.isEmpty())
+        return notRegistered();
+
+    const QJsonValue value = root->value(keyClasses).toObject().value(classId);
+    if (!value.isObject())
+        return notRegistered();
+    const QJsonObject entry = value.toObject();
+    ClassEntry result;
+    result.classId = classId;
+    result.className = entry.value(QStringLiteral("name")).toString();
+    result.progId = entry.value(QStringLiteral("ProgID")).toString();
+    result.serverPath = entry.value(QStringLiteral("InprocServer")).toString();
+    result.isControl = entry.value(QStringLiteral("Control")).toBool();
+    result.typeLibId = entry.value(QStringLiteral("TypeLib")).toString();
+    result.typeLibVersion = entry.value(QStringLiteral("Version")).toString();
+    return result;
+}

@@ -1,0 +1,26 @@
+#ifndef BRIMLOW_PROPERTYBAG_H
+#define BRIMLOW_PROPERTYBAG_H
+
+// The host's store of a control's saved properties, lent to the control for one
+// read or write. Names match without regard to case; a missing value reads as
+// the default given, and a value equal to its default need not be stored.
+
+#include "toolkit/controlerror.h"
+
+#include <QString>
+#include <QVariant>
+
+class PropertyBag
+{
+public:
+    virtual ~PropertyBag() = default;
+
+    // The stored value, or defaultValue when none is stored; an error when the
+    // stored value cannot be read.
+    virtual QVariant readProperty(const QString &name, const QVariant &defaultValue,
+                                  ControlError *error = nullptr) = 0;
+    virtual ControlError writeProperty(const QString &name, const QVariant &value,
+                                       const QVariant &defaultValue) = 0;
+};
+
+#endif
