@@ -1,0 +1,49 @@
+#include "results/resultsfile.h"
+
+#include "results/csvline.h"
+
+#include <QSaveFile>
+
+QString resultsFilePath(const QString &folder)
+{
+    const QString name = QString::fromLatin1(resultsFileName);
+    if (folder.isEmpty())
+        return name;
+    if (folder.endsWith(QLatin1Char('/')))
+        return folder + name;
+    return folder + QLatin1Char('/') + name;
+}
+
+QByteArray resultsFileBytes(const QList<QStringList> &rows)
+{
+    QString text;
+    for (const QStringList &cells : rows)
+        text += csvLine(cells, LineEnding::CrLf);
+    return text.toUtf8();
+}
+
+std::optional<ResultsFileError> writeResultsFile(const QString &path, const QList<QStringList> &rows)
+{
+    // Unbuffered, so every short write shows here: QSaveFile's commit ignores a
+    // buffer flush that stopped part way (a full disk) and would keep the cut file.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
+        return ResultsFileError { path, file.errorString() };
+    const QByteArray bytes = resultsFileBytes(rows);
+    qint64 written = 0;
+    while (written < bytes.size()) {
+        // A write that stops short reports nothing; the one after it gives the reason.
+        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
+        if (n <= 0) {
+            const QString reason = file.error() != QFileDevice::NoError
+                ? file.errorString()
+                : QStringLiteral("only part of the file could be written");
+            file.cancelWriting();
+            return ResultsFileError { path, reason };
+        }
+        written += n;
+    }
+    if (!file.commit())
+        return ResultsFileError { path, file.errorString() };
+    return std::nullopt;
+}

@@ -1,0 +1,83 @@
+#include "results/resultsgrid.h"
+
+#include <QtGlobal>
+#include <algorithm>
+
+ResultsGrid::ResultsGrid(QWidget *parent)
+    : QTableWidget(parent)
+{
+    // Only a store: keep it out of sight and out of the tab order even when the
+    // window around it is shown.
+    setFocusPolicy(Qt::NoFocus);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    hide();
+}
+
+void ResultsGrid::setRows(int rows)
+{
+    if (rows < 0) {
+        qWarning("ResultsGrid::setRows: %d rows, using 0", rows);
+        rows = 0;
+    }
+    setRowCount(rows);
+    clampCurrentCell();
+}
+
+void ResultsGrid::setCols(int cols)
+{
+    if (cols < 0) {
+        qWarning("ResultsGrid::setCols: %d columns, using 0", cols);
+        cols = 0;
+    }
+    setColumnCount(cols);
+    clampCurrentCell();
+}
+
+void ResultsGrid::setRow(int row)
+{
+    const int clamped = std::clamp(row, 0, std::max(rows() - 1, 0));
+    if (clamped != row)
+        qWarning("ResultsGrid::setRow: row %d is outside %d rows", row, rows());
+    m_row = clamped;
+}
+
+void ResultsGrid::setCol(int col)
+{
+    const int clamped = std::clamp(col, 0, std::max(cols() - 1, 0));
+    if (clamped != col)
+        qWarning("ResultsGrid::setCol: column %d is outside %d columns", col, cols());
+    m_col = clamped;
+}
+
+QString ResultsGrid::text() const
+{
+    if (!hasCurrentCell())
+        return QString();
+    const QTableWidgetItem *cell = item(m_row, m_col);
+    return cell ? cell->text() : QString();
+}
+
+void ResultsGrid::setText(const QString &text)
+{
+    if (!hasCurrentCell()) {
+        qWarning("ResultsGrid::setText: the grid has no cells");
+        return;
+    }
+    if (QTableWidgetItem *cell = item(m_row, m_col))
+        cell->setText(text);
+    else
+        setItem(m_row, m_col, new QTableWidgetItem(text));
+}
+
+bool ResultsGrid::hasCurrentCell() const
+{
+    return m_row < rows() && m_col < cols();
+}
+
+void ResultsGrid::clampCurrentCell()
+{
+    // Shrinking the table pulls the current cell back inside it, as dropping the
+    // saved rows after writing the file leaves the heading row current.
+    m_row = std::min(m_row, std::max(rows() - 1, 0));
+    m_col = std::min(m_col, std::max(cols() - 1, 0));
+}

@@ -1,0 +1,164 @@
+#include "results/resultsfile.h"
+#include "tests/results/filesizelimit.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+
+class tst_ResultsFile : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void path_data();
+    void path();
+    void bytes_data();
+    void bytes();
+    void writesTheBytes();
+    void replacesALongerEarlierFile();
+    void parentIsAFile();
+    void pathIsAFolder();
+    void diskFullLeavesTheEarlierFileWhole();
+};
+
+static QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return QByteArray("<missing>");
+    return file.readAll();
+}
+
+static void writeBytes(const QString &path, const QByteArray &bytes)
+{
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    QCOMPARE(file.write(bytes), bytes.size());
+}
+
+static const QStringList headings { "From Unit", "From Value", "To Unit", "To Value" };
+
+void tst_ResultsFile::path_data()
+{
+    QTest::addColumn<QString>("folder");
+    QTest::addColumn<QString>("expected");
+
+    QTest::newRow("folder") << "/opt/brimlow" << "/opt/brimlow/BrimlowCSV.txt";
+    QTest::newRow("folder ending in a slash") << "/opt/brimlow/" << "/opt/brimlow/BrimlowCSV.txt";
+    QTest::newRow("root folder") << "/" << "/BrimlowCSV.txt";
+    QTest::newRow("relative folder") << "bin" << "bin/BrimlowCSV.txt";
+}
+
+void tst_ResultsFile::path()
+{
+    QFETCH(QString, folder);
+    QFETCH(QString, expected);
+    QCOMPARE(resultsFilePath(folder), expected);
+}
+
+void tst_ResultsFile::bytes_data()
+{
+    QTest::addColumn<QList<QStringList>>("rows");
+    QTest::addColumn<QByteArray>("expected");
+
+    QTest::newRow("headings only") << QList<QStringList> { headings }
+                                   << QByteArray("\"From Unit\",\"From Value\",\"To Unit\",\"To Value\",\r\n");
+    QTest::newRow("headings and two rows")
+        << QList<QStringList> { headings, { "Litre", "2", "Millilitre", "2,000" }, { "Cup", "", "Gill", "No conversion" } }
+        << QByteArray("\"From Unit\",\"From Value\",\"To Unit\",\"To Value\",\r\n"
+                      "\"Litre\",\"2\",\"Millilitre\",\"2,000\",\r\n"
+                      "\"Cup\",\"\",\"Gill\",\"No conversion\",\r\n");
+    QTest::newRow("UTF-8 without byte order mark")
+        << QList<QStringList> { { QString::fromUtf8("Литр"), QString::fromUtf8("½") } }
+        << QByteArray("\"\xd0\x9b\xd0\xb8\xd1\x82\xd1\x80\",\"\xc2\xbd\",\r\n");
+    QTest::newRow("no rows") << QList<QStringList> {} << QByteArray();
+}
+
+void tst_ResultsFile::bytes()
+{
+    QFETCH(QList<QStringList>, rows);
+    QFETCH(QByteArray, expected);
+    QCOMPARE(resultsFileBytes(rows), expected);
+}
+
+void tst_ResultsFile::writesTheBytes()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = resultsFilePath(dir.path());
+    const QList<QStringList> rows { headings, { "Litre", "1", "Pint \"UK\"", "1.75975" } };
+
+    QVERIFY(!writeResultsFile(path, rows));
+    QCOMPARE(readAll(path), resultsFileBytes(rows));
+    // Only the file itself is left in the folder, no temporary beside it.
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "BrimlowCSV.txt" });
+}
+
+void tst_ResultsFile::replacesALongerEarlierFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = resultsFilePath(dir.path());
+    writeBytes(path, QByteArray(4096, 'x'));
+
+    QVERIFY(!writeResultsFile(path, { headings }));
+    QCOMPARE(readAll(path), resultsFileBytes({ headings }));
+}
+
+void tst_ResultsFile::parentIsAFile()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString notAFolder = dir.filePath("program");
+    writeBytes(notAFolder, "a file, not a folder");
+    const QString path = resultsFilePath(notAFolder);
+
+    const auto error = writeResultsFile(path, { headings });
+    QVERIFY(error);
+    QCOMPARE(error->path, path);
+    QVERIFY(!error->reason.isEmpty());
+    QCOMPARE(readAll(notAFolder), QByteArray("a file, not a folder"));
+}
+
+void tst_ResultsFile::pathIsAFolder()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = resultsFilePath(dir.path());
+    QVERIFY(QDir(dir.path()).mkdir("BrimlowCSV.txt"));
+
+    const auto error = writeResultsFile(path, { headings });
+    QVERIFY(error);
+    QCOMPARE(error->path, path);
+    QVERIFY(!error->reason.isEmpty());
+    QVERIFY(QFileInfo(path).isDir());
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList {});
+}
+
+void tst_ResultsFile::diskFullLeavesTheEarlierFileWhole()
+{
+    QTemporaryDir dir;
+    QVERIFY(dir.isValid());
+    const QString path = resultsFilePath(dir.path());
+    const QList<QStringList> earlier { headings, { "Litre", "1", "Cup", "4.22675" } };
+    QVERIFY(!writeResultsFile(path, earlier));
+
+    QList<QStringList> longer = earlier;
+    for (int i = 0; i < 50; ++i)
+        longer.append({ "Gallon (US)", QString::number(i), "Litre", "3.78541" });
+    std::optional<ResultsFileError> error;
+    {
+        FileSizeLimit full(64);
+        QVERIFY(full.isActive());
+        error = writeResultsFile(path, longer);
+    }
+    QVERIFY(error);
+    QCOMPARE(error->path, path);
+    QVERIFY(!error->reason.isEmpty());
+    QCOMPARE(readAll(path), resultsFileBytes(earlier));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "BrimlowCSV.txt" });
+}
+
+QTEST_APPLESS_MAIN(tst_ResultsFile)
+#include "tst_resultsfile.moc"
