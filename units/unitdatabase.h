@@ -1,0 +1,108 @@
+#ifndef BRIMLOW_UNITDATABASE_H
+#define BRIMLOW_UNITDATABASE_H
+
+// The program's whole access to the unit database file: opening it with its
+// password, reading the unit names of a list statement, and looking up the
+// size of one unit. Nothing stays open between operations: each one opens the
+// file, runs its statement and closes it again. Only the engine object lives
+// for the whole run; it keeps the file's derived key so that later openings
+// skip the slow key derivation.
+//
+// Every failure a user can meet (a missing, foreign or damaged file, a refused
+// password, a unit without a usable size) comes back as a message naming the
+// file and what is wrong.
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+struct sqlite3;
+
+inline constexpr char unitDatabasePassword[] = "tolvek361";
+
+// An open unit database, closed when it goes out of scope; or, when opening
+// failed, the message saying why.
+class UnitDatabaseConnection final
+{
+public:
+    UnitDatabaseConnection() = default;
+    UnitDatabaseConnection(UnitDatabaseConnection &&other) noexcept;
+    UnitDatabaseConnection &operator=(UnitDatabaseConnection &&other) noexcept;
+    UnitDatabaseConnection(const UnitDatabaseConnection &) = delete;
+    UnitDatabaseConnection &operator=(const UnitDatabaseConnection &) = delete;
+    ~UnitDatabaseConnection();
+
+    bool isOpen() const { return m_db != nullptr; }
+    const QString &errorText() const { return m_error; }
+    sqlite3 *handle() const { return m_db; }
+    void close();
+
+private:
+    friend class UnitDatabase;
+    sqlite3 *m_db = nullptr;
+    QString m_error;
+};
+
+struct UnitNamesResult
+{
+    QStringList names;
+    QString error; // empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+struct UnitSizeResult
+{
+    float size = 0.0f;
+    QString error; // empty on success
+    bool ok() const { return error.isEmpty(); }
+};
+
+class UnitDatabase final
+{
+public:
+    explicit UnitDatabase(QString filePath,
+                          QByteArray password = QByteArray(unitDatabasePassword));
+
+    const QString &filePath() const { return m_filePath; }
+
+    // Opens the file read-only with the password.
+    UnitDatabaseConnection openUnitDatabase();
+
+    // Runs one select statement on an open database and returns the `unit`
+    // texts of its rows in the order the statement returns them.
+    UnitNamesResult readUnitNames(const UnitDatabaseConnection &connection,
+                                  const QString &statement) const;
+
+    // Opens the file, reads the size of the named unit (the first row with
+    // that name) as single precision, closes the file. The name is bound as a
+    // parameter, so any text is safe to look up.
+    UnitSizeResult lookupSize(const QString &unit);
+
+    // Start-up check of the whole table: the file opens, the table has rows,
+    // every row has a name and a usable size. The message of the first
+    // problem found, or nothing when the file is sound.
+    std::optional<QString> verify();
+
+    // True once the file's key is known, so that openings skip derivation.
+    bool hasDerivedKey() const { return !m_rawKey.isEmpty(); }
+
+    // Opens with the password alone, deriving the key every time (the slow
+    // way); for checking the fast way against it.
+    UnitDatabaseConnection openWithPasswordOnly();
+
+private:
+    QString message(const QString &what) const;
+    QString openingFailure(const QString &reason) const;
+    std::optional<QString> checkFile(QByteArray &salt) const;
+    UnitDatabaseConnection openWithKey(const QByteArray &key, int *resultCode) const;
+
+    QString m_filePath;
+    QByteArray m_password;
+    QByteArray m_salt;   // salt of the file the raw key was derived for
+    QByteArray m_rawKey; // "x'<key hex><salt hex>'", empty until derived
+    bool m_rawKeyUsable = true;
+};
+
+#endif
