@@ -1,0 +1,197 @@
+#include "conversion/graduationlayout.h"
+
+#include <QTest>
+
+Q_DECLARE_METATYPE(ScaleVariant)
+
+class tst_GraduationLayout : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void rows();
+    void volumeOneWithEqualFactors();
+    void scaleTopMillion();
+    void scaleTopOne();
+    void factorRatioOfTenThousandth();
+    void colours_data();
+    void colours();
+    void leftLabels_data();
+    void leftLabels();
+    void rightLabels_data();
+    void rightLabels();
+    void valuesBeyondSingleHaveNoText();
+};
+
+void tst_GraduationLayout::rows()
+{
+    const int expected[] = { 232, 210, 189, 167, 146, 125, 103, 82, 60, 39, 18 };
+    for (int k = 0; k <= 10; ++k)
+        QCOMPARE(graduationRow(k), expected[k]);
+    const GraduationLayout layout = graduationLayout(ScaleVariant::Large, 1, 0, 1.0f, 1.0f, false);
+    for (int k = 1; k <= 10; ++k) {
+        QCOMPARE(layout[k - 1].k, k);
+        QCOMPARE(layout[k - 1].row, expected[k]);
+    }
+}
+
+void tst_GraduationLayout::volumeOneWithEqualFactors()
+{
+    const GraduationLayout layout = graduationLayout(ScaleVariant::Large, 1, 0, 1.0f, 1.0f, false);
+    for (int k = 1; k <= 10; ++k) {
+        const GraduationLabel &label = layout[k - 1];
+        QCOMPARE(label.leftText, QString::number(k));
+        QCOMPARE(label.rightText, QString::number(k) + QStringLiteral(".0"));
+        QCOMPARE(label.rightColumn, k < 10 ? 71 : 67);
+    }
+}
+
+void tst_GraduationLayout::scaleTopMillion()
+{
+    const GraduationLayout layout = graduationLayout(ScaleVariant::Large, 6, 0, 1.0f, 1.0f, false);
+    const QStringList left { "100,000", "200,000", "300,000", "400,000", "500,000",
+                             "600,000", "700,000", "800,000", "900,000", "1.0E+6" };
+    for (int k = 1; k <= 10; ++k) {
+        QCOMPARE(layout[k - 1].leftText, left[k - 1]);
+        QCOMPARE(layout[k - 1].rightColumn, 50);
+    }
+    QCOMPARE(layout[0].rightText, QStringLiteral("1.00E+05"));
+    QCOMPARE(layout[9].rightText, QStringLiteral("1.00E+06"));
+}
+
+void tst_GraduationLayout::scaleTopOne()
+{
+    const GraduationLayout layout = graduationLayout(ScaleVariant::Small, 0, 0, 1.0f, 1.0f, false);
+    for (int k = 1; k <= 9; ++k) {
+        QCOMPARE(layout[k - 1].leftText, QStringLiteral(" 0.%1 ").arg(k));
+        QCOMPARE(layout[k - 1].rightText, QStringLiteral("0.") + QString::number(k) + QStringLiteral("000"));
+        QCOMPARE(layout[k - 1].rightColumn, 57);
+    }
+    QCOMPARE(layout[9].leftText, QStringLiteral(" 1 "));
+    QCOMPARE(layout[9].rightText, QStringLiteral("1.0"));
+    QCOMPARE(layout[9].rightColumn, 71);
+}
+
+void tst_GraduationLayout::factorRatioOfTenThousandth()
+{
+    const GraduationLayout layout = graduationLayout(ScaleVariant::Small, 0, 0, 1.0f, 10000.0f, false);
+    for (int k = 1; k <= 9; ++k) {
+        QCOMPARE(layout[k - 1].rightText, QStringLiteral("%1.00E-05").arg(k));
+        QCOMPARE(layout[k - 1].rightColumn, 50);
+    }
+    QCOMPARE(layout[9].rightText, QStringLiteral("1.00E-04"));
+    QCOMPARE(layout[9].rightColumn, 50);
+}
+
+void tst_GraduationLayout::colours_data()
+{
+    QTest::addColumn<bool>("contrast");
+    QTest::addColumn<QRgb>("odd");
+    QTest::addColumn<QRgb>("even");
+
+    QTest::newRow("red or sparkle") << true << qRgb(255, 255, 0) << qRgb(255, 255, 255);
+    QTest::newRow("yellow, aqua or level marker") << false << qRgb(0, 0, 0) << qRgb(0, 0, 0);
+}
+
+void tst_GraduationLayout::colours()
+{
+    QFETCH(bool, contrast);
+    QFETCH(QRgb, odd);
+    QFETCH(QRgb, even);
+    for (ScaleVariant variant : { ScaleVariant::Large, ScaleVariant::Small }) {
+        const GraduationLayout layout = graduationLayout(variant, 2, 1, 1.0f, 1.0f, contrast);
+        for (const GraduationLabel &label : layout)
+            QCOMPARE(label.colour, label.k % 2 == 1 ? odd : even);
+    }
+}
+
+void tst_GraduationLayout::leftLabels_data()
+{
+    QTest::addColumn<ScaleVariant>("variant");
+    QTest::addColumn<int>("scaleExponent");
+    QTest::addColumn<int>("fractionScaleExponent");
+    QTest::addColumn<int>("k");
+    QTest::addColumn<QString>("expected");
+
+    const auto large = ScaleVariant::Large;
+    const auto small = ScaleVariant::Small;
+    QTest::newRow("100 on the scale to 1000") << large << 3 << 0 << 1 << "100";
+    QTest::newRow("1,000 on the scale to 10^4") << large << 4 << 0 << 1 << "1,000";
+    QTest::newRow("30,000,000 in exponent form") << large << 8 << 0 << 3 << "3.0E+7";
+    QTest::newRow("scale top 10^38") << large << 38 << 0 << 10 << "1.0E+38";
+    QTest::newRow("scale to 0.01") << small << 0 << 2 << 3 << " 0.003 ";
+    QTest::newRow("scale to 0.0001 in exponent form") << small << 0 << 4 << 1 << " 1E-05 ";
+    QTest::newRow("fraction exponent 5, k 3") << small << 0 << 5 << 3 << "3.0E-6";
+    QTest::newRow("fraction exponent 5, k 10") << small << 0 << 5 << 10 << "1.0E-5";
+    QTest::newRow("fraction exponent 7, k 9") << small << 0 << 7 << 9 << "9.0E-8";
+    QTest::newRow("small scale ignores the large exponent") << small << 9 << 0 << 5 << " 0.5 ";
+}
+
+void tst_GraduationLayout::leftLabels()
+{
+    QFETCH(ScaleVariant, variant);
+    QFETCH(int, scaleExponent);
+    QFETCH(int, fractionScaleExponent);
+    QFETCH(int, k);
+    QFETCH(QString, expected);
+    const GraduationLayout layout = graduationLayout(variant, qint16(scaleExponent), qint16(fractionScaleExponent),
+                                                     1.0f, 1.0f, false);
+    QCOMPARE(layout[k - 1].leftText, expected);
+}
+
+void tst_GraduationLayout::rightLabels_data()
+{
+    // Graduation 1 of the scale to 10 stands for 1 From unit, so the right label
+    // shows the factor ratio itself.
+    QTest::addColumn<float>("ratio");
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("column");
+
+    QTest::newRow("3.5") << 3.5f << "3.5" << 71;
+    QTest::newRow("9.96 rounds to 10.0") << 9.96f << "10.0" << 67;
+    QTest::newRow("26.4") << 26.4f << "26.4" << 67;
+    QTest::newRow("99.96 rounds to 100.0") << 99.96f << "100.0" << 62;
+    QTest::newRow("264.2") << 264.2f << "264.2" << 62;
+    QTest::newRow("999.96 rounds to 1,000.0") << 999.96f << "1,000.0" << 56;
+    QTest::newRow("2641.7 grouped") << 2641.7f << "2,641.7" << 56;
+    QTest::newRow("9999.96 rounds to 10,000.0") << 9999.96f << "10,000.0" << 51;
+    QTest::newRow("26417.2") << 26417.2f << "26,417.2" << 51;
+    QTest::newRow("99999.96 has no second choice") << 99999.96f << "100,000.0" << 51;
+    QTest::newRow("123456.7 in exponent form") << 123456.7f << "1.23E+05" << 50;
+    QTest::newRow("1 exactly") << 1.0f << "1.0" << 71;
+    QTest::newRow("0.2642") << 0.26417f << "0.2642" << 57;
+    QTest::newRow("0.001 still four decimals") << 0.001f << "0.0010" << 57;
+    QTest::newRow("below 0.001 in exponent form") << 0.000264f << "2.64E-04" << 50;
+}
+
+void tst_GraduationLayout::rightLabels()
+{
+    QFETCH(float, ratio);
+    QFETCH(QString, text);
+    QFETCH(int, column);
+    const GraduationLayout layout = graduationLayout(ScaleVariant::Large, 1, 0, ratio, 1.0f, false);
+    QCOMPARE(layout[0].rightText, text);
+    QCOMPARE(layout[0].rightColumn, column);
+}
+
+void tst_GraduationLayout::valuesBeyondSingleHaveNoText()
+{
+    // The scale to 10^38 fits a Single; converted tenfold its top does not.
+    const GraduationLayout converted = graduationLayout(ScaleVariant::Large, 38, 0, 10.0f, 1.0f, false);
+    QCOMPARE(converted[0].rightText, QStringLiteral("1.00E+38"));
+    QVERIFY(converted[9].rightText.isEmpty());
+    QCOMPARE(converted[9].leftText, QStringLiteral("1.0E+38"));
+
+    const GraduationLayout beyond = graduationLayout(ScaleVariant::Large, 39, 0, 1.0f, 1.0f, false);
+    QVERIFY(beyond[9].leftText.isEmpty());
+    QVERIFY(beyond[9].rightText.isEmpty());
+
+    const GraduationLayout noToSize = graduationLayout(ScaleVariant::Large, 1, 0, 1.0f, 0.0f, false);
+    for (const GraduationLabel &label : noToSize) {
+        QVERIFY(!label.leftText.isEmpty());
+        QVERIFY(label.rightText.isEmpty());
+    }
+}
+
+QTEST_APPLESS_MAIN(tst_GraduationLayout)
+#include "tst_graduationlayout.moc"
