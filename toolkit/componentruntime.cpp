@@ -6,6 +6,8 @@
 #include <QLibrary>
 #include <QWidget>
 
+#include <memory>
+
 namespace componentruntime {
 
 namespace {

@@ -15,6 +15,8 @@
 
 #include <QString>
 
+#include <optional>
+
 class QWidget;
 
 namespace componentruntime {

@@ -7,6 +7,8 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 constexpr QImage::Format surfaceFormat = QImage::Format_RGB32;
 }
@@ -39,11 +41,14 @@ void PictureBox::setPicture(const QPixmap &picture)
 {
     m_picture = picture;
     cls();
+    emit change();
 }
 
 void PictureBox::setBackColor(const QColor &color)
 {
     m_backColor = color;
+    m_backColorValue = olecolor::fromQColor(color);
+    m_textBackColor.reset();
     cls();
 }
 
@@ -157,7 +162,47 @@ QPen PictureBox::pen(const QColor &color) const
     QPen pen(color);
     pen.setWidth(m_drawWidth);
     pen.setCapStyle(Qt::FlatCap);
+    // Patterned lines exist only one pixel wide; wider ones draw solid.
+    if (m_drawStyle == 5)
+        pen.setStyle(Qt::NoPen);
+    else if (m_drawWidth == 1 && m_drawStyle >= 1 && m_drawStyle <= 4) {
+        static constexpr Qt::PenStyle patterns[] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
+        pen.setStyle(patterns[m_drawStyle - 1]);
+    }
     return pen;
+}
+
+void PictureBox::applyDrawMode(QPainter &painter) const
+{
+    // The sixteen binary raster operations of a pen on what is there.
+    static constexpr QPainter::CompositionMode modes[] = {
+        QPainter::RasterOp_ClearDestination,          // 1 Blackness
+        QPainter::RasterOp_NotSourceAndNotDestination, // 2 Not Merge Pen
+        QPainter::RasterOp_NotSourceAndDestination,    // 3 Mask Not Pen
+        QPainter::RasterOp_NotSource,                  // 4 Not Copy Pen
+        QPainter::RasterOp_SourceAndNotDestination,    // 5 Mask Pen Not
+        QPainter::RasterOp_NotDestination,             // 6 Invert
+        QPainter::RasterOp_SourceXorDestination,       // 7 Xor Pen
+        QPainter::RasterOp_NotSourceOrNotDestination,  // 8 Not Mask Pen
+        QPainter::RasterOp_SourceAndDestination,       // 9 Mask Pen
+        QPainter::RasterOp_NotSourceXorDestination,    // 10 Not Xor Pen
+        QPainter::CompositionMode_Destination,         // 11 Nop
+        QPainter::RasterOp_NotSourceOrDestination,     // 12 Merge Not Pen
+        QPainter::CompositionMode_SourceOver,          // 13 Copy Pen
+        QPainter::RasterOp_SourceOrNotDestination,     // 14 Merge Pen Not
+        QPainter::RasterOp_SourceOrDestination,        // 15 Merge Pen
+        QPainter::RasterOp_SetDestination,             // 16 Whiteness
+    };
+    painter.setCompositionMode(modes[m_drawMode - 1]);
+}
+
+QBrush PictureBox::fillBrush() const
+{
+    static constexpr Qt::BrushStyle styles[] = {
+        Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
+        Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern,
+    };
+    return QBrush(m_fillColor, styles[m_fillStyle]);
 }
 
 void PictureBox::line(float x1, float y1, float x2, float y2)
@@ -169,6 +214,7 @@ void PictureBox::line(float x1, float y1, float x2, float y2, const QColor &colo
 {
     {
         QPainter painter(&m_image);
+        applyDrawMode(painter);
         painter.setPen(pen(color));
         const QPointF from = toPixels(QPointF(x1, y1));
         const QPointF to = toPixels(QPointF(x2, y2));
@@ -212,7 +258,7 @@ void PictureBox::print(const QString &text)
         painter.setPen(m_foreColor);
         const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
         if (!m_fontTransparent)
-            painter.fillRect(box, m_backColor);
+            painter.fillRect(box, textBackColor());
         painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     }
     m_currentX = m_scaleLeft;
@@ -305,4 +351,164 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     emitMouse(&PictureBox::mouseUp, mouseButtonCode(event->button()), event);
+}
+
+// Members of a control's drawing surface ----------------------------------------
+
+void PictureBox::setBackColorValue(OleColor color)
+{
+    setBackColor(olecolor::toQColor(color, palette()));
+    m_backColorValue = color;
+}
+
+void PictureBox::setForeColorValue(OleColor color)
+{
+    setForeColor(olecolor::toQColor(color, palette()));
+    m_foreColorValue = color;
+}
+
+void PictureBox::setFillColorValue(OleColor color)
+{
+    m_fillColor = olecolor::toQColor(color, palette());
+    m_fillColorValue = color;
+}
+
+ControlError PictureBox::setDrawMode(int mode)
+{
+    if (mode < 1 || mode > 16)
+        return controlerror::make(controlerror::invalidPropertyValue);
+    m_drawMode = mode;
+    return {};
+}
+
+ControlError PictureBox::setDrawStyle(int style)
+{
+    if (style < 0 || style > 6)
+        return controlerror::make(controlerror::invalidPropertyValue);
+    m_drawStyle = style;
+    return {};
+}
+
+ControlError PictureBox::setFillStyle(int style)
+{
+    if (style < 0 || style > 7)
+        return controlerror::make(controlerror::invalidPropertyValue);
+    m_fillStyle = style;
+    return {};
+}
+
+ControlError PictureBox::setOleDragMode(int mode)
+{
+    if (mode < 0 || mode > 1)
+        return controlerror::make(controlerror::invalidPropertyValue);
+    m_oleDragMode = mode;
+    return {};
+}
+
+ControlError PictureBox::setLinkMode(int mode)
+{
+    if (mode < 0 || mode > 3)
+        return controlerror::make(controlerror::invalidPropertyValue);
+    m_linkMode = mode;
+    return {};
+}
+
+QColor PictureBox::textBackColor() const
+{
+    return m_textBackColor.value_or(m_backColor);
+}
+
+void PictureBox::box(float x1, float y1, float x2, float y2, bool filled)
+{
+    {
+        QPainter painter(&m_image);
+        applyDrawMode(painter);
+        painter.setPen(pen(m_foreColor));
+        painter.setBrush(filled ? QBrush(m_foreColor) : fillBrush());
+        const QPointF from = toPixels(QPointF(x1, y1));
+        const QPointF to = toPixels(QPointF(x2, y2));
+        painter.drawRect(QRectF(from, to).normalized());
+    }
+    m_currentX = x2;
+    m_currentY = y2;
+    update();
+}
+
+void PictureBox::circle(float x, float y, float radius)
+{
+    {
+        QPainter painter(&m_image);
+        painter.setRenderHint(QPainter::Antialiasing, false);
+        applyDrawMode(painter);
+        painter.setPen(pen(m_foreColor));
+        painter.setBrush(fillBrush());
+        const QPointF centre = toPixels(QPointF(x, y));
+        const double rx = std::abs(toPixels(QPointF(x + radius, y)).x() - centre.x());
+        painter.drawEllipse(centre, rx, rx);
+    }
+    m_currentX = x;
+    m_currentY = y;
+    update();
+}
+
+namespace {
+
+// Raster operations of block transfers that have a composition mode of their own.
+std::optional<QPainter::CompositionMode> rasterOperation(qint32 opcode)
+{
+    switch (quint32(opcode)) {
+    case 0xCC0020: return QPainter::CompositionMode_SourceOver; // keeps a picture's see-through pixels
+    case 0x8800C6: return QPainter::RasterOp_SourceAndDestination;
+    case 0xEE0086: return QPainter::RasterOp_SourceOrDestination;
+    case 0x660046: return QPainter::RasterOp_SourceXorDestination;
+    case 0x440328: return QPainter::RasterOp_SourceAndNotDestination;
+    case 0x330008: return QPainter::RasterOp_NotSource;
+    case 0x1100A6: return QPainter::RasterOp_NotSourceAndNotDestination;
+    case 0xBB0226: return QPainter::RasterOp_NotSourceOrDestination;
+    case 0x550009: return QPainter::RasterOp_NotDestination;
+    case 0x000042: return QPainter::RasterOp_ClearDestination;
+    case 0xFF0062: return QPainter::RasterOp_SetDestination;
+    default: return std::nullopt;
+    }
+}
+
+} // namespace
+
+ControlError PictureBox::paintPicture(const QImage &picture, float x1, float y1, const PictureArea &area)
+{
+    if (picture.isNull())
+        return controlerror::make(controlerror::invalidPicture);
+    const std::optional<QPainter::CompositionMode> mode = rasterOperation(area.opcode.value_or(0xCC0020));
+    if (!mode)
+        return controlerror::make(controlerror::invalidProcedureCall);
+
+    // Sizes given in the box's scale; the picture's own size counts in pixels.
+    const QPointF origin = toPixels(QPointF(m_scaleLeft, m_scaleTop));
+    const auto pixelsX = [&](float units) { return toPixels(QPointF(m_scaleLeft + units, 0)).x() - origin.x(); };
+    const auto pixelsY = [&](float units) { return toPixels(QPointF(0, m_scaleTop + units)).y() - origin.y(); };
+
+    const QPointF at = toPixels(QPointF(x1, y1));
+    const double width1 = area.width1 ? pixelsX(*area.width1) : picture.width();
+    const double height1 = area.height1 ? pixelsY(*area.height1) : picture.height();
+    QRectF source(area.x2 ? pixelsX(*area.x2) : 0.0, area.y2 ? pixelsY(*area.y2) : 0.0,
+                  area.width2 ? pixelsX(*area.width2) : picture.width(),
+                  area.height2 ? pixelsY(*area.height2) : picture.height());
+    if (area.x2 && !area.width2)
+        source.setWidth(picture.width() - source.x());
+    if (area.y2 && !area.height2)
+        source.setHeight(picture.height() - source.y());
+
+    // A negative size mirrors that side of the picture.
+    QImage part = picture.copy(source.normalized().toAlignedRect())
+                      .mirrored(width1 * source.width() < 0, height1 * source.height() < 0);
+    if (*mode != QPainter::CompositionMode_SourceOver)
+        part.convertTo(QImage::Format_RGB32); // raster operations work on opaque pixels
+    const QRectF target = QRectF(at, QSizeF(width1, height1)).normalized();
+    {
+        QPainter painter(&m_image);
+        painter.setCompositionMode(*mode);
+        painter.drawImage(target, part);
+    }
+    update();
+    return {};
 }

@@ -13,6 +13,10 @@
 // 2 Ctrl, 4 Alt) and x, y as floats in that scale. A box that is hidden keeps
 // its size, image and scale, so it serves as an off-screen buffer.
 
+#include "toolkit/controlerror.h"
+#include "toolkit/olecolor.h"
+
+#include <QBrush>
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
@@ -20,6 +24,8 @@
 
 #include <functional>
 #include <optional>
+
+class QPainter;
 
 class PictureBox : public QWidget
 {
@@ -36,6 +42,18 @@ class PictureBox : public QWidget
     Q_PROPERTY(float currentY READ currentY WRITE setCurrentY)
     Q_PROPERTY(int drawWidth READ drawWidth WRITE setDrawWidth)
     Q_PROPERTY(bool fontTransparent READ fontTransparent WRITE setFontTransparent)
+    Q_PROPERTY(quint32 backColorValue READ backColorValue WRITE setBackColorValue)
+    Q_PROPERTY(quint32 foreColorValue READ foreColorValue WRITE setForeColorValue)
+    Q_PROPERTY(quint32 fillColorValue READ fillColorValue WRITE setFillColorValue)
+    Q_PROPERTY(int drawMode READ drawMode WRITE setDrawMode)
+    Q_PROPERTY(int drawStyle READ drawStyle WRITE setDrawStyle)
+    Q_PROPERTY(int fillStyle READ fillStyle WRITE setFillStyle)
+    Q_PROPERTY(qint32 whatsThisHelpId READ whatsThisHelpId WRITE setWhatsThisHelpId)
+    Q_PROPERTY(int oleDragMode READ oleDragMode WRITE setOleDragMode)
+    Q_PROPERTY(int linkMode READ linkMode WRITE setLinkMode)
+    Q_PROPERTY(QString linkTopic READ linkTopic WRITE setLinkTopic)
+    Q_PROPERTY(QString linkItem READ linkItem WRITE setLinkItem)
+    Q_PROPERTY(int linkTimeout READ linkTimeout WRITE setLinkTimeout)
 
 public:
     enum class ScaleMode {
@@ -63,7 +81,11 @@ public:
     // Also clears the persistent image to the new background.
     void setBackColor(const QColor &color);
     QColor foreColor() const { return m_foreColor; }
-    void setForeColor(const QColor &color) { m_foreColor = color; }
+    void setForeColor(const QColor &color)
+    {
+        m_foreColor = color;
+        m_foreColorValue = olecolor::fromQColor(color);
+    }
     int drawWidth() const { return m_drawWidth; }
     void setDrawWidth(int width);
     bool fontTransparent() const { return m_fontTransparent; }
@@ -98,16 +120,16 @@ public:
     void setCurrentY(float y) { m_currentY = y; }
 
     // Drawing into the persistent image.
-    void cls();
-    void line(float x1, float y1, float x2, float y2);
-    void line(float x1, float y1, float x2, float y2, const QColor &color);
-    void pset(float x, float y, const QColor &color);
+    Q_INVOKABLE void cls();
+    Q_INVOKABLE void line(float x1, float y1, float x2, float y2);
+    Q_INVOKABLE void line(float x1, float y1, float x2, float y2, const QColor &color);
+    Q_INVOKABLE void pset(float x, float y, const QColor &color);
     std::optional<QRgb> point(float x, float y) const;
     // Text at the current position in the box's font and fore colour; then the
     // current position moves to the start of the next line.
-    void print(const QString &text);
-    float textWidth(const QString &text) const;
-    float textHeight(const QString &text) const;
+    Q_INVOKABLE void print(const QString &text);
+    Q_INVOKABLE float textWidth(const QString &text) const;
+    Q_INVOKABLE float textHeight(const QString &text) const;
     // The picture at (x, y), at its own size or stretched to width x height.
     void paintPicture(const QImage &picture, float x, float y, float width = -1, float height = -1);
     // Copies a rectangle of another box's image 1:1, pixel for pixel, to a pixel position.
@@ -115,9 +137,81 @@ public:
     // Many pixel writes at once (pixel coordinates), followed by one repaint.
     void drawPixels(const std::function<void(QImage &)> &draw);
 
+    // Members of a control's drawing surface -----------------------------------
+    // The colours as OLE colour values (0x00BBGGRR, or 0x80000000 plus a system
+    // colour index), kept as given and resolved through the palette. The QColor
+    // setters above store the plain value of the colour they are given.
+    OleColor backColorValue() const { return m_backColorValue; }
+    void setBackColorValue(OleColor color);
+    OleColor foreColorValue() const { return m_foreColorValue; }
+    void setForeColorValue(OleColor color);
+    OleColor fillColorValue() const { return m_fillColorValue; }
+    void setFillColorValue(OleColor color);
+    QColor fillColor() const { return m_fillColor; }
+
+    // How lines, boxes and circles combine with what is there: 1 Blackness,
+    // 2 Not Merge Pen, ... 7 Xor Pen, ... 13 Copy Pen (the default), ... 16 Whiteness.
+    int drawMode() const { return m_drawMode; }
+    ControlError setDrawMode(int mode);
+    // Line pattern: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot,
+    // 5 transparent, 6 inside solid.
+    int drawStyle() const { return m_drawStyle; }
+    ControlError setDrawStyle(int style);
+    // Inside of boxes and circles: 0 solid, 1 transparent (the default),
+    // 2 horizontal, 3 vertical, 4 upward diagonal, 5 downward diagonal,
+    // 6 cross, 7 diagonal cross lines.
+    int fillStyle() const { return m_fillStyle; }
+    ControlError setFillStyle(int style);
+
+    // A rectangle from (x1, y1) to (x2, y2) in the fore colour (or the colour
+    // given), filled with the fill style, or solid in the line colour when filled.
+    Q_INVOKABLE void box(float x1, float y1, float x2, float y2, bool filled = false);
+    // A circle around (x, y) with a radius in horizontal scale units.
+    Q_INVOKABLE void circle(float x, float y, float radius);
+
+    // The background behind text printed with fontTransparent off. It follows the
+    // back colour until something (a raw pixel operation) sets it, and again from
+    // the next back colour on.
+    QColor textBackColor() const;
+    void setTextBackColor(const QColor &color) { m_textBackColor = color; }
+
+    // The whole picture-drawing method: the picture at (x1, y1) with the size
+    // width1 x height1 (negative flips; the picture's own size when missing), from
+    // the part x2, y2, width2, height2 of the picture (all of it when missing), in
+    // a raster operation (copy when missing): 0xCC0020 copy, 0x8800C6 and,
+    // 0xEE0086 or, 0x660046 xor, 0x440328 and with the inverted destination,
+    // 0x330008 inverted copy, 0x1100A6 inverted or, 0xBB0226 or of the inverted
+    // source, 0x550009 invert, 0x000042 black, 0xFF0062 white.
+    // Errors: 481 for no picture, 5 for an unknown raster operation.
+    struct PictureArea
+    {
+        std::optional<float> width1, height1, x2, y2, width2, height2;
+        std::optional<qint32> opcode;
+    };
+    ControlError paintPicture(const QImage &picture, float x1, float y1, const PictureArea &area);
+
+    // Settings a surface keeps for its host: help topic, drag source mode
+    // (0 manual, 1 automatic) and the dynamic data exchange settings, which no
+    // link uses on this platform.
+    qint32 whatsThisHelpId() const { return m_whatsThisHelpId; }
+    void setWhatsThisHelpId(qint32 id) { m_whatsThisHelpId = id; }
+    int oleDragMode() const { return m_oleDragMode; }
+    ControlError setOleDragMode(int mode);
+    int linkMode() const { return m_linkMode; }
+    ControlError setLinkMode(int mode);
+    QString linkTopic() const { return m_linkTopic; }
+    void setLinkTopic(const QString &topic) { m_linkTopic = topic; }
+    QString linkItem() const { return m_linkItem; }
+    void setLinkItem(const QString &item) { m_linkItem = item; }
+    int linkTimeout() const { return m_linkTimeout; }
+    void setLinkTimeout(int tenths) { m_linkTimeout = tenths; }
+
     QSize sizeHint() const override;
 
 signals:
+    // The picture was replaced.
+    void change();
+
     void mouseDown(int button, int shift, float x, float y);
     void mouseMove(int button, int shift, float x, float y);
     void mouseUp(int button, int shift, float x, float y);
@@ -133,6 +227,8 @@ private:
     QImage background(QSize size) const;
     void fitScaleToSize();
     QPen pen(const QColor &color) const;
+    void applyDrawMode(QPainter &painter) const;
+    QBrush fillBrush() const;
     void emitMouse(void (PictureBox::*signal)(int, int, float, float), int button, QMouseEvent *event);
 
     QPixmap m_picture;
@@ -148,6 +244,21 @@ private:
     float m_scaleHeight = 0;
     float m_currentX = 0;
     float m_currentY = 0;
+
+    OleColor m_backColorValue = olecolor::fromRgb(255, 255, 255);
+    OleColor m_foreColorValue = 0;
+    OleColor m_fillColorValue = 0;
+    QColor m_fillColor = Qt::black;
+    int m_drawMode = 13;
+    int m_drawStyle = 0;
+    int m_fillStyle = 1;
+    std::optional<QColor> m_textBackColor;
+    qint32 m_whatsThisHelpId = 0;
+    int m_oleDragMode = 0;
+    int m_linkMode = 0;
+    QString m_linkTopic;
+    QString m_linkItem;
+    int m_linkTimeout = 50;
 
     Q_DISABLE_COPY_MOVE(PictureBox)
 };
