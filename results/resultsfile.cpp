@@ -1,17 +1,13 @@
 #include "results/resultsfile.h"
 
 #include "results/csvline.h"
+#include "toolkit/application.h"
 
 #include <QSaveFile>
 
 QString resultsFilePath(const QString &folder)
 {
-    const QString name = QString::fromLatin1(resultsFileName);
-    if (folder.isEmpty())
-        return name;
-    if (folder.endsWith(QLatin1Char('/')))
-        return folder + name;
-    return folder + QLatin1Char('/') + name;
+    return toolkit::joinPath(folder, QString::fromLatin1(resultsFileName));
 }
 
 QByteArray resultsFileBytes(const QList<QStringList> &rows)

@@ -1,0 +1,66 @@
+#ifndef BRIMLOW_RESULTSLOG_H
+#define BRIMLOW_RESULTSLOG_H
+
+// The results log behind the "Report" buttons. "Save" appends the conversion on
+// show (both units, the volume and the result, as the widgets show them) to the
+// hidden grid; "Make File" writes the grid, headings first, to "BrimlowCSV.txt"
+// in the program's folder and keeps only the heading row.
+//
+// Writing the file can fail (a read-only folder, a full disk). Then the user is
+// told where and why, the grid and both buttons stay as they were so nothing is
+// lost and "Make File" can be tried again, and a save dialog offers another
+// place for the same file.
+
+#include <QString>
+#include <QStringList>
+#include <QList>
+#include <functional>
+
+class CommandButton;
+class ListBox;
+class ResultsGrid;
+class TextBox;
+struct FormState;
+
+class ResultsLog final
+{
+public:
+    // Asks for another path for the results file that could not be written at
+    // failedPath; an empty path when the user cancels.
+    using SaveDialog = std::function<QString(const QString &failedPath)>;
+
+    ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, ListBox *list2, TextBox *text1,
+               TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString programFolder);
+
+    // The grid's heading row, laid out once while the window loads.
+    void layoutGrid();
+    // The Click of SaveCmnd.
+    void save();
+    // The Click of MakeFileCmnd.
+    void makeFile();
+
+    QString filePath() const;
+
+    // Replaces the save dialog (tests answer it themselves); an empty one puts
+    // the file dialog back.
+    void setSaveDialog(SaveDialog dialog);
+
+private:
+    QList<QStringList> gridRows();
+    QString askForAnotherPath(const QString &failedPath);
+
+    FormState &m_state;
+    ResultsGrid *m_grid;
+    ListBox *m_list1;
+    ListBox *m_list2;
+    TextBox *m_text1;
+    TextBox *m_text2;
+    CommandButton *m_saveCmnd;
+    CommandButton *m_makeFileCmnd;
+    QString m_programFolder;
+    SaveDialog m_saveDialog;
+
+    Q_DISABLE_COPY_MOVE(ResultsLog)
+};
+
+#endif
