@@ -15,8 +15,8 @@
 
 namespace {
 
-const QStringList headings { QStringLiteral("From Unit"), QStringLiteral("From Value"), QStringLiteral("To Unit"),
-                             QStringLiteral("To Value") };
+const QStringList headings { QStringLiteral("From Unit"), QStringLiteral("From Value"),
+    QStringLiteral("To Unit"), QStringLiteral("To Value") };
 
 QString failureText(const ResultsFileError &error)
 {
@@ -29,7 +29,7 @@ QString failureText(const ResultsFileError &error)
 } // namespace
 
 ResultsLog::ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, ListBox *list2, TextBox *text1,
-                       TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString programFolder)
+    TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString programFolder)
     : m_state(state)
     , m_grid(grid)
     , m_list1(list1)
@@ -39,8 +39,7 @@ ResultsLog::ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, List
     , m_saveCmnd(saveCmnd)
     , m_makeFileCmnd(makeFileCmnd)
     , m_programFolder(std::move(programFolder))
-{
-}
+{ }
 
 void ResultsLog::layoutGrid()
 {
@@ -74,7 +73,7 @@ void ResultsLog::makeFile()
     auto error = writeResultsFile(filePath(), rows);
     while (error) {
         MessageBox::show(m_makeFileCmnd->window(), failureText(*error), QStringLiteral("Make File"),
-                         MessageBox::Icon::Warning);
+            MessageBox::Icon::Warning);
         const QString otherPath = askForAnotherPath(error->path);
         if (otherPath.isEmpty())
             return; // rows and buttons as they were: "Make File" can be tried again
@@ -118,6 +117,6 @@ QString ResultsLog::askForAnotherPath(const QString &failedPath)
     if (m_saveDialog)
         return m_saveDialog(failedPath);
     const QString suggested = toolkit::joinPath(QDir::homePath(), QString::fromLatin1(resultsFileName));
-    return QFileDialog::getSaveFileName(m_makeFileCmnd->window(), QStringLiteral("Save Results As"), suggested,
-                                        QStringLiteral("Text files (*.txt);;All files (*)"));
+    return QFileDialog::getSaveFileName(m_makeFileCmnd->window(), QStringLiteral("Save Results As"),
+        suggested, QStringLiteral("Text files (*.txt);;All files (*)"));
 }

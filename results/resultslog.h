@@ -11,9 +11,9 @@
 // lost and "Make File" can be tried again, and a save dialog offers another
 // place for the same file.
 
+#include <QList>
 #include <QString>
 #include <QStringList>
-#include <QList>
 #include <functional>
 
 class CommandButton;
@@ -30,7 +30,7 @@ public:
     using SaveDialog = std::function<QString(const QString &failedPath)>;
 
     ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, ListBox *list2, TextBox *text1,
-               TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString programFolder);
+        TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString programFolder);
 
     // The grid's heading row, laid out once while the window loads.
     void layoutGrid();

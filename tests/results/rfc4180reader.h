@@ -51,7 +51,8 @@ inline std::optional<Record> readRecord(const QString &text)
                 return std::nullopt;
         } else {
             while (!atRecordEnd(i) && text[i] != QLatin1Char(',')) {
-                if (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\r') || text[i] == QLatin1Char('\n'))
+                if (text[i] == QLatin1Char('"') || text[i] == QLatin1Char('\r')
+                    || text[i] == QLatin1Char('\n'))
                     return std::nullopt;
                 field += text[i++];
             }

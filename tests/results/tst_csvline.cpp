@@ -31,8 +31,7 @@ void tst_CsvLine::line_data()
     QTest::newRow("double quote doubled") << QStringList { R"(12" pipe)", "2" } << R"("12"" pipe","2",)";
     QTest::newRow("cell of one double quote") << QStringList { R"(")" } << R"("""",)";
     QTest::newRow("two quotes side by side") << QStringList { R"(a""b)" } << R"("a""""b",)";
-    QTest::newRow("quote and comma together")
-        << QStringList { R"(say "a,b")" } << R"("say ""a,b""",)";
+    QTest::newRow("quote and comma together") << QStringList { R"(say "a,b")" } << R"("say ""a,b""",)";
     QTest::newRow("carriage return and line feed inside a cell")
         << QStringList { "a\r\nb" } << QString("\"a\r\nb\",");
     QTest::newRow("single quote and backslash unchanged") << QStringList { R"('x'\y)" } << R"("'x'\y",)";

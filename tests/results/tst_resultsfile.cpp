@@ -44,10 +44,14 @@ void tst_ResultsFile::path_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("folder") << "/opt/brimlow" << "/opt/brimlow/BrimlowCSV.txt";
-    QTest::newRow("folder ending in a slash") << "/opt/brimlow/" << "/opt/brimlow/BrimlowCSV.txt";
-    QTest::newRow("root folder") << "/" << "/BrimlowCSV.txt";
-    QTest::newRow("relative folder") << "bin" << "bin/BrimlowCSV.txt";
+    QTest::newRow("folder") << "/opt/brimlow"
+                            << "/opt/brimlow/BrimlowCSV.txt";
+    QTest::newRow("folder ending in a slash") << "/opt/brimlow/"
+                                              << "/opt/brimlow/BrimlowCSV.txt";
+    QTest::newRow("root folder") << "/"
+                                 << "/BrimlowCSV.txt";
+    QTest::newRow("relative folder") << "bin"
+                                     << "bin/BrimlowCSV.txt";
 }
 
 void tst_ResultsFile::path()
@@ -63,9 +67,11 @@ void tst_ResultsFile::bytes_data()
     QTest::addColumn<QByteArray>("expected");
 
     QTest::newRow("headings only") << QList<QStringList> { headings }
-                                   << QByteArray("\"From Unit\",\"From Value\",\"To Unit\",\"To Value\",\r\n");
+                                   << QByteArray(
+                                          "\"From Unit\",\"From Value\",\"To Unit\",\"To Value\",\r\n");
     QTest::newRow("headings and two rows")
-        << QList<QStringList> { headings, { "Litre", "2", "Millilitre", "2,000" }, { "Cup", "", "Gill", "No conversion" } }
+        << QList<QStringList> { headings, { "Litre", "2", "Millilitre", "2,000" },
+               { "Cup", "", "Gill", "No conversion" } }
         << QByteArray("\"From Unit\",\"From Value\",\"To Unit\",\"To Value\",\r\n"
                       "\"Litre\",\"2\",\"Millilitre\",\"2,000\",\r\n"
                       "\"Cup\",\"\",\"Gill\",\"No conversion\",\r\n");

@@ -58,8 +58,8 @@ struct Window
             list1->addItem(QString::fromUtf8(unit));
             list2->addItem(QString::fromUtf8(unit));
         }
-        log = std::make_unique<ResultsLog>(state, grid, list1, list2, text1, text2, saveCmnd, makeFileCmnd,
-                                           programFolder);
+        log = std::make_unique<ResultsLog>(
+            state, grid, list1, list2, text1, text2, saveCmnd, makeFileCmnd, programFolder);
         QObject::connect(saveCmnd, &QPushButton::clicked, saveCmnd, [this] { log->save(); });
         QObject::connect(makeFileCmnd, &QPushButton::clicked, makeFileCmnd, [this] { log->makeFile(); });
         log->setSaveDialog([this](const QString &failedPath) {
@@ -212,8 +212,9 @@ void tst_ResultsLog::twoSavesThenMakeFile()
 
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
     QCOMPARE(readAll(m_folder->filePath("BrimlowCSV.txt")),
-             headingLine + "\"Litre\",\"1\",\"Cup (US)\",\"4.22675\",\r\n"
-                           "\"Cup (US)\",\"3\",\"Litre\",\"0.709765\",\r\n");
+        headingLine
+            + "\"Litre\",\"1\",\"Cup (US)\",\"4.22675\",\r\n"
+              "\"Cup (US)\",\"3\",\"Litre\",\"0.709765\",\r\n");
     QCOMPARE(w.gridRows(), QList<QStringList> { headings });
     QVERIFY(!w.saveCmnd->isEnabled());
     QVERIFY(!w.makeFileCmnd->isEnabled());
@@ -266,7 +267,8 @@ void tst_ResultsLog::awkwardUnitNames_data()
     QTest::newRow("unit name with a comma")
         << 1 << "1" << 2 << "3.78541" << QByteArray("\"Gallon, US\",\"1\",\"Litre\",\"3.78541\",\r\n");
     QTest::newRow("unit name with double quotes")
-        << 3 << "2" << 2 << "1.13652" << QByteArray("\"Pint \"\"imperial\"\"\",\"2\",\"Litre\",\"1.13652\",\r\n");
+        << 3 << "2" << 2 << "1.13652"
+        << QByteArray("\"Pint \"\"imperial\"\"\",\"2\",\"Litre\",\"1.13652\",\r\n");
     QTest::newRow("both, and an empty volume")
         << 1 << "" << 3 << "No conversion"
         << QByteArray("\"Gallon, US\",\"\",\"Pint \"\"imperial\"\"\",\"No conversion\",\r\n");
@@ -294,8 +296,10 @@ void tst_ResultsLog::filePathInTheProgramFolder_data()
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("program folder") << "/opt/brimlow/bin" << "/opt/brimlow/bin/BrimlowCSV.txt";
-    QTest::newRow("program at the root") << "/" << "/BrimlowCSV.txt";
+    QTest::newRow("program folder") << "/opt/brimlow/bin"
+                                    << "/opt/brimlow/bin/BrimlowCSV.txt";
+    QTest::newRow("program at the root") << "/"
+                                         << "/BrimlowCSV.txt";
 }
 
 void tst_ResultsLog::filePathInTheProgramFolder()
@@ -378,7 +382,7 @@ void tst_ResultsLog::fullDiskLeavesTheEarlierFileWhole()
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().text.contains(w.log->filePath()), qPrintable(m_messages.first().text));
     QVERIFY2(m_messages.first().text.contains("too large", Qt::CaseInsensitive),
-             qPrintable(m_messages.first().text));
+        qPrintable(m_messages.first().text));
     QCOMPARE(readAll(w.log->filePath()), earlier);
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "BrimlowCSV.txt" });
     QCOMPARE(w.gridRows(), rowsBefore);
