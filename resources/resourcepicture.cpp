@@ -11,26 +11,35 @@ namespace {
 
 const QString root = QStringLiteral(":/brimlow");
 
-// The resource folder of a type, whatever the case of the name given.
-std::optional<QString> typeFolder(const QString &resourceType)
+// The entry of a folder with that name, whatever its case: resource types and
+// names are not case-sensitive.
+std::optional<QString> entryOf(const QString &folder, const QString &name, QDir::Filters kind = QDir::Files)
 {
-    ensureBrimlowResources();
-    const QStringList types = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QString &type : types) {
-        if (type.compare(resourceType, Qt::CaseInsensitive) == 0)
-            return root + QLatin1Char('/') + type;
+    const QStringList entries = QDir(folder).entryList(kind | QDir::NoDotAndDotDot);
+    for (const QString &entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return folder + QLatin1Char('/') + entry;
     }
     return std::nullopt;
 }
 
+std::optional<QString> typeFolder(const QString &resourceType)
+{
+    ensureBrimlowResources();
+    return entryOf(root, resourceType, QDir::Dirs);
+}
+
 std::optional<QByteArray> readResource(const QString &name, const QString &resourceType)
 {
-    if (name.isEmpty() || name.contains(QLatin1Char('/')))
+    if (name.isEmpty())
         return std::nullopt;
     const std::optional<QString> folder = typeFolder(resourceType);
     if (!folder)
         return std::nullopt;
-    QFile file(*folder + QLatin1Char('/') + name);
+    const std::optional<QString> path = entryOf(*folder, name);
+    if (!path)
+        return std::nullopt;
+    QFile file(*path);
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
@@ -46,6 +55,11 @@ std::optional<QByteArray> resourceData(int id, const QString &resourceType)
     return readResource(QString::number(id), resourceType);
 }
 
+std::optional<QByteArray> resourceData(const QString &name, const QString &resourceType)
+{
+    return readResource(name, resourceType);
+}
+
 QImage loadResourcePicture(int id, const QString &resourceType)
 {
     const std::optional<QByteArray> data = resourceData(id, resourceType);
@@ -56,7 +70,7 @@ QImage loadResourcePicture(int id, const QString &resourceType)
 
 QIcon loadResourceIcon(const QString &name)
 {
-    const std::optional<QByteArray> data = readResource(name, QStringLiteral("Icon"));
+    const std::optional<QByteArray> data = resourceData(name, QStringLiteral("Icon"));
     if (!data)
         return QIcon();
     const QImage image = QImage::fromData(*data, "ICO");

@@ -3,7 +3,7 @@
 
 // Pictures embedded in the program: custom resources by number and type
 // (101 the logo, 102 the flask, type "Custom") and the window icon by name
-// ("FLASKICON"). Type names match without regard to case. Pictures are read
+// ("FLASKICON"). Types and names match without regard to case. Pictures are read
 // straight from memory; a missing resource gives a null picture and no
 // message, so the window's load simply goes on without it.
 
@@ -16,8 +16,9 @@
 inline constexpr int logoResourceId = 101;
 inline constexpr int flaskResourceId = 102;
 
-// The bytes of a custom resource, or nothing when there is none.
+// The bytes of a resource by number or by name, or nothing when there is none.
 std::optional<QByteArray> resourceData(int id, const QString &resourceType);
+std::optional<QByteArray> resourceData(const QString &name, const QString &resourceType);
 
 // The picture in a custom resource (format taken from its content), or a null
 // image when the resource is missing or is no picture.
