@@ -26,6 +26,8 @@ struct Statement
 
 QString errorOf(sqlite3 *db)
 {
+    if (sqlite3_errcode(db) == SQLITE_CORRUPT)
+        return QStringLiteral("the file is damaged");
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
@@ -83,6 +85,20 @@ QByteArray deriveRawKey(const QByteArray &password, const QByteArray &salt)
         return {};
     const QByteArray keyBytes(reinterpret_cast<const char *>(key), keySize);
     return "x'" + keyBytes.toHex() + salt.toHex() + "'";
+}
+
+QByteArray immutableUri(const QString &path)
+{
+    const QByteArray local = QFile::encodeName(path);
+    // Characters that mean something in a URI are written as %XX.
+    QByteArray uri = "file:";
+    for (const char c : local) {
+        if (c == '%' || c == '?' || c == '#' || static_cast<unsigned char>(c) < 0x20)
+            uri += '%' + QByteArray::number(static_cast<unsigned char>(c), 16).rightJustified(2, '0');
+        else
+            uri += c;
+    }
+    return uri + "?immutable=1";
 }
 
 } // namespace
@@ -158,8 +174,10 @@ UnitDatabaseConnection UnitDatabase::openWithKey(const QByteArray &key, int *res
 {
     UnitDatabaseConnection connection;
     sqlite3 *db = nullptr;
-    int rc = sqlite3_open_v2(QFile::encodeName(m_filePath).constData(), &db, SQLITE_OPEN_READONLY,
-                             nullptr);
+    // The unit file is read-only data that nothing changes while it is open:
+    // opened as immutable, the engine skips file locks and journal checks.
+    int rc = sqlite3_open_v2(immutableUri(m_filePath).constData(), &db,
+                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     // An empty password opens a plain file (tests compare against one).
     if (rc == SQLITE_OK && !key.isEmpty())
         rc = sqlite3_key(db, key.constData(), int(key.size()));
@@ -180,13 +198,20 @@ UnitDatabaseConnection UnitDatabase::openWithKey(const QByteArray &key, int *res
 
 UnitDatabaseConnection UnitDatabase::openUnitDatabase()
 {
+    int rc = SQLITE_OK;
+    // The usual case: the kept key still fits the file. Any failure takes the
+    // long way below, which also finds the words for what is wrong.
+    if (m_rawKeyUsable && !m_rawKey.isEmpty()) {
+        UnitDatabaseConnection connection = openWithKey(m_rawKey, &rc);
+        if (connection.isOpen())
+            return connection;
+    }
     QByteArray salt;
     if (std::optional<QString> problem = checkFile(salt)) {
         UnitDatabaseConnection failed;
         failed.m_error = *problem;
         return failed;
     }
-    int rc = SQLITE_OK;
     if (m_rawKeyUsable && (m_rawKey.isEmpty() || m_salt != salt)) {
         m_rawKey = deriveRawKey(m_password, salt);
         m_salt = salt;
@@ -304,7 +329,7 @@ std::optional<QString> readSize(sqlite3_stmt *stmt, int column, const QString &u
     size = static_cast<float>(value);
     if (!(size > 0.0f))
         return QStringLiteral("holds the size %1 for the unit \"%2\", which is not above zero.")
-            .arg(QString::number(value, 'g', 17), unit);
+            .arg(QString::number(value), unit);
     return std::nullopt;
 }
 
