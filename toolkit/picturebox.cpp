@@ -18,7 +18,6 @@ PictureBox::PictureBox(QWidget *parent)
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
     m_image = background(size());
-    fitScaleToSize();
 }
 
 QSize PictureBox::sizeHint() const
@@ -60,8 +59,8 @@ void PictureBox::setDrawWidth(int width)
 void PictureBox::cls()
 {
     m_image = background(size());
-    m_currentX = m_scaleLeft;
-    m_currentY = m_scaleTop;
+    m_currentX = scaleLeft();
+    m_currentY = scaleTop();
     update();
 }
 
@@ -87,43 +86,69 @@ double PictureBox::twipsPerUnitY(ScaleMode mode)
     return mode == ScaleMode::Character ? 240 : twipsPerUnitX(mode);
 }
 
-void PictureBox::fitScaleToSize()
+// A fixed scale mode follows the box's size; a user scale stays as it was set.
+float PictureBox::scaleLeft() const
+{
+    return m_scaleMode == ScaleMode::User ? m_scaleLeft : 0.0f;
+}
+
+float PictureBox::scaleTop() const
+{
+    return m_scaleMode == ScaleMode::User ? m_scaleTop : 0.0f;
+}
+
+float PictureBox::scaleWidth() const
 {
     if (m_scaleMode == ScaleMode::User)
-        return;
-    m_scaleLeft = 0;
-    m_scaleTop = 0;
-    m_scaleWidth = float(twips::fromPixels(width()) / twipsPerUnitX(m_scaleMode));
-    m_scaleHeight = float(twips::fromPixels(height()) / twipsPerUnitY(m_scaleMode));
+        return m_scaleWidth;
+    return float(twips::fromPixels(width()) / twipsPerUnitX(m_scaleMode));
+}
+
+float PictureBox::scaleHeight() const
+{
+    if (m_scaleMode == ScaleMode::User)
+        return m_scaleHeight;
+    return float(twips::fromPixels(height()) / twipsPerUnitY(m_scaleMode));
 }
 
 void PictureBox::setScaleMode(ScaleMode mode)
 {
     m_scaleMode = mode;
-    fitScaleToSize();
+}
+
+// Setting one part of the scale turns the present scale into a user scale.
+void PictureBox::keepScale()
+{
+    if (m_scaleMode == ScaleMode::User)
+        return;
+    m_scaleLeft = scaleLeft();
+    m_scaleTop = scaleTop();
+    m_scaleWidth = scaleWidth();
+    m_scaleHeight = scaleHeight();
+    m_scaleMode = ScaleMode::User;
 }
 
 void PictureBox::setScaleLeft(float left)
 {
-    m_scaleMode = ScaleMode::User;
+    keepScale();
     m_scaleLeft = left;
 }
 
 void PictureBox::setScaleTop(float top)
 {
-    m_scaleMode = ScaleMode::User;
+    keepScale();
     m_scaleTop = top;
 }
 
 void PictureBox::setScaleWidth(float width)
 {
-    m_scaleMode = ScaleMode::User;
+    keepScale();
     m_scaleWidth = width;
 }
 
 void PictureBox::setScaleHeight(float height)
 {
-    m_scaleMode = ScaleMode::User;
+    keepScale();
     m_scaleHeight = height;
 }
 
@@ -143,16 +168,36 @@ void PictureBox::resetScale()
 
 QPointF PictureBox::toPixels(QPointF point) const
 {
-    const double sx = m_scaleWidth != 0 ? width() / double(m_scaleWidth) : 1.0;
-    const double sy = m_scaleHeight != 0 ? height() / double(m_scaleHeight) : 1.0;
-    return QPointF((point.x() - m_scaleLeft) * sx, (point.y() - m_scaleTop) * sy);
+    const float w = scaleWidth();
+    const float h = scaleHeight();
+    const double sx = w != 0 ? width() / double(w) : 1.0;
+    const double sy = h != 0 ? height() / double(h) : 1.0;
+    return QPointF((point.x() - scaleLeft()) * sx, (point.y() - scaleTop()) * sy);
 }
 
 QPointF PictureBox::fromPixels(QPointF pixels) const
 {
-    const double sx = width() != 0 ? double(m_scaleWidth) / width() : 1.0;
-    const double sy = height() != 0 ? double(m_scaleHeight) / height() : 1.0;
-    return QPointF(m_scaleLeft + pixels.x() * sx, m_scaleTop + pixels.y() * sy);
+    const double sx = width() != 0 ? double(scaleWidth()) / width() : 1.0;
+    const double sy = height() != 0 ? double(scaleHeight()) / height() : 1.0;
+    return QPointF(scaleLeft() + pixels.x() * sx, scaleTop() + pixels.y() * sy);
+}
+
+const QImage &PictureBox::image() const
+{
+    fitImageToSize();
+    return m_image;
+}
+
+void PictureBox::fitImageToSize() const
+{
+    if (m_image.size() == size().expandedTo(QSize(1, 1)))
+        return;
+    QImage resized = background(size());
+    {
+        QPainter painter(&resized);
+        painter.drawImage(0, 0, m_image);
+    }
+    m_image = std::move(resized);
 }
 
 // Drawing ---------------------------------------------------------------------
@@ -212,6 +257,7 @@ void PictureBox::line(float x1, float y1, float x2, float y2)
 
 void PictureBox::line(float x1, float y1, float x2, float y2, const QColor &color)
 {
+    fitImageToSize();
     {
         QPainter painter(&m_image);
         applyDrawMode(painter);
@@ -227,6 +273,7 @@ void PictureBox::line(float x1, float y1, float x2, float y2, const QColor &colo
 
 void PictureBox::pset(float x, float y, const QColor &color)
 {
+    fitImageToSize();
     const QPointF at = toPixels(QPointF(x, y));
     const int px = qFloor(at.x());
     const int py = qFloor(at.y());
@@ -240,6 +287,7 @@ void PictureBox::pset(float x, float y, const QColor &color)
 
 std::optional<QRgb> PictureBox::point(float x, float y) const
 {
+    fitImageToSize();
     const QPointF at = toPixels(QPointF(x, y));
     const int px = qFloor(at.x());
     const int py = qFloor(at.y());
@@ -250,6 +298,7 @@ std::optional<QRgb> PictureBox::point(float x, float y) const
 
 void PictureBox::print(const QString &text)
 {
+    fitImageToSize();
     const QPointF at = toPixels(QPointF(m_currentX, m_currentY));
     const QFontMetrics metrics(font());
     {
@@ -261,7 +310,7 @@ void PictureBox::print(const QString &text)
             painter.fillRect(box, textBackColor());
         painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     }
-    m_currentX = m_scaleLeft;
+    m_currentX = scaleLeft();
     m_currentY = float(fromPixels(QPointF(0, at.y() + metrics.height())).y());
     update();
 }
@@ -269,18 +318,19 @@ void PictureBox::print(const QString &text)
 float PictureBox::textWidth(const QString &text) const
 {
     const QFontMetrics metrics(font());
-    return float(fromPixels(QPointF(metrics.horizontalAdvance(text), 0)).x() - m_scaleLeft);
+    return float(fromPixels(QPointF(metrics.horizontalAdvance(text), 0)).x() - scaleLeft());
 }
 
 float PictureBox::textHeight(const QString &text) const
 {
     const QFontMetrics metrics(font());
     const qsizetype lines = qMax<qsizetype>(1, text.count(QLatin1Char('\n')) + 1);
-    return float(fromPixels(QPointF(0, metrics.height() * lines)).y() - m_scaleTop);
+    return float(fromPixels(QPointF(0, metrics.height() * lines)).y() - scaleTop());
 }
 
 void PictureBox::paintPicture(const QImage &picture, float x, float y, float width, float height)
 {
+    fitImageToSize();
     if (picture.isNull())
         return;
     const QPointF at = toPixels(QPointF(x, y));
@@ -296,16 +346,18 @@ void PictureBox::paintPicture(const QImage &picture, float x, float y, float wid
 
 void PictureBox::bitBlt(const PictureBox &source, const QRect &sourcePixels, QPoint destinationPixels)
 {
+    fitImageToSize();
     {
         QPainter painter(&m_image);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
-        painter.drawImage(destinationPixels, source.m_image, sourcePixels);
+        painter.drawImage(destinationPixels, source.image(), sourcePixels);
     }
     update(QRect(destinationPixels, sourcePixels.size()));
 }
 
 void PictureBox::drawPixels(const std::function<void(QImage &)> &draw)
 {
+    fitImageToSize();
     draw(m_image);
     update();
 }
@@ -314,6 +366,7 @@ void PictureBox::drawPixels(const std::function<void(QImage &)> &draw)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
+    fitImageToSize();
     QPainter painter(this);
     painter.drawImage(0, 0, m_image);
 }
@@ -321,15 +374,7 @@ void PictureBox::paintEvent(QPaintEvent *)
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    if (m_image.size() != size()) {
-        QImage grown = background(size());
-        {
-            QPainter painter(&grown);
-            painter.drawImage(0, 0, m_image);
-        }
-        m_image = std::move(grown);
-    }
-    fitScaleToSize();
+    fitImageToSize();
 }
 
 void PictureBox::emitMouse(void (PictureBox::*signal)(int, int, float, float), int button, QMouseEvent *event)
@@ -420,6 +465,7 @@ QColor PictureBox::textBackColor() const
 
 void PictureBox::box(float x1, float y1, float x2, float y2, bool filled)
 {
+    fitImageToSize();
     {
         QPainter painter(&m_image);
         applyDrawMode(painter);
@@ -436,6 +482,7 @@ void PictureBox::box(float x1, float y1, float x2, float y2, bool filled)
 
 void PictureBox::circle(float x, float y, float radius)
 {
+    fitImageToSize();
     {
         QPainter painter(&m_image);
         painter.setRenderHint(QPainter::Antialiasing, false);
@@ -483,9 +530,10 @@ ControlError PictureBox::paintPicture(const QImage &picture, float x1, float y1,
         return controlerror::make(controlerror::invalidProcedureCall);
 
     // Sizes given in the box's scale; the picture's own size counts in pixels.
-    const QPointF origin = toPixels(QPointF(m_scaleLeft, m_scaleTop));
-    const auto pixelsX = [&](float units) { return toPixels(QPointF(m_scaleLeft + units, 0)).x() - origin.x(); };
-    const auto pixelsY = [&](float units) { return toPixels(QPointF(0, m_scaleTop + units)).y() - origin.y(); };
+    fitImageToSize();
+    const QPointF origin = toPixels(QPointF(scaleLeft(), scaleTop()));
+    const auto pixelsX = [&](float units) { return toPixels(QPointF(scaleLeft() + units, 0)).x() - origin.x(); };
+    const auto pixelsY = [&](float units) { return toPixels(QPointF(0, scaleTop() + units)).y() - origin.y(); };
 
     const QPointF at = toPixels(QPointF(x1, y1));
     const double width1 = area.width1 ? pixelsX(*area.width1) : picture.width();

@@ -75,7 +75,7 @@ public:
     void setPicture(const QPixmap &picture);
 
     // The persistent image: background plus everything drawn since the last cls().
-    const QImage &image() const { return m_image; }
+    const QImage &image() const;
 
     QColor backColor() const { return m_backColor; }
     // Also clears the persistent image to the new background.
@@ -94,10 +94,10 @@ public:
     // Scale.
     ScaleMode scaleMode() const { return m_scaleMode; }
     void setScaleMode(ScaleMode mode);
-    float scaleLeft() const { return m_scaleLeft; }
-    float scaleTop() const { return m_scaleTop; }
-    float scaleWidth() const { return m_scaleWidth; }
-    float scaleHeight() const { return m_scaleHeight; }
+    float scaleLeft() const;
+    float scaleTop() const;
+    float scaleWidth() const;
+    float scaleHeight() const;
     void setScaleLeft(float left);
     void setScaleTop(float top);
     void setScaleWidth(float width);
@@ -225,14 +225,17 @@ protected:
 
 private:
     QImage background(QSize size) const;
-    void fitScaleToSize();
+    // The image follows the widget's size, also while the widget is hidden and
+    // gets no resize events: every operation brings it up to date first.
+    void fitImageToSize() const;
+    void keepScale();
     QPen pen(const QColor &color) const;
     void applyDrawMode(QPainter &painter) const;
     QBrush fillBrush() const;
     void emitMouse(void (PictureBox::*signal)(int, int, float, float), int button, QMouseEvent *event);
 
     QPixmap m_picture;
-    QImage m_image;
+    mutable QImage m_image;
     QColor m_backColor = Qt::white;
     QColor m_foreColor = Qt::black;
     int m_drawWidth = 1;

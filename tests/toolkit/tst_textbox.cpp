@@ -1,0 +1,210 @@
+#include "toolkit/textbox.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QSignalSpy>
+#include <QTest>
+
+class tst_TextBox : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void setTextRaisesChangeBeforeReturning();
+    void sameTextRaisesNoChange();
+    void typingRaisesKeyPressThenChange();
+    void keyPressCodes_data();
+    void keyPressCodes();
+    void handlerDiscardsKey();
+    void handlerReplacesKey();
+    void keysWithoutCharacterRaiseNoKeyPress();
+    void keyUpFollowsEveryKey();
+    void maxLengthLimitsTypingOnly();
+    void maxLengthLimitsPasting();
+    void gotFocusLetsHandlerSelectAll();
+    void selectionAccessors();
+};
+
+void tst_TextBox::setTextRaisesChangeBeforeReturning()
+{
+    TextBox box;
+    QStringList seen;
+    connect(&box, &TextBox::change, [&] { seen << box.text(); });
+    box.setText(QStringLiteral("12"));
+    QCOMPARE(seen, QStringList{QStringLiteral("12")}); // nested, before setText returned
+    box.setText(QString());
+    box.setText(QStringLiteral("12"));
+    QCOMPARE(seen, (QStringList{QStringLiteral("12"), QString(), QStringLiteral("12")}));
+}
+
+void tst_TextBox::sameTextRaisesNoChange()
+{
+    TextBox box;
+    box.setText(QStringLiteral("abc"));
+    QSignalSpy change(&box, &TextBox::change);
+    box.setText(QStringLiteral("abc"));
+    QCOMPARE(change.count(), 0);
+}
+
+void tst_TextBox::typingRaisesKeyPressThenChange()
+{
+    TextBox box;
+    QStringList order;
+    connect(&box, &TextBox::keyPress, [&](int &code) { order << QStringLiteral("press %1 '%2'").arg(code).arg(box.text()); });
+    connect(&box, &TextBox::change, [&] { order << QStringLiteral("change '%1'").arg(box.text()); });
+    connect(&box, &TextBox::keyUp, [&](int, int) { order << QStringLiteral("up"); });
+    QTest::keyClick(&box, Qt::Key_7);
+    QCOMPARE(order, (QStringList{QStringLiteral("press 55 ''"), QStringLiteral("change '7'"), QStringLiteral("up")}));
+}
+
+void tst_TextBox::keyPressCodes_data()
+{
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("modifiers");
+    QTest::addColumn<int>("expected");
+    QTest::newRow("digit") << int(Qt::Key_5) << int(Qt::NoModifier) << 53;
+    QTest::newRow("point") << int(Qt::Key_Period) << int(Qt::NoModifier) << 46;
+    QTest::newRow("letter") << int(Qt::Key_A) << int(Qt::NoModifier) << 97;
+    QTest::newRow("minus") << int(Qt::Key_Minus) << int(Qt::NoModifier) << 45;
+    QTest::newRow("blank") << int(Qt::Key_Space) << int(Qt::NoModifier) << 32;
+    QTest::newRow("backspace") << int(Qt::Key_Backspace) << int(Qt::NoModifier) << 8;
+    QTest::newRow("enter") << int(Qt::Key_Return) << int(Qt::NoModifier) << 13;
+    QTest::newRow("escape") << int(Qt::Key_Escape) << int(Qt::NoModifier) << 27;
+    QTest::newRow("ctrl+v") << int(Qt::Key_V) << int(Qt::ControlModifier) << 22;
+    QTest::newRow("ctrl+c") << int(Qt::Key_C) << int(Qt::ControlModifier) << 3;
+}
+
+void tst_TextBox::keyPressCodes()
+{
+    QFETCH(int, key);
+    QFETCH(int, modifiers);
+    QFETCH(int, expected);
+    TextBox box;
+    QList<int> codes;
+    connect(&box, &TextBox::keyPress, [&](int &code) { codes << code; });
+    QTest::keyClick(&box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+    QCOMPARE(codes, QList<int>{expected});
+}
+
+void tst_TextBox::handlerDiscardsKey()
+{
+    TextBox box;
+    box.setText(QStringLiteral("12"));
+    box.setCursorPosition(2);
+    connect(&box, &TextBox::keyPress, [](int &code) {
+        if (code < '0' || code > '9')
+            code = 0;
+    });
+    QSignalSpy change(&box, &TextBox::change);
+    QTest::keyClicks(&box, QStringLiteral("a-3 "));
+    QCOMPARE(box.text(), QStringLiteral("123"));
+    QCOMPARE(change.count(), 1);
+    QTest::keyClick(&box, Qt::Key_Backspace); // code 8 is discarded too
+    QCOMPARE(box.text(), QStringLiteral("123"));
+}
+
+void tst_TextBox::handlerReplacesKey()
+{
+    TextBox box;
+    connect(&box, &TextBox::keyPress, [](int &code) {
+        if (code >= 'a' && code <= 'z')
+            code -= 32;
+    });
+    QTest::keyClicks(&box, QStringLiteral("ab"));
+    QCOMPARE(box.text(), QStringLiteral("AB"));
+}
+
+void tst_TextBox::keysWithoutCharacterRaiseNoKeyPress()
+{
+    TextBox box;
+    box.setText(QStringLiteral("abc"));
+    QSignalSpy press(&box, &TextBox::keyPress);
+    QSignalSpy up(&box, &TextBox::keyUp);
+    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Delete, Qt::Key_Shift, Qt::Key_Home})
+        QTest::keyClick(&box, key);
+    QCOMPARE(press.count(), 0);
+    QCOMPARE(up.count(), 5);
+}
+
+void tst_TextBox::keyUpFollowsEveryKey()
+{
+    TextBox box;
+    QSignalSpy up(&box, &TextBox::keyUp);
+    QTest::keyClick(&box, Qt::Key_Delete, Qt::ShiftModifier);
+    // The Shift key itself is released too, after Delete.
+    QCOMPARE(up.count(), 2);
+    QCOMPARE(up.at(0).at(0).toInt(), int(Qt::Key_Delete));
+    QCOMPARE(up.at(0).at(1).toInt(), 1);
+    QCOMPARE(up.at(1).at(0).toInt(), int(Qt::Key_Shift));
+    QList<int> codes;
+    connect(&box, &TextBox::keyPress, [&](int &code) { codes << code; });
+    QTest::keyClicks(&box, QStringLiteral("A"));
+    QCOMPARE(codes, QList<int>{65});
+}
+
+void tst_TextBox::maxLengthLimitsTypingOnly()
+{
+    TextBox box;
+    box.setMaxLength(3);
+    QTest::keyClicks(&box, QStringLiteral("12345"));
+    QCOMPARE(box.text(), QStringLiteral("123"));
+    box.setText(QStringLiteral("1234567890")); // code is never cut
+    QCOMPARE(box.text(), QStringLiteral("1234567890"));
+    box.selectAll();
+    QTest::keyClicks(&box, QStringLiteral("98"));
+    QCOMPARE(box.text(), QStringLiteral("98")); // typing over a selection frees its room
+    box.setMaxLength(0);
+    QTest::keyClicks(&box, QStringLiteral("7654"));
+    QCOMPARE(box.text(), QStringLiteral("987654"));
+}
+
+void tst_TextBox::maxLengthLimitsPasting()
+{
+    TextBox box;
+    box.setMaxLength(4);
+    box.setText(QStringLiteral("12"));
+    box.setCursorPosition(2);
+    QApplication::clipboard()->setText(QStringLiteral("3456"));
+    if (QApplication::clipboard()->text() != QStringLiteral("3456"))
+        QSKIP("no clipboard on this platform");
+    QTest::keyClick(&box, Qt::Key_V, Qt::ControlModifier);
+    QCOMPARE(box.text(), QStringLiteral("1234"));
+}
+
+void tst_TextBox::gotFocusLetsHandlerSelectAll()
+{
+    QWidget window;
+    auto *other = new QLineEdit(&window);
+    auto *box = new TextBox(&window);
+    box->setText(QStringLiteral("hello"));
+    connect(box, &TextBox::gotFocus, [box] {
+        box->setSelStart(0);
+        box->setSelLength(int(box->text().size()));
+    });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    other->setFocus();
+    QSignalSpy focus(box, &TextBox::gotFocus);
+    box->setFocus(Qt::TabFocusReason);
+    QCOMPARE(focus.count(), 1);
+    QCOMPARE(box->selectedText(), QStringLiteral("hello"));
+}
+
+void tst_TextBox::selectionAccessors()
+{
+    TextBox box;
+    box.setText(QStringLiteral("Gallon (US)"));
+    box.setSelStart(3);
+    box.setSelLength(4);
+    QCOMPARE(box.selStart(), 3);
+    QCOMPARE(box.selLength(), 4);
+    QCOMPARE(box.selectedText(), QStringLiteral("lon "));
+    box.setSelLength(0);
+    QCOMPARE(box.selLength(), 0);
+    QCOMPARE(box.cursorPosition(), 3);
+    box.setSelLength(100); // clamped to the text
+    QCOMPARE(box.selLength(), 8);
+}
+
+QTEST_MAIN(tst_TextBox)
+#include "tst_textbox.moc"
