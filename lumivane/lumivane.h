@@ -1,0 +1,379 @@
+#ifndef LUMIVANE_LUMIVANE_H
+#define LUMIVANE_LUMIVANE_H
+
+// Lumivane: a picture control with one colour see-through.
+//
+// The widget itself is the visible surface (UserControl). It holds two inner
+// parts: Picture1, a hidden PictureBox covering the client area on which all
+// drawing happens and whose composed image (back colour = TransparentColor,
+// Picture at the top left, drawings) is the control's content; and Timer1, a
+// 1 ms one-shot timer that publishes after a host drew through Canvas.
+// Publishing copies Picture1's image to the widget as its picture and as its
+// mask: with BackStyle Transparent the widget shows, and takes the mouse, only
+// where that image differs from the mask colour, so the container shows and gets
+// the clicks elsewhere.
+//
+// Reaching members
+//   - by name: every property is a Q_PROPERTY and every method Q_INVOKABLE under
+//     the type library's names (Scale_, hwnd, hDC included); the enums are
+//     Q_ENUMs with the LVN names and values (display names with blanks are in
+//     lumivanetypes::enumMembers);
+//   - by dispatch identifier: Dispatchable::invoke (qobject_cast<Dispatchable *>),
+//     arguments as QVariants, a missing optional argument as QVariant();
+//   - typed, from C++: the getters and setters below.
+//
+// Errors: invoke() returns the error in its result. The typed setters and
+// methods cannot return one, so each member call records its error in
+// lastError() (cleared when the next member call starts) and emits errorRaised().
+// Errors of Picture1 pass through unchanged; an enum value outside 16 bits is an
+// overflow (6). A let that fails changes nothing further and does not notify.
+//
+// Property changes: after each let or set of a property that the host stores,
+// propertyChanged() carries the property's name ("Appearance", ...).
+//
+// Events: the 19 events of __Lumivane, in their order, as signals. Parameters are
+// references: a handler's write reaches the control (a KeyPress handler that sets
+// KeyAscii to 0 discards the key; another value is what the container receives).
+//
+// Not on this platform: dynamic data exchange. LinkMode, LinkTopic, LinkItem and
+// LinkTimeout are kept and returned, and no link is ever made. OLEDrag,
+// OLEDragMode and OLEDropMode use Qt's drag and drop and raise the OLE events.
+
+#include "lumivane/lumivane_export.h"
+#include "toolkit/dispatch.h"
+#include "toolkit/olecolor.h"
+
+#include <QFont>
+#include <QImage>
+#include <QPixmap>
+#include <QWidget>
+
+class PictureBox;
+class PropertyBag;
+class QMimeData;
+class Timer;
+
+class LUMIVANE_EXPORT Lumivane final : public QWidget, public Dispatchable
+{
+    Q_OBJECT
+    Q_INTERFACES(Dispatchable)
+    Q_CLASSINFO("TypeLibrary", "LumivaneBox")
+    Q_CLASSINFO("TypeLibraryId", "{48C32CF0-560A-4342-9DCA-3DC89E8FAC67}")
+    Q_CLASSINFO("ClassId", "{6AFEA333-57C6-4DD9-88C0-E3A240370351}")
+    Q_CLASSINFO("ProgId", "LumivaneBox.Lumivane")
+    Q_CLASSINFO("InterfaceId", "{A63C58E3-5F9F-4031-BD48-A17CA272623C}")
+    Q_CLASSINFO("EventsId", "{D234DE23-04A8-4C4E-A54D-248EA619ACA6}")
+    Q_CLASSINFO("Version", "1.00")
+    Q_CLASSINFO("ToolboxBitmap", ":/lumivane/toolbox.bmp")
+    Q_CLASSINFO("OLESelfRegister", "")
+
+    Q_PROPERTY(LVNAppearence Appearance READ appearance WRITE setAppearance)
+    Q_PROPERTY(quint32 TransparentColor READ transparentColor WRITE setTransparentColor)
+    Q_PROPERTY(LVNBackStyle BackStyle READ backStyle WRITE setBackStyle)
+    Q_PROPERTY(LVNBorderStyle BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(bool ClipControls READ clipControls WRITE setClipControls)
+    Q_PROPERTY(LVNDrawMode DrawMode READ drawMode WRITE setDrawMode)
+    Q_PROPERTY(LVNDrawStyle DrawStyle READ drawStyle WRITE setDrawStyle)
+    Q_PROPERTY(int DrawWidth READ drawWidth WRITE setDrawWidth)
+    Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled)
+    Q_PROPERTY(quint32 FillColor READ fillColor WRITE setFillColor)
+    Q_PROPERTY(LVNFillStyle FillStyle READ fillStyle WRITE setFillStyle)
+    Q_PROPERTY(QFont Font READ drawingFont WRITE setDrawingFont)
+    Q_PROPERTY(bool FontTransparent READ fontTransparent WRITE setFontTransparent)
+    Q_PROPERTY(quint32 ForeColor READ foreColor WRITE setForeColor)
+    Q_PROPERTY(qint32 hwnd READ hwnd)
+    Q_PROPERTY(QPixmap Image READ image)
+    Q_PROPERTY(QPixmap MouseIcon READ mouseIcon WRITE setMouseIcon)
+    Q_PROPERTY(LVNMousePointer MousePointer READ mousePointer WRITE setMousePointer)
+    Q_PROPERTY(QPixmap Picture READ picture WRITE setPicture)
+    Q_PROPERTY(float ScaleHeight READ scaleHeight WRITE setScaleHeight)
+    Q_PROPERTY(float ScaleLeft READ scaleLeft WRITE setScaleLeft)
+    Q_PROPERTY(LVNScaleMode ScaleMode READ scaleMode WRITE setScaleMode)
+    Q_PROPERTY(float ScaleTop READ scaleTop WRITE setScaleTop)
+    Q_PROPERTY(float ScaleWidth READ scaleWidth WRITE setScaleWidth)
+    Q_PROPERTY(QString ToolTipText READ toolTipText WRITE setToolTipText)
+    Q_PROPERTY(bool RightToLeft READ rightToLeft WRITE setRightToLeft)
+    Q_PROPERTY(qint32 WhatsThisHelpID READ whatsThisHelpId WRITE setWhatsThisHelpId)
+    Q_PROPERTY(LVNOLEDragMode OLEDragMode READ oleDragMode WRITE setOleDragMode)
+    Q_PROPERTY(int LinkTimeout READ linkTimeout WRITE setLinkTimeout)
+    Q_PROPERTY(QString LinkTopic READ linkTopic WRITE setLinkTopic)
+    Q_PROPERTY(QString LinkItem READ linkItem WRITE setLinkItem)
+    Q_PROPERTY(LVNLinkMode LinkMode READ linkMode WRITE setLinkMode)
+    Q_PROPERTY(qint32 hDC READ hDC)
+    Q_PROPERTY(float CurrentX READ currentX WRITE setCurrentX)
+    Q_PROPERTY(float CurrentY READ currentY WRITE setCurrentY)
+    Q_PROPERTY(LVNOLEDropMode OLEDropMode READ oleDropMode WRITE setOleDropMode)
+    Q_PROPERTY(bool AutoRedraw READ autoRedraw WRITE setAutoRedraw)
+    Q_PROPERTY(QObject *Canvas READ canvas)
+    Q_PROPERTY(bool Moveable READ isMoveable WRITE setMoveable)
+    Q_PROPERTY(LVNMoveStyle MoveStyle READ moveStyle WRITE setMoveStyle)
+
+public:
+    enum class LVNMoveStyle { Contents = 0, WireFrame = 1, Both = 2 };
+    Q_ENUM(LVNMoveStyle)
+    enum class LVNAppearence { Flat = 0, ThreeD = 1 };
+    Q_ENUM(LVNAppearence)
+    enum class LVNBorderStyle { None = 0, FixedSingle = 1 };
+    Q_ENUM(LVNBorderStyle)
+    enum class LVNBackStyle { Transparent = 0, Opaque = 1 };
+    Q_ENUM(LVNBackStyle)
+    enum class LVNDrawMode {
+        Blackness = 1, NotMergePen = 2, MaskNotPen = 3, NotCopyPen = 4, MaskPenNot = 5,
+        Invert = 6, XorPen = 7, NotMaskPen = 8, MaskPen = 9, NotXorPen = 10, Nop = 11,
+        MergeNotPen = 12, CopyPen = 13, MergePenNot = 14, MergePen = 15, Whiteness = 16,
+    };
+    Q_ENUM(LVNDrawMode)
+    enum class LVNDrawStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Transparent = 5, InsideSolid = 6 };
+    Q_ENUM(LVNDrawStyle)
+    enum class LVNFillStyle {
+        Solid = 0, Transparent = 1, HorizontalLine = 2, VerticalLine = 3,
+        UpwardDiagonal = 4, DownwardDiagonal = 5, Cross = 6, DiagonalCross = 7,
+    };
+    Q_ENUM(LVNFillStyle)
+    enum class LVNLinkMode { None = 0, Automatic = 1, Manual = 2, Notify = 3 };
+    Q_ENUM(LVNLinkMode)
+    enum class LVNOLEDragMode { Manual = 0, Automatic = 1 };
+    Q_ENUM(LVNOLEDragMode)
+    enum class LVNOLEDropMode { None = 0, Manual = 1, Automatic = 2 };
+    Q_ENUM(LVNOLEDropMode)
+    enum class LVNScaleMode { User = 0, Twip = 1, Point = 2, Pixel = 3, Character = 4, Inch = 5, Millimeter = 6, Centimeter = 7 };
+    Q_ENUM(LVNScaleMode)
+    enum class LVNMousePointer {
+        Default = 0, Arrow = 1, Cross = 2, IBeam = 3, Icon = 4, Size = 5, SizeNESW = 6, SizeNS = 7,
+        SizeNWSE = 8, SizeWE = 9, UpArrow = 10, Hourglass = 11, NoDrop = 12, ArrowHourglass = 13,
+        ArrowQuestion = 14, SizeAll = 15, Custom = 99,
+    };
+    Q_ENUM(LVNMousePointer)
+
+    explicit Lumivane(QWidget *parent = nullptr);
+    ~Lumivane() override;
+
+    // Instances alive in this process (the module may unload when none is).
+    static int instanceCount();
+
+    // Dispatchable
+    DispatchResult invoke(qint32 dispatchId, DispatchKind kind, QVariantList &arguments) override;
+    qint32 dispatchIdOfName(const QString &name) const override;
+
+    // The error of the last member call; none when it succeeded.
+    const ControlError &lastError() const { return m_lastError; }
+
+    // Properties, in interface order ------------------------------------------
+    LVNAppearence appearance() const { return m_appearance; }
+    void setAppearance(LVNAppearence value);
+    OleColor transparentColor() const;
+    void setTransparentColor(OleColor value);
+    LVNBackStyle backStyle() const { return m_backStyle; }
+    void setBackStyle(LVNBackStyle value);
+    LVNBorderStyle borderStyle() const { return m_borderStyle; }
+    void setBorderStyle(LVNBorderStyle value);
+    bool clipControls() const { return m_clipControls; }
+    void setClipControls(bool value);
+    LVNDrawMode drawMode() const;
+    void setDrawMode(LVNDrawMode value);
+    LVNDrawStyle drawStyle() const;
+    void setDrawStyle(LVNDrawStyle value);
+    int drawWidth() const;
+    void setDrawWidth(int value);
+    // Enabled reads QWidget::isEnabled().
+    void setControlEnabled(bool value);
+    OleColor fillColor() const;
+    void setFillColor(OleColor value);
+    LVNFillStyle fillStyle() const;
+    void setFillStyle(LVNFillStyle value);
+    QFont drawingFont() const;
+    void setDrawingFont(const QFont &value);
+    bool fontTransparent() const;
+    void setFontTransparent(bool value);
+    OleColor foreColor() const;
+    void setForeColor(OleColor value);
+    qint32 hwnd() const;
+    QPixmap image() const;
+    QPixmap mouseIcon() const { return m_mouseIcon; }
+    void setMouseIcon(const QPixmap &value);
+    LVNMousePointer mousePointer() const { return m_mousePointer; }
+    void setMousePointer(LVNMousePointer value);
+    QPixmap picture() const;
+    void setPicture(const QPixmap &value);
+    float scaleHeight() const;
+    void setScaleHeight(float value);
+    float scaleLeft() const;
+    void setScaleLeft(float value);
+    LVNScaleMode scaleMode() const { return m_scaleMode; }
+    void setScaleMode(LVNScaleMode value);
+    float scaleTop() const;
+    void setScaleTop(float value);
+    float scaleWidth() const;
+    void setScaleWidth(float value);
+    QString toolTipText() const;
+    void setToolTipText(const QString &value);
+    bool rightToLeft() const;
+    void setRightToLeft(bool value);
+    qint32 whatsThisHelpId() const;
+    void setWhatsThisHelpId(qint32 value);
+    LVNOLEDragMode oleDragMode() const;
+    void setOleDragMode(LVNOLEDragMode value);
+    int linkTimeout() const;
+    void setLinkTimeout(int value);
+    QString linkTopic() const;
+    void setLinkTopic(const QString &value);
+    QString linkItem() const;
+    void setLinkItem(const QString &value);
+    LVNLinkMode linkMode() const;
+    void setLinkMode(LVNLinkMode value);
+    // A handle of the visible surface's paint device, not of Picture1: Qt paints
+    // a widget only in its paint event, so lasting drawings go through Canvas.
+    qint32 hDC() const { return m_deviceHandle; }
+    float currentX() const;
+    void setCurrentX(float value);
+    float currentY() const;
+    void setCurrentY(float value);
+    LVNOLEDropMode oleDropMode() const { return m_oleDropMode; }
+    void setOleDropMode(LVNOLEDropMode value);
+    bool autoRedraw() const { return m_autoRedraw; }
+    void setAutoRedraw(bool value);
+    // Picture1 itself, for drawing with its own members (by name through Qt's
+    // meta-object system); arms the publishing timer when AutoRedraw is on.
+    QObject *canvas();
+    bool isMoveable() const { return m_moveable; }
+    void setMoveable(bool value);
+    LVNMoveStyle moveStyle() const { return LVNMoveStyle(m_moveStyle); }
+    void setMoveStyle(LVNMoveStyle value);
+
+    // Methods, in interface order ---------------------------------------------
+    Q_INVOKABLE void Cls();
+    // The colour at x, y of Picture1 (0x00BBGGRR), -1 outside it.
+    Q_INVOKABLE qint32 Point(float x, float y);
+    Q_INVOKABLE void Refresh();
+    Q_INVOKABLE void Scale_(const QVariant &X1 = QVariant(), const QVariant &Y1 = QVariant(),
+                            const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant());
+    // Converts a width (height) between scale modes: from 8 (0.01 mm) and to the
+    // control's own scale mode when missing.
+    Q_INVOKABLE float ScaleX(float Width, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
+    Q_INVOKABLE float ScaleY(float Height, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
+    Q_INVOKABLE float TextWidth(const QString &Str);
+    Q_INVOKABLE float TextHeight(const QString &Str);
+    Q_INVOKABLE void ReplaceColor(qint32 FromColor, qint32 ToColor);
+    Q_INVOKABLE void PaintPicture(const QVariant &Picture, float X1, float Y1,
+                                  const QVariant &Width1 = QVariant(), const QVariant &Height1 = QVariant(),
+                                  const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant(),
+                                  const QVariant &Width2 = QVariant(), const QVariant &Height2 = QVariant(),
+                                  const QVariant &Opcode = QVariant());
+    Q_INVOKABLE void OLEDrag();
+
+    // The visible surface: the picture and mask last published, and the mask colour
+    // (the colour that the mask makes see-through).
+    QPixmap visiblePicture() const { return m_visiblePicture; }
+    OleColor maskColor() const { return m_maskColor; }
+    OleColor backColor() const { return m_backColor; }
+
+    QSize sizeHint() const override;
+
+signals:
+    // The events of __Lumivane, identifiers 1 to 19 in this order.
+    void Change();
+    void Click();
+    void DblClick();
+    void KeyDown(int &KeyCode, int &Shift);
+    void KeyPress(int &KeyAscii);
+    void KeyUp(int &KeyCode, int &Shift);
+    void MouseDown(int &Button, int &Shift, float &x, float &y);
+    void MouseMove(int &Button, int &Shift, float &x, float &y);
+    void MouseUp(int &Button, int &Shift, float &x, float &y);
+    void WriteProperties(PropertyBag *PropBag);
+    void Paint();
+    void OLEStartDrag(QMimeData *Data, qint32 &AllowedEffects);
+    void OLESetData(QMimeData *Data, int &DataFormat);
+    void OLEGiveFeedback(qint32 &Effect, bool &DefaultCursors);
+    void OLEDragOver(const QMimeData *Data, qint32 &Effect, int &Button, int &Shift, float &x, float &y, int &State);
+    void OLEDragDrop(const QMimeData *Data, qint32 &Effect, int &Button, int &Shift, float &x, float &y);
+    void OLECompleteDrag(qint32 &Effect);
+    void ReadProperties(PropertyBag *PropBag);
+    void Resize();
+
+    // To the host: a stored property changed (its name, as "Appearance").
+    void propertyChanged(const QString &propertyName);
+    // A member call failed; the same error is in lastError().
+    void errorRaised(qint32 number, const QString &description);
+    // Picture1's image was copied to the visible surface.
+    void imagePublished();
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void dragEnterEvent(QDragEnterEvent *event) override;
+    void dragMoveEvent(QDragMoveEvent *event) override;
+    void dragLeaveEvent(QDragLeaveEvent *event) override;
+    void dropEvent(QDropEvent *event) override;
+
+private:
+    // Late-bound core: every typed member goes through these.
+    QVariant getProperty(qint32 dispatchId);
+    ControlError letProperty(qint32 dispatchId, const QVariant &value);
+    DispatchResult callMethod(qint32 dispatchId, QVariantList &arguments);
+    void letTyped(qint32 dispatchId, const QVariant &value);
+    QVariant callTyped(qint32 dispatchId, QVariantList arguments);
+    ControlError letScale(qint32 dispatchId, float value);
+    ControlError scaleMethod(const QVariantList &arguments);
+    DispatchResult scaleConversion(bool horizontal, const QVariantList &arguments);
+    ControlError paintPictureMethod(const QVariantList &arguments);
+    void begin();
+    void report(const ControlError &error);
+
+    // Transparent painting.
+    void publishImage();
+    void publishIfAutoRedraw();
+    void applyMask();
+    void userControlResized();
+    void timerTick();
+
+    // The visible surface's scale.
+    QRect interior() const;
+    double unitsPerPixelX(LVNScaleMode mode) const;
+    double unitsPerPixelY(LVNScaleMode mode) const;
+    QPointF toPixels(QPointF point) const;
+    QPointF fromPixels(QPointF pixels) const;
+    void applyMousePointer();
+    void applyBorder();
+    void mouseEventToHost(void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e);
+
+    PictureBox *m_picture1 = nullptr;
+    Timer *m_timer1 = nullptr;
+
+    // The visible surface.
+    LVNAppearence m_appearance = LVNAppearence::ThreeD;
+    LVNBackStyle m_backStyle = LVNBackStyle::Transparent;
+    LVNBorderStyle m_borderStyle = LVNBorderStyle::None;
+    bool m_clipControls = true;
+    LVNMousePointer m_mousePointer = LVNMousePointer::Default;
+    QPixmap m_mouseIcon;
+    LVNOLEDropMode m_oleDropMode = LVNOLEDropMode::None;
+    OleColor m_backColor = olecolor::buttonFace;
+    OleColor m_maskColor = olecolor::buttonFace;
+    QPixmap m_visiblePicture;
+    QImage m_maskPicture;
+    LVNScaleMode m_scaleMode = LVNScaleMode::Twip;
+    float m_scaleLeft = 0;
+    float m_scaleTop = 0;
+    float m_scaleWidth = 0;  // user scale only; fixed modes follow the size
+    float m_scaleHeight = 0;
+    qint32 m_deviceHandle = 0;
+
+    // Own state.
+    bool m_autoRedraw = true;
+    bool m_moveable = false;
+    qint32 m_moveStyle = 0;
+
+    ControlError m_lastError;
+    int m_callDepth = 0;
+
+    Q_DISABLE_COPY_MOVE(Lumivane)
+};
+
+#endif

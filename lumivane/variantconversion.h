@@ -1,0 +1,43 @@
+#ifndef LUMIVANE_VARIANTCONVERSION_H
+#define LUMIVANE_VARIANTCONVERSION_H
+
+// Conversion of late-bound arguments to the types of the control's members,
+// with the runtime's errors: a number out of the target type's range is an
+// overflow (6), a value of the wrong kind a type mismatch (13). Fractions round
+// half to even, as the runtime's integer conversion does.
+
+#include "lumivane/lumivane_export.h"
+#include "toolkit/controlerror.h"
+#include "toolkit/olecolor.h"
+
+#include <QFont>
+#include <QImage>
+#include <QString>
+#include <QVariant>
+
+namespace variantconversion {
+
+template <class T>
+struct Converted
+{
+    T value{};
+    ControlError error;
+
+    bool ok() const { return !error.isError(); }
+};
+
+LUMIVANE_EXPORT Converted<qint16> toInteger(const QVariant &value);
+LUMIVANE_EXPORT Converted<qint32> toLong(const QVariant &value);
+LUMIVANE_EXPORT Converted<float> toSingle(const QVariant &value);
+LUMIVANE_EXPORT Converted<bool> toBoolean(const QVariant &value);
+LUMIVANE_EXPORT Converted<QString> toText(const QVariant &value);
+// A colour is a Long: 0x80000000 and above may come as negative numbers.
+LUMIVANE_EXPORT Converted<OleColor> toColour(const QVariant &value);
+// A picture object: a QPixmap or QImage; an invalid variant or a null picture
+// is no picture (an empty QImage).
+LUMIVANE_EXPORT Converted<QImage> toPicture(const QVariant &value);
+LUMIVANE_EXPORT Converted<QFont> toFont(const QVariant &value);
+
+} // namespace variantconversion
+
+#endif
