@@ -2,9 +2,12 @@
 
 #include "app/captionlabel.h"
 #include "app/skinner.h"
+#include "flask/flaskdrag.h"
+#include "flask/flaskview.h"
 #include "resources/fonts.h"
 #include "resources/resourcepicture.h"
 #include "results/resultsgrid.h"
+#include "results/resultslog.h"
 #include "toolkit/application.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
@@ -248,11 +251,19 @@ void Form1::paintLogo()
 
 void Form1::createSubsystems()
 {
+    const FlaskWidgets flask{PicFlask,    picflaskbuffer, optionblue, optionred, optionsparkle,
+                             optionwhite, OptionLevel,    SaveCmnd,   MakeFileCmnd};
+    m_flaskView = new FlaskView(m_state, *this, flask, this);
+    m_flaskDrag = new FlaskDrag(m_state, *this, flask, this);
+    m_resultsLog = std::make_unique<ResultsLog>(m_state, ResultsGrid, List1, List2, Text1, Text2, SaveCmnd,
+                                                MakeFileCmnd, toolkit::programFolder());
 }
 
 void Form1::wireEvents()
 {
     connect(Timer1, &Timer::timer, this, &Form1::onTimer);
+    connect(SaveCmnd, &QAbstractButton::clicked, this, [this] { m_resultsLog->save(); });
+    connect(MakeFileCmnd, &QAbstractButton::clicked, this, [this] { m_resultsLog->makeFile(); });
 }
 
 // Load ----------------------------------------------------------------------------
@@ -272,6 +283,7 @@ void Form1::load()
     picflaskbuffer->hide();
     m_state.skipColourClick = true;
     optionwhite->setValue(true);
+    m_resultsLog->layoutGrid();
     Skinner1->setProperty(0x68030039, 1);
     Skinner1->setProperty(0x68030037, 0x00FFFFFF);
     Skinner1->setProperty(0x68030038, 4);
@@ -340,7 +352,14 @@ void Form1::onResize()
 void Form1::lookupFromFactor() {}
 void Form1::lookupToFactor() {}
 void Form1::updateConversion() {}
-void Form1::update_framestatic(int, int) {}
-void Form1::showFlask() {}
+void Form1::update_framestatic(int topRow, int sparkleSpan)
+{
+    m_flaskView->update_framestatic(topRow, sparkleSpan);
+}
+
+void Form1::showFlask()
+{
+    m_flaskView->showFlask();
+}
 void Form1::drawGraduations(PictureBox *, ScaleVariant) {}
 void Form1::setVolumeFromLevel(float) {}

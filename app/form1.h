@@ -32,6 +32,9 @@ class Skinner;
 class TextBox;
 class Timer;
 class UnitDatabase;
+class FlaskView;
+class FlaskDrag;
+class ResultsLog;
 
 class Form1 final : public QWidget, public FormProcedures
 {
@@ -108,6 +111,9 @@ private:
     UnitDatabase &m_database;
     FormState m_state;
     QWidget *m_client = nullptr;
+    FlaskView *m_flaskView = nullptr;
+    FlaskDrag *m_flaskDrag = nullptr;
+    std::unique_ptr<ResultsLog> m_resultsLog;
 
     Q_DISABLE_COPY_MOVE(Form1)
 };

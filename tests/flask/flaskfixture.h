@@ -1,0 +1,134 @@
+#ifndef BRIMLOW_TESTS_FLASKFIXTURE_H
+#define BRIMLOW_TESTS_FLASKFIXTURE_H
+
+// The flask's widgets as the window lays them out (PicFlask, the hidden buffer,
+// the fluid options in one frame, "Save" and "Make File"), with the real flask
+// picture, and window procedures that record what the flask code asks of the
+// rest of the window. update_framestatic and showFlask go to the real FlaskView,
+// as the window hands them on.
+
+#include "app/formprocedures.h"
+#include "app/formstate.h"
+#include "flask/flaskview.h"
+#include "flask/flaskwidgets.h"
+#include "resources/resourcepicture.h"
+#include "toolkit/commandbutton.h"
+#include "toolkit/optionbutton.h"
+#include "toolkit/picturebox.h"
+
+#include <QStringList>
+#include <QWidget>
+
+#include <memory>
+
+class RecordingProcedures final : public FormProcedures
+{
+public:
+    FormState *state = nullptr;
+    FlaskView *view = nullptr;
+    PictureBox *buffer = nullptr;
+    QStringList calls;
+    // Drawn on the target by drawGraduations, to see where the scale went.
+    QColor scaleColour = QColor(255, 0, 255);
+
+    void lookupFromFactor() override { calls << QStringLiteral("lookupFromFactor"); }
+    void lookupToFactor() override { calls << QStringLiteral("lookupToFactor"); }
+    void updateConversion() override { calls << QStringLiteral("updateConversion"); }
+    void update_framestatic(int topRow, int sparkleSpan) override
+    {
+        calls << QStringLiteral("update_framestatic(%1,%2)").arg(topRow).arg(sparkleSpan);
+        view->update_framestatic(topRow, sparkleSpan);
+    }
+    void showFlask() override
+    {
+        calls << QStringLiteral("showFlask");
+        view->showFlask();
+    }
+    void drawGraduations(PictureBox *target, ScaleVariant variant) override
+    {
+        calls << QStringLiteral("drawGraduations(%1,%2)")
+                     .arg(target == buffer ? QStringLiteral("buffer") : QStringLiteral("other"),
+                          variant == ScaleVariant::Large ? QStringLiteral("large") : QStringLiteral("small"));
+        target->line(6, 2, 86, 2, scaleColour);
+    }
+    void setVolumeFromLevel(float y) override
+    {
+        // What the state says when the volume box is filled.
+        calls << QStringLiteral("setVolumeFromLevel(%1) live=%2 dragging=%3")
+                     .arg(double(y))
+                     .arg(state->volumeEditLive)
+                     .arg(state->draggingFlask);
+    }
+};
+
+struct FlaskFixture
+{
+    FormState state;
+    RecordingProcedures procedures;
+    QWidget window;
+    QWidget *frame3 = nullptr;
+    FlaskWidgets widgets;
+    std::unique_ptr<FlaskView> view;
+
+    FlaskFixture()
+    {
+        window.resize(420, 300);
+        const QPixmap flask = QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom")));
+        widgets.picFlask = new PictureBox(&window);
+        widgets.picflaskbuffer = new PictureBox(&window);
+        for (PictureBox *box : {widgets.picFlask, widgets.picflaskbuffer}) {
+            box->setGeometry(0, 0, 97, 241);
+            box->setBackColor(QColor(128, 255, 255));
+            box->setPicture(flask);
+        }
+        widgets.picFlask->move(310, 6);
+        widgets.picflaskbuffer->hide();
+
+        frame3 = new QWidget(&window);
+        frame3->setGeometry(160, 205, 145, 57);
+        widgets.optionwhite = new OptionButton(QStringLiteral("Yellow"), frame3);
+        widgets.optionblue = new OptionButton(QStringLiteral("Aqua"), frame3);
+        widgets.optionLevel = new OptionButton(QStringLiteral("Level Marker Only"), frame3);
+        widgets.optionred = new OptionButton(QStringLiteral("Red"), frame3);
+        widgets.optionsparkle = new OptionButton(QStringLiteral("Sparkle"), frame3);
+        widgets.optionwhite->setGeometry(8, 16, 52, 17);
+        widgets.optionblue->setGeometry(64, 16, 49, 17);
+        widgets.optionLevel->setGeometry(8, 33, 121, 17);
+        widgets.optionred->setGeometry(64, 32, 49, 17);
+        widgets.optionsparkle->setGeometry(85, 32, 57, 17);
+        widgets.optionred->hide();
+        widgets.optionsparkle->hide();
+
+        widgets.saveCmnd = new CommandButton(QStringLiteral("Save"), &window);
+        widgets.makeFileCmnd = new CommandButton(QStringLiteral("Make File"), &window);
+        widgets.saveCmnd->setGeometry(167, 170, 63, 25);
+        widgets.makeFileCmnd->setGeometry(236, 170, 63, 25);
+        widgets.saveCmnd->setEnabled(false);
+        widgets.makeFileCmnd->setEnabled(false);
+
+        view = std::make_unique<FlaskView>(state, procedures, widgets);
+        procedures.state = &state;
+        procedures.view = view.get();
+        procedures.buffer = widgets.picflaskbuffer;
+    }
+
+    // Selects a fluid option the way the window's load does: the Click it
+    // raises only clears skipColourClick.
+    void selectQuietly(OptionButton *option)
+    {
+        state.skipColourClick = true;
+        option->setValue(true);
+        procedures.calls.clear();
+    }
+
+    QImage plainFlaskBox() const
+    {
+        PictureBox plain;
+        plain.resize(widgets.picflaskbuffer->size());
+        plain.setBackColor(QColor(128, 255, 255));
+        plain.setPicture(widgets.picflaskbuffer->picture());
+        return plain.image();
+    }
+};
+
+#endif
