@@ -1,13 +1,8 @@
 #include "units/unitdatabasepath.h"
 
-QString joinFolderAndName(QStringView folder, QStringView name)
-{
-    if (folder.endsWith(u'/'))
-        return folder.toString() + name.toString();
-    return folder.toString() + u'/' + name.toString();
-}
+#include "toolkit/application.h"
 
-QString unitDatabasePath(QStringView programFolder)
+QString unitDatabasePath(const QString &programFolder)
 {
-    return joinFolderAndName(programFolder, QString::fromLatin1(unitDatabaseFileName));
+    return toolkit::joinPath(programFolder, QString::fromLatin1(unitDatabaseFileName));
 }

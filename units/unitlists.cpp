@@ -1,0 +1,187 @@
+#include "units/unitlists.h"
+
+#include "app/formprocedures.h"
+#include "app/formstate.h"
+#include "toolkit/commandbutton.h"
+#include "toolkit/listbox.h"
+#include "toolkit/messagebox.h"
+#include "toolkit/optionbutton.h"
+#include "toolkit/textbox.h"
+#include "units/unitdatabase.h"
+
+namespace {
+
+constexpr int backspace = 8;
+
+// The volume box counts as empty when it holds nothing but spaces.
+bool isBlank(const QString &text)
+{
+    for (const QChar c : text) {
+        if (c != u' ')
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+UnitLists::UnitLists(FormState &state, FormProcedures &procedures, UnitDatabase &database,
+                     const UnitListWidgets &widgets, QObject *parent)
+    : QObject(parent), m_state(state), m_procedures(procedures), m_database(database), m_w(widgets)
+{
+    wireEvents();
+}
+
+void UnitLists::wireEvents()
+{
+    const std::pair<OptionButton *, UnitOrdering> orderings[] = {
+        {m_w.Option1, UnitOrdering::AllAscending},
+        {m_w.Option3, UnitOrdering::MetricFirst},
+        {m_w.Option2, UnitOrdering::UkUsFirst},
+        {m_w.Option4, UnitOrdering::AussieFirst},
+    };
+    for (const auto &[option, ordering] : orderings) {
+        connect(option, &QAbstractButton::clicked, this,
+                [this, ordering = ordering] { fillUnitLists(ordering); });
+    }
+    connect(m_w.Command2, &QAbstractButton::clicked, this, &UnitLists::swapUnits);
+
+    connect(m_w.List1, &ListBox::click, this, [this] { m_procedures.lookupFromFactor(); });
+    connect(m_w.List2, &ListBox::click, this, [this] { m_procedures.lookupToFactor(); });
+    // The list has moved its selection to the pressed entry before it reports the press.
+    connect(m_w.List1, &ListBox::mouseDown, this, [this] { m_w.Text3->setText(m_w.List1->text()); });
+    connect(m_w.List2, &ListBox::mouseDown, this, [this] { m_w.Text4->setText(m_w.List2->text()); });
+
+    connect(m_w.Text3, &TextBox::change, this, [this] { unitBoxChanged(Side::From); });
+    connect(m_w.Text4, &TextBox::change, this, [this] { unitBoxChanged(Side::To); });
+    for (TextBox *box : {m_w.Text3, m_w.Text4}) {
+        connect(box, &TextBox::gotFocus, this, [box] {
+            box->setSelStart(0);
+            box->setSelLength(int(box->text().size()));
+        });
+    }
+    connect(m_w.Text3, &TextBox::keyPress, this,
+            [this](int &keyAscii) { m_state.fromCompleteAllowed = keyAscii != backspace; });
+    connect(m_w.Text4, &TextBox::keyPress, this,
+            [this](int &keyAscii) { m_state.toCompleteAllowed = keyAscii != backspace; });
+    connect(m_w.Text3, &TextBox::keyUp, this,
+            [this] { completeUnitName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed); });
+    connect(m_w.Text4, &TextBox::keyUp, this,
+            [this] { completeUnitName(m_w.Text4, m_w.List2, m_state.toCompleteAllowed); });
+}
+
+void UnitLists::fillUnitLists(UnitOrdering ordering)
+{
+    m_w.List1->clear();
+    m_w.List2->clear();
+    {
+        const UnitDatabaseConnection connection = m_database.openUnitDatabase();
+        if (!connection.isOpen()) {
+            report(connection.errorText());
+            return;
+        }
+        for (const QString &statement : unitListStatements(ordering)) {
+            const UnitNamesResult result = m_database.readUnitNames(connection, statement);
+            if (!result.ok()) {
+                // Half a list would hide units without a word: show none.
+                m_w.List1->clear();
+                m_w.List2->clear();
+                report(result.error);
+                return;
+            }
+            for (const QString &name : result.names) {
+                m_w.List1->addItem(name);
+                m_w.List2->addItem(name);
+            }
+        }
+        // The connection closes here, before any selection raises a lookup.
+    }
+    if (m_w.List1->listCount() == 0) {
+        report(QStringLiteral("The unit database %1 holds no units.").arg(m_database.filePath()));
+        return;
+    }
+    m_w.List1->setListIndex(0);
+    m_w.List2->setListIndex(0);
+    m_w.Text3->setText(m_w.List1->text());
+    m_w.Text4->setText(m_w.List2->text());
+}
+
+void UnitLists::swapUnits()
+{
+    const int a = m_w.List1->listIndex();
+    const int b = m_w.List2->listIndex();
+    m_w.List1->setListIndex(b);
+    m_w.List2->setListIndex(a);
+    m_w.Text3->setText(m_w.List1->text());
+    m_w.Text4->setText(m_w.List2->text());
+}
+
+void UnitLists::unitBoxChanged(Side side)
+{
+    if (isBlank(m_w.Text1->text()))
+        return;
+    m_w.SaveCmnd->setEnabled(true);
+    m_w.MakeFileCmnd->setEnabled(m_state.gridHasRows);
+    if (side == Side::From)
+        m_procedures.lookupFromFactor();
+    else
+        m_procedures.lookupToFactor();
+    m_procedures.updateConversion();
+}
+
+void UnitLists::completeUnitName(TextBox *box, ListBox *list, bool allowed)
+{
+    if (!allowed)
+        return;
+    const QString typed = box->text().toUpper();
+    const qsizetype typedLength = box->text().size();
+    int match = -1;
+    for (int i = 0; i < list->listCount(); ++i) {
+        if (list->list(i).left(typedLength).toUpper() == typed) {
+            match = i;
+            break;
+        }
+    }
+    if (match < 0)
+        return;
+    list->setListIndex(match);
+    // The box is read again: the lookup above may have run other handlers.
+    const QString tail = list->list(match).mid(box->text().size());
+    box->setText(box->text() + tail);
+    box->setSelStart(int(box->text().size() - tail.size()));
+    box->setSelLength(int(tail.size()));
+}
+
+void UnitLists::lookupFromFactor()
+{
+    lookup(m_w.List1, m_state.fromFactor);
+}
+
+void UnitLists::lookupToFactor()
+{
+    lookup(m_w.List2, m_state.toFactor);
+}
+
+void UnitLists::lookup(ListBox *list, float &factor)
+{
+    // With nothing selected (a refill failed and was reported) there is
+    // nothing to look up; the factor keeps its value.
+    if (list->listIndex() < 0)
+        return;
+    const UnitSizeResult size = m_database.lookupSize(list->text());
+    if (!size.ok()) {
+        report(size.error);
+        return;
+    }
+    m_lastMessage.clear();
+    factor = size.size;
+}
+
+void UnitLists::report(const QString &message)
+{
+    if (message == m_lastMessage)
+        return;
+    m_lastMessage = message;
+    MessageBox::show(m_w.List1->window(), message, QStringLiteral("Brimlow"),
+                     MessageBox::Icon::Critical);
+}

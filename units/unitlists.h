@@ -1,0 +1,87 @@
+#ifndef BRIMLOW_UNITLISTS_H
+#define BRIMLOW_UNITLISTS_H
+
+// The two unit lists and their type-ahead boxes: List1 (From) under Text3,
+// List2 (To) under Text4, always holding the same entries in the same order.
+// UnitLists fills them in one of four orderings from the unit database, swaps
+// the two selections, completes a unit name as it is typed, keeps fromFactor
+// and toFactor in step with the selections, and on every change of a unit box
+// has the volume converted again through the window's procedures.
+//
+// It wires the widgets' events itself when it is constructed; the window only
+// forwards its lookupFromFactor / lookupToFactor procedures to it.
+
+#include "units/unitorderings.h"
+
+#include <QObject>
+#include <QString>
+
+class CommandButton;
+class FormProcedures;
+class ListBox;
+class OptionButton;
+class TextBox;
+class UnitDatabase;
+struct FormState;
+
+// The widgets the unit lists touch, by their names in the window.
+struct UnitListWidgets
+{
+    ListBox *List1 = nullptr;
+    ListBox *List2 = nullptr;
+    TextBox *Text3 = nullptr;
+    TextBox *Text4 = nullptr;
+    TextBox *Text1 = nullptr;
+    CommandButton *SaveCmnd = nullptr;
+    CommandButton *MakeFileCmnd = nullptr;
+    OptionButton *Option1 = nullptr; // All Ascending
+    OptionButton *Option2 = nullptr; // UK, US units first
+    OptionButton *Option3 = nullptr; // Metric units first
+    OptionButton *Option4 = nullptr; // Aussie units first
+    CommandButton *Command2 = nullptr; // Swap Units
+};
+
+class UnitLists final : public QObject
+{
+    Q_OBJECT
+
+public:
+    UnitLists(FormState &state, FormProcedures &procedures, UnitDatabase &database,
+              const UnitListWidgets &widgets, QObject *parent = nullptr);
+
+    // Refills both lists in an ordering, selects the first entry of each and
+    // shows the selections in the boxes.
+    void fillUnitLists(UnitOrdering ordering);
+
+    // Exchanges the selections of the two lists and shows them in the boxes.
+    void swapUnits();
+
+    // Completes the box's text to the first entry of the list that starts with
+    // it (in any case), selects that entry and selects the completed tail.
+    void completeUnitName(TextBox *box, ListBox *list, bool allowed);
+
+    // The size of the selected entry of List1 / List2 into fromFactor /
+    // toFactor. When the lookup fails the user is told and the factor keeps its
+    // last value.
+    void lookupFromFactor();
+    void lookupToFactor();
+
+private:
+    enum class Side { From, To };
+
+    void wireEvents();
+    void unitBoxChanged(Side side);
+    void lookup(ListBox *list, float &factor);
+    void report(const QString &message);
+
+    FormState &m_state;
+    FormProcedures &m_procedures;
+    UnitDatabase &m_database;
+    UnitListWidgets m_w;
+    // The last message shown, so that a fault met on every keystroke is told once.
+    QString m_lastMessage;
+
+    Q_DISABLE_COPY_MOVE(UnitLists)
+};
+
+#endif
