@@ -2,6 +2,9 @@
 
 #include "app/captionlabel.h"
 #include "app/skinner.h"
+#include "conversion/conversion.h"
+#include "conversion/graduations.h"
+#include "conversion/volumeentry.h"
 #include "flask/flaskdrag.h"
 #include "flask/flaskview.h"
 #include "resources/fonts.h"
@@ -17,6 +20,7 @@
 #include "toolkit/textbox.h"
 #include "toolkit/timer.h"
 #include "toolkit/twips.h"
+#include "units/unitlists.h"
 
 #include <QEvent>
 #include <QGroupBox>
@@ -251,6 +255,14 @@ void Form1::paintLogo()
 
 void Form1::createSubsystems()
 {
+    m_unitLists = new UnitLists(m_state, *this, m_database,
+                                UnitListWidgets{List1, List2, Text3, Text4, Text1, SaveCmnd, MakeFileCmnd, Option1,
+                                                Option2, Option3, Option4, Command2},
+                                this);
+    m_volumeEntry = std::make_unique<VolumeEntry>(m_state, *this,
+                                                  VolumeEntryWidgets{Text1, Text2, SaveCmnd, MakeFileCmnd});
+    m_conversion = std::make_unique<Conversion>(m_state, *this, ConversionWidgets{Text1, Text2, PicFlask});
+    m_graduations = std::make_unique<Graduations>(m_state, GraduationWidgets{optionred, optionsparkle});
     const FlaskWidgets flask{PicFlask,    picflaskbuffer, optionblue, optionred, optionsparkle,
                              optionwhite, OptionLevel,    SaveCmnd,   MakeFileCmnd};
     m_flaskView = new FlaskView(m_state, *this, flask, this);
@@ -262,6 +274,9 @@ void Form1::createSubsystems()
 void Form1::wireEvents()
 {
     connect(Timer1, &Timer::timer, this, &Form1::onTimer);
+    connect(Text1, &TextBox::keyPress, this, [this](int &keyAscii) { m_volumeEntry->keyPress(keyAscii); });
+    connect(Text1, &TextBox::change, this, [this] { m_volumeEntry->change(); });
+    connect(Text1, &TextBox::gotFocus, this, [this] { m_volumeEntry->gotFocus(); });
     connect(SaveCmnd, &QAbstractButton::clicked, this, [this] { m_resultsLog->save(); });
     connect(MakeFileCmnd, &QAbstractButton::clicked, this, [this] { m_resultsLog->makeFile(); });
 }
@@ -349,9 +364,19 @@ void Form1::onResize()
 
 // Window procedures ----------------------------------------------------------------
 
-void Form1::lookupFromFactor() {}
-void Form1::lookupToFactor() {}
-void Form1::updateConversion() {}
+void Form1::lookupFromFactor()
+{
+    m_unitLists->lookupFromFactor();
+}
+
+void Form1::lookupToFactor()
+{
+    m_unitLists->lookupToFactor();
+}
+void Form1::updateConversion()
+{
+    m_conversion->updateConversion();
+}
 void Form1::update_framestatic(int topRow, int sparkleSpan)
 {
     m_flaskView->update_framestatic(topRow, sparkleSpan);
@@ -361,5 +386,12 @@ void Form1::showFlask()
 {
     m_flaskView->showFlask();
 }
-void Form1::drawGraduations(PictureBox *, ScaleVariant) {}
-void Form1::setVolumeFromLevel(float) {}
+void Form1::drawGraduations(PictureBox *target, ScaleVariant variant)
+{
+    m_graduations->drawGraduations(target, variant);
+}
+
+void Form1::setVolumeFromLevel(float y)
+{
+    m_volumeEntry->setVolumeFromLevel(y);
+}

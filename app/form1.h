@@ -32,6 +32,10 @@ class Skinner;
 class TextBox;
 class Timer;
 class UnitDatabase;
+class Conversion;
+class UnitLists;
+class Graduations;
+class VolumeEntry;
 class FlaskView;
 class FlaskDrag;
 class ResultsLog;
@@ -111,8 +115,12 @@ private:
     UnitDatabase &m_database;
     FormState m_state;
     QWidget *m_client = nullptr;
+    UnitLists *m_unitLists = nullptr;
     FlaskView *m_flaskView = nullptr;
     FlaskDrag *m_flaskDrag = nullptr;
+    std::unique_ptr<VolumeEntry> m_volumeEntry;
+    std::unique_ptr<Conversion> m_conversion;
+    std::unique_ptr<Graduations> m_graduations;
     std::unique_ptr<ResultsLog> m_resultsLog;
 
     Q_DISABLE_COPY_MOVE(Form1)
