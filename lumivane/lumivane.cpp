@@ -1,6 +1,7 @@
 #include "lumivane/lumivane.h"
 
 #include "lumivane/colorreplace.h"
+#include "lumivane/maskregion.h"
 #include "lumivane/membertable.h"
 #include "lumivane/variantconversion.h"
 #include "toolkit/listbox.h"
@@ -10,7 +11,6 @@
 #include "toolkit/twips.h"
 
 #include <QApplication>
-#include <QBitmap>
 #include <QDrag>
 #include <QKeyEvent>
 #include <QMimeData>
@@ -204,7 +204,7 @@ Lumivane::Lumivane(QWidget *parent)
 
     // The design size of the surface: 8145 x 9060 twips.
     resize(twips::toPixels(8145), twips::toPixels(9060));
-    userControlResized();
+    placePicture1();
 }
 
 Lumivane::~Lumivane()
@@ -949,8 +949,7 @@ void Lumivane::applyMask()
     }
     // The surface keeps every pixel whose colour differs from the mask colour.
     const QRgb see = olecolor::toQColor(m_maskColor, palette()).rgb();
-    const QImage shape = m_maskPicture.createMaskFromColor(see, Qt::MaskOutColor);
-    QRegion region(QBitmap::fromImage(shape));
+    QRegion region = maskregion::visibleRegion(m_maskPicture, see);
     region.translate(interior().topLeft());
     if (m_borderStyle == LVNBorderStyle::FixedSingle)
         region += QRegion(rect()) - QRegion(interior());
@@ -963,6 +962,14 @@ void Lumivane::applyMask()
 void Lumivane::userControlResized()
 {
     emit Resize();
+    const QSize before = m_picture1->size();
+    placePicture1();
+    if (m_picture1->size() != before)
+        publishIfAutoRedraw(); // Picture1's own resize
+}
+
+void Lumivane::placePicture1()
+{
     // Picture1 covers the interior: 0, 0 with the control's scale width and height.
     const QPointF origin = toPixels(QPointF(0, 0));
     const QPointF extent = toPixels(QPointF(scaleLeft() + scaleWidth(), scaleTop() + scaleHeight()))
@@ -989,9 +996,6 @@ void Lumivane::userControlResized()
     if (width != 0)
         m_picture1->setScaleWidth(width);
     m_picture1->setScaleMode(PictureBox::ScaleMode(int(m_scaleMode)));
-
-    if (m_picture1->size() != before)
-        publishIfAutoRedraw(); // Picture1's own resize
 }
 
 void Lumivane::timerTick()
@@ -1109,7 +1113,9 @@ void Lumivane::paintEvent(QPaintEvent *)
 void Lumivane::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
-    userControlResized();
+    // Margins changing send a resize of the same size; their let handles it.
+    if (event->size() != event->oldSize())
+        userControlResized();
 }
 
 void Lumivane::keyPressEvent(QKeyEvent *event)

@@ -331,6 +331,7 @@ private:
     void publishIfAutoRedraw();
     void applyMask();
     void userControlResized();
+    void placePicture1();
     void timerTick();
 
     // The visible surface's scale.

@@ -1,0 +1,176 @@
+#include "toolkit/classfactory.h"
+#include "toolkit/componentruntime.h"
+#include "toolkit/dispatch.h"
+
+#include <QFile>
+#include <QLibrary>
+#include <QPixmap>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QWidget>
+
+namespace {
+const QString progId = QStringLiteral("LumivaneBox.Lumivane");
+const QString classId = QStringLiteral("{6AFEA333-57C6-4DD9-88C0-E3A240370351}");
+} // namespace
+
+class tst_ComponentRuntime final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void init();
+    void registerWritesTheClass();
+    void createByProgrammaticName();
+    void createByClassIdentifier();
+    void paintPictureByDispatchIdentifier();
+    void canUnloadNowFollowsInstancesAndLocks();
+    void unregisterThenCreateFails();
+    void createFailsForAMissingLibrary();
+    void classFactoryOnlyForItsClass();
+
+private:
+    QString m_registry;
+    QTemporaryDir m_dir;
+};
+
+void tst_ComponentRuntime::initTestCase()
+{
+    QVERIFY(m_dir.isValid());
+    // The module writes the registry the environment names: this test's own.
+    m_registry = m_dir.filePath(QStringLiteral("controls.json"));
+    qputenv("BRIMLOW_CONTROL_REGISTRY", m_registry.toLocal8Bit());
+}
+
+void tst_ComponentRuntime::init()
+{
+    QCOMPARE(componentruntime::registerServer(QStringLiteral(LUMIVANE_LIBRARY)), QString());
+}
+
+void tst_ComponentRuntime::registerWritesTheClass()
+{
+    const auto entry = ControlRegistry(m_registry).find(progId);
+    QVERIFY(entry);
+    QCOMPARE(entry->classId, classId);
+    QVERIFY(entry->isControl);
+    QCOMPARE(entry->typeLibId, QStringLiteral("{48C32CF0-560A-4342-9DCA-3DC89E8FAC67}"));
+    QCOMPARE(entry->typeLibVersion, QStringLiteral("1.0"));
+    QVERIFY(QFile::exists(entry->serverPath));
+    QVERIFY(QFileInfo(entry->serverPath).isAbsolute());
+}
+
+void tst_ComponentRuntime::createByProgrammaticName()
+{
+    QWidget host;
+    const componentruntime::Creation creation = componentruntime::createControl(progId, &host, m_registry);
+    QVERIFY2(creation.control, qPrintable(creation.error));
+    QCOMPARE(creation.control->parentWidget(), &host);
+    QCOMPARE(QLatin1String(creation.control->metaObject()->className()), QLatin1String("Lumivane"));
+    // Members by name through the meta-object system.
+    QVERIFY(creation.control->setProperty("TransparentColor", 0x00BEBEBEu));
+    QCOMPARE(creation.control->property("TransparentColor").toUInt(), 0x00BEBEBEu);
+}
+
+void tst_ComponentRuntime::createByClassIdentifier()
+{
+    QWidget host;
+    const auto creation = componentruntime::createControl(classId.toLower(), &host, m_registry);
+    QVERIFY2(creation.control, qPrintable(creation.error));
+    QVERIFY(qobject_cast<Dispatchable *>(creation.control));
+}
+
+void tst_ComponentRuntime::paintPictureByDispatchIdentifier()
+{
+    QWidget host;
+    const auto creation = componentruntime::createControl(progId, &host, m_registry);
+    QVERIFY(creation.control);
+    creation.control->resize(92, 49);
+    Dispatchable *control = qobject_cast<Dispatchable *>(creation.control);
+    QVERIFY(control);
+    QImage logo(92, 49, QImage::Format_RGB32);
+    logo.fill(qRgb(190, 190, 190));
+    logo.setPixel(3, 4, qRgb(0, 0, 0));
+    QVariantList arguments{QPixmap::fromImage(logo), 0.0f, 0.0f};
+    QVERIFY(control->invoke(0x60030043, DispatchKind::Call, arguments).ok());
+    QVariantList none;
+    const QPixmap image = control->invoke(control->dispatchIdOfName(QStringLiteral("Image")), DispatchKind::Get, none)
+                              .value.value<QPixmap>();
+    QCOMPARE(image.toImage().pixel(3, 4), qRgb(0, 0, 0));
+}
+
+void tst_ComponentRuntime::canUnloadNowFollowsInstancesAndLocks()
+{
+    const QString library = QStringLiteral(LUMIVANE_LIBRARY);
+    QCOMPARE(componentruntime::canUnloadNow(library), std::optional<bool>(true));
+    auto *host = new QWidget;
+    const auto creation = componentruntime::createControl(progId, host, m_registry);
+    QVERIFY(creation.control);
+    QCOMPARE(componentruntime::canUnloadNow(library), std::optional<bool>(false));
+    delete host; // the last instance goes with its host
+    QCOMPARE(componentruntime::canUnloadNow(library), std::optional<bool>(true));
+
+    // A factory kept by a host, or a lock on the server, keeps the module busy.
+    QLibrary module(library);
+    QVERIFY(module.load());
+    const auto getClassObject = reinterpret_cast<component::GetClassObjectFunction>(module.resolve("DllGetClassObject"));
+    void *object = nullptr;
+    QCOMPARE(getClassObject(classId.toLatin1().constData(), ClassFactory::interfaceId, &object), component::resultOk);
+    auto *factory = static_cast<ClassFactory *>(object);
+    QCOMPARE(componentruntime::canUnloadNow(library), std::optional<bool>(false));
+    factory->lockServer(true);
+    factory->release();
+    QCOMPARE(componentruntime::canUnloadNow(library), std::optional<bool>(false));
+    // Unlocking needs a factory again, as a host would ask for one.
+    QCOMPARE(getClassObject(classId.toLatin1().constData(), ClassFactory::interfaceId, &object), component::resultOk);
+    factory = static_cast<ClassFactory *>(object);
+    factory->lockServer(false);
+    factory->release();
+    QCOMPARE(componentruntime::canUnloadNow(library), std::optional<bool>(true));
+}
+
+void tst_ComponentRuntime::unregisterThenCreateFails()
+{
+    QCOMPARE(componentruntime::unregisterServer(QStringLiteral(LUMIVANE_LIBRARY)), QString());
+    QVERIFY(!ControlRegistry(m_registry).find(classId));
+    QWidget host;
+    const auto creation = componentruntime::createControl(progId, &host, m_registry);
+    QVERIFY(!creation.control);
+    QVERIFY(creation.error.contains(QStringLiteral("not registered")));
+    QVERIFY(host.children().isEmpty());
+}
+
+void tst_ComponentRuntime::createFailsForAMissingLibrary()
+{
+    QTemporaryDir dir;
+    const QString registryPath = dir.filePath(QStringLiteral("controls.json"));
+    component::ComponentDescription d;
+    d.className = QStringLiteral("Lumivane");
+    d.classId = classId;
+    d.progId = progId;
+    d.isControl = true;
+    d.typeLibId = QStringLiteral("{48C32CF0-560A-4342-9DCA-3DC89E8FAC67}");
+    d.typeLibVersion = QStringLiteral("1.0");
+    QCOMPARE(ControlRegistry(registryPath).registerClass(d, dir.filePath(QStringLiteral("gone.so"))), QString());
+    QWidget host;
+    const auto creation = componentruntime::createControl(progId, &host, registryPath);
+    QVERIFY(!creation.control);
+    QVERIFY2(creation.error.contains(QStringLiteral("cannot load")), qPrintable(creation.error));
+}
+
+void tst_ComponentRuntime::classFactoryOnlyForItsClass()
+{
+    QLibrary module(QStringLiteral(LUMIVANE_LIBRARY));
+    QVERIFY(module.load());
+    const auto getClassObject = reinterpret_cast<component::GetClassObjectFunction>(module.resolve("DllGetClassObject"));
+    QVERIFY(getClassObject);
+    void *object = reinterpret_cast<void *>(1);
+    QCOMPARE(getClassObject("{00000000-0000-0000-0000-000000000000}", ClassFactory::interfaceId, &object),
+             component::resultClassNotAvailable);
+    QVERIFY(object == nullptr);
+    QCOMPARE(getClassObject(classId.toLatin1().constData(), "{00000000-0000-0000-C000-000000000046}", &object),
+             component::resultNoInterface);
+}
+
+QTEST_MAIN(tst_ComponentRuntime)
+#include "tst_componentruntime.moc"

@@ -1,0 +1,160 @@
+#include "toolkit/controlregistry.h"
+
+#include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTemporaryDir>
+#include <QTest>
+
+namespace {
+
+component::ComponentDescription sample(const QString &classId, const QString &progId)
+{
+    component::ComponentDescription d;
+    d.className = QStringLiteral("Sample");
+    d.classId = classId;
+    d.progId = progId;
+    d.isControl = true;
+    d.typeLibName = QStringLiteral("SampleLib");
+    d.typeLibId = QStringLiteral("{11111111-2222-3333-4444-555555555555}");
+    d.typeLibVersion = QStringLiteral("1.0");
+    d.typeLibLocale = 0x409;
+    d.defaultInterfaceName = QStringLiteral("_Sample");
+    d.defaultInterfaceId = QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}");
+    d.eventInterfaceName = QStringLiteral("__Sample");
+    d.eventInterfaceId = QStringLiteral("{BBBBBBBB-2222-3333-4444-555555555555}");
+    return d;
+}
+
+QJsonObject readJson(const QString &path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+} // namespace
+
+class tst_ControlRegistry final : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void registersUnderIdentifierAndName();
+    void findsByNameOrIdentifierInAnyCase_data();
+    void findsByNameOrIdentifierInAnyCase();
+    void unregisterRemovesEverything();
+    void unregisterLeavesANameTakenOver();
+    void damagedRegistryIsReportedAndKept();
+    void environmentNamesTheDefault();
+};
+
+void tst_ControlRegistry::registersUnderIdentifierAndName()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("sub/controls.json"));
+    const ControlRegistry registry(path);
+    QCOMPARE(registry.registerClass(sample(QStringLiteral("{abcdef00-1111-2222-3333-444444444444}"),
+                                           QStringLiteral("Sample.Control")),
+                                    QStringLiteral("/opt/sample.so")),
+             QString());
+    const QJsonObject root = readJson(path);
+    const QJsonObject entry = root.value(QStringLiteral("CLSID")).toObject()
+                                  .value(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}")).toObject();
+    QCOMPARE(entry.value(QStringLiteral("ProgID")).toString(), QStringLiteral("Sample.Control"));
+    QCOMPARE(entry.value(QStringLiteral("InprocServer")).toString(), QStringLiteral("/opt/sample.so"));
+    QVERIFY(entry.value(QStringLiteral("Control")).toBool());
+    QCOMPARE(entry.value(QStringLiteral("TypeLib")).toString(), QStringLiteral("{11111111-2222-3333-4444-555555555555}"));
+    QCOMPARE(entry.value(QStringLiteral("Version")).toString(), QStringLiteral("1.0"));
+    QVERIFY(root.value(QStringLiteral("TypeLib")).toObject().contains(QStringLiteral("{11111111-2222-3333-4444-555555555555}")));
+    QVERIFY(root.value(QStringLiteral("Interface")).toObject().contains(QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}")));
+}
+
+void tst_ControlRegistry::findsByNameOrIdentifierInAnyCase_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::newRow("programmatic name") << QStringLiteral("Sample.Control");
+    QTest::newRow("programmatic name, other case") << QStringLiteral("sample.CONTROL");
+    QTest::newRow("class identifier") << QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}");
+    QTest::newRow("class identifier, lower case") << QStringLiteral("{abcdef00-1111-2222-3333-444444444444}");
+}
+
+void tst_ControlRegistry::findsByNameOrIdentifierInAnyCase()
+{
+    QFETCH(QString, key);
+    QTemporaryDir dir;
+    const ControlRegistry registry(dir.filePath(QStringLiteral("controls.json")));
+    registry.registerClass(sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control")),
+                           QStringLiteral("/opt/sample.so"));
+    const auto entry = registry.find(key);
+    QVERIFY(entry);
+    QCOMPARE(entry->serverPath, QStringLiteral("/opt/sample.so"));
+    QCOMPARE(entry->className, QStringLiteral("Sample"));
+}
+
+void tst_ControlRegistry::unregisterRemovesEverything()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("controls.json"));
+    const ControlRegistry registry(path);
+    const auto d = sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
+    registry.registerClass(d, QStringLiteral("/opt/sample.so"));
+    QCOMPARE(registry.unregisterClass(d), QString());
+    QString why;
+    QVERIFY(!registry.find(QStringLiteral("Sample.Control"), &why));
+    QVERIFY(why.contains(QStringLiteral("not registered")));
+    const QJsonObject root = readJson(path);
+    for (const char *key : {"CLSID", "ProgID", "TypeLib", "Interface"})
+        QVERIFY2(root.value(QLatin1String(key)).toObject().isEmpty(), key);
+    // Unregistering again is no failure.
+    QCOMPARE(registry.unregisterClass(d), QString());
+}
+
+void tst_ControlRegistry::unregisterLeavesANameTakenOver()
+{
+    QTemporaryDir dir;
+    const ControlRegistry registry(dir.filePath(QStringLiteral("controls.json")));
+    const auto first = sample(QStringLiteral("{00000000-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
+    const auto second = sample(QStringLiteral("{99999999-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
+    registry.registerClass(first, QStringLiteral("/opt/one.so"));
+    registry.registerClass(second, QStringLiteral("/opt/two.so"));
+    registry.unregisterClass(first);
+    const auto entry = registry.find(QStringLiteral("Sample.Control"));
+    QVERIFY(entry);
+    QCOMPARE(entry->serverPath, QStringLiteral("/opt/two.so"));
+}
+
+void tst_ControlRegistry::damagedRegistryIsReportedAndKept()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("controls.json"));
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("{ not json");
+    }
+    const ControlRegistry registry(path);
+    const QString failure = registry.registerClass(
+        sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control")),
+        QStringLiteral("/opt/sample.so"));
+    QVERIFY(failure.contains(QStringLiteral("damaged")));
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    QCOMPARE(file.readAll(), QByteArray("{ not json"));
+    QString why;
+    QVERIFY(!registry.find(QStringLiteral("Sample.Control"), &why));
+    QVERIFY(why.contains(QStringLiteral("damaged")));
+}
+
+void tst_ControlRegistry::environmentNamesTheDefault()
+{
+    qputenv("BRIMLOW_CONTROL_REGISTRY", "/tmp/elsewhere/controls.json");
+    QCOMPARE(ControlRegistry::defaultPath(), QStringLiteral("/tmp/elsewhere/controls.json"));
+    qunsetenv("BRIMLOW_CONTROL_REGISTRY");
+    qputenv("XDG_DATA_HOME", "/tmp/data-home");
+    QCOMPARE(ControlRegistry::defaultPath(), QStringLiteral("/tmp/data-home/brimlow/controls.json"));
+}
+
+QTEST_APPLESS_MAIN(tst_ControlRegistry)
+#include "tst_controlregistry.moc"
