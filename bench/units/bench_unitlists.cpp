@@ -1,0 +1,88 @@
+// Cost of one refill of both unit lists from the shipped unit file, in each
+// ordering: the statements, both lists filled entry by entry, and the two
+// lookups the new selections raise.
+
+#include "app/formprocedures.h"
+#include "app/formstate.h"
+#include "toolkit/commandbutton.h"
+#include "toolkit/listbox.h"
+#include "toolkit/optionbutton.h"
+#include "toolkit/textbox.h"
+#include "units/unitdatabase.h"
+#include "units/unitlists.h"
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+
+namespace {
+
+class Procedures final : public FormProcedures
+{
+public:
+    UnitLists *lists = nullptr;
+    void lookupFromFactor() override { lists->lookupFromFactor(); }
+    void lookupToFactor() override { lists->lookupToFactor(); }
+    void updateConversion() override {}
+    void update_framestatic(int, int) override {}
+    void showFlask() override {}
+    void drawGraduations(PictureBox *, ScaleVariant) override {}
+    void setVolumeFromLevel(float) override {}
+};
+
+void refill(benchmark::State &state)
+{
+    const auto ordering = static_cast<UnitOrdering>(state.range(0));
+    QWidget window;
+    UnitListWidgets w;
+    w.List1 = new ListBox(&window);
+    w.List2 = new ListBox(&window);
+    w.Text3 = new TextBox(&window);
+    w.Text4 = new TextBox(&window);
+    w.Text1 = new TextBox(&window);
+    w.SaveCmnd = new CommandButton("Save", &window);
+    w.MakeFileCmnd = new CommandButton("Make File", &window);
+    w.Option1 = new OptionButton(QString(), &window);
+    w.Option2 = new OptionButton(QString(), &window);
+    w.Option3 = new OptionButton(QString(), &window);
+    w.Option4 = new OptionButton(QString(), &window);
+    w.Command2 = new CommandButton("Swap Units", &window);
+    window.show();
+
+    FormState formState;
+    Procedures procedures;
+    UnitDatabase database(QStringLiteral(BRIMLOW_UNIT_DATABASE));
+    UnitLists lists(formState, procedures, database, w);
+    procedures.lists = &lists;
+    w.Text1->setText("1");
+    lists.fillUnitLists(UnitOrdering::AllAscending); // derives the key once, as at start-up
+    if (w.List1->listCount() == 0) {
+        state.SkipWithError("the unit database does not open");
+        return;
+    }
+    for (auto _ : state) {
+        lists.fillUnitLists(ordering);
+        benchmark::DoNotOptimize(formState.fromFactor);
+    }
+    state.counters["entries"] = w.List1->listCount();
+}
+BENCHMARK(refill)
+    ->ArgName("ordering")
+    ->Arg(int(UnitOrdering::AllAscending))
+    ->Arg(int(UnitOrdering::MetricFirst))
+    ->Arg(int(UnitOrdering::UkUsFirst))
+    ->Arg(int(UnitOrdering::AussieFirst))
+    ->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
