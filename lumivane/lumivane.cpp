@@ -241,9 +241,21 @@ void Lumivane::report(const ControlError &e)
     emit errorRaised(e.number, e.description);
 }
 
+void Lumivane::deliverPendingResize()
+{
+    // Qt tells a hidden widget of its new size only when it is shown; the host
+    // expects the surfaces to follow at once, as they do for a shown control.
+    if (!testAttribute(Qt::WA_PendingResizeEvent))
+        return;
+    setAttribute(Qt::WA_PendingResizeEvent, false);
+    QResizeEvent resized(size(), QSize(-1, -1));
+    QCoreApplication::sendEvent(this, &resized);
+}
+
 DispatchResult Lumivane::invoke(qint32 dispatchId, DispatchKind kind, QVariantList &arguments)
 {
     begin();
+    deliverPendingResize();
     DispatchResult result;
     const Member *member = lumivanetypes::memberById(dispatchId);
     ++m_callDepth;
@@ -890,6 +902,7 @@ void Lumivane::setMoveStyle(LVNMoveStyle value) { letTyped(id::MoveStyle, int(va
 
 QObject *Lumivane::canvas()
 {
+    deliverPendingResize();
     if (m_autoRedraw)
         m_timer1->setEnabled(true);
     return m_picture1;

@@ -332,6 +332,7 @@ private:
     void applyMask();
     void userControlResized();
     void placePicture1();
+    void deliverPendingResize();
     void timerTick();
 
     // The visible surface's scale.

@@ -75,6 +75,7 @@ private slots:
     void replaceColorLeavesTextBackgroundWhite();
     void drawModeCombinesWithTheSurface();
     void resizeMovesPicture1AndCopiesTheScale();
+    void hiddenControlFollowsItsSizeAtOnce();
     void userScaleIsCopiedWithModeLast();
     void scaleModeLetCopiesUnitsForTextAndPoint();
     void scaleMethodSetsBothSurfaces();
@@ -639,6 +640,22 @@ void tst_Lumivane::resizeMovesPicture1AndCopiesTheScale()
     QCOMPARE(control.scaleWidth(), 1350.0f);
     QCOMPARE(inner->property("scaleWidth").toFloat(), 1350.0f);
     QCOMPARE(control.image().size(), QSize(90, 47));
+}
+
+void tst_Lumivane::hiddenControlFollowsItsSizeAtOnce()
+{
+    // The host places the control and paints the logo before its window shows.
+    QWidget window;
+    auto *control = new Lumivane(&window);
+    QSignalSpy resized(control, &Lumivane::Resize);
+    control->setGeometry(311, 238, 92, 49);
+    control->PaintPicture(QPixmap::fromImage(filledImage(QSize(92, 49), Qt::gray)), 0, 0);
+    QCOMPARE(resized.count(), 1);
+    QCOMPARE(control->image().size(), QSize(92, 49));
+    QCOMPARE(control->visiblePicture().size(), QSize(92, 49));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    QCOMPARE(resized.count(), 1); // not again when shown
 }
 
 void tst_Lumivane::userScaleIsCopiedWithModeLast()
