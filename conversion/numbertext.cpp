@@ -1,7 +1,7 @@
 #include "conversion/numbertext.h"
 
+#include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -21,7 +21,9 @@ struct DecimalDigits
 DecimalDigits decimalDigits(double v, int significant)
 {
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.*e", significant - 1, v);
+    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, v, std::chars_format::scientific,
+                                       significant - 1);
+    *written.ptr = '\0';
     DecimalDigits d;
     const char *p = buffer;
     if (*p == '-') {
