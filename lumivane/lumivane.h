@@ -261,6 +261,15 @@ public:
                                   const QVariant &Opcode = QVariant());
     Q_INVOKABLE void OLEDrag();
 
+    // Persistence in the host's property bag. A new control is either
+    // initialised or read, never both; reading can come again later, writing
+    // changes nothing. bag is a QObject implementing PropertyBag. A read or
+    // write stops at the first error (returned false, error in lastError());
+    // the rows before it stay applied or written.
+    Q_INVOKABLE void initProperties();
+    Q_INVOKABLE bool readProperties(QObject *bag);
+    Q_INVOKABLE bool writeProperties(QObject *bag);
+
     // The visible surface: the picture and mask last published, and the mask colour
     // (the colour that the mask makes see-through).
     QPixmap visiblePicture() const { return m_visiblePicture; }
@@ -333,6 +342,9 @@ private:
     void userControlResized();
     void placePicture1();
     void deliverPendingResize();
+    ControlError readRows(PropertyBag &bag);
+    ControlError writeRows(PropertyBag &bag);
+    QFont ambientFont() const;
     void timerTick();
 
     // The visible surface's scale.

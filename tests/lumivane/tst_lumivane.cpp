@@ -1,4 +1,5 @@
 #include "lumivane/lumivane.h"
+#include "toolkit/memorypropertybag.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -82,6 +83,13 @@ private slots:
     void scaleConversions();
     void seeThroughPixelsPassClicksToTheContainer();
     void toolboxPictureShipsInside();
+    void emptyBagReadsAsTheDefaults();
+    void freshControlWritesNothing();
+    void lowerCaseNamesSetOnlyThemselves();
+    void readSetsTheMaskColourAndPublishesWhateverAutoRedraw();
+    void hostHandlersRunFirstWithTheSameBag();
+    void readErrorStopsAtItsRow();
+    void writeStoresChangedValuesInOrder();
 };
 
 void tst_Lumivane::startsAsAStoredControlWithEmptySettings()
@@ -778,6 +786,164 @@ void tst_Lumivane::toolboxPictureShipsInside()
     const QImage toolbox(QStringLiteral(":/lumivane/toolbox.bmp"));
     QCOMPARE(toolbox.size(), QSize(16, 15));
     QCOMPARE(toolbox.depth(), 32); // loaded from 24 bits
+}
+
+void tst_Lumivane::emptyBagReadsAsTheDefaults()
+{
+    QWidget host;
+    host.setFont(QFont(QStringLiteral("Serif"), 11));
+    auto *control = new Lumivane(&host);
+    control->setTransparentColor(0x00123456);
+    control->setAutoRedraw(false);
+    control->setMoveable(true);
+    MemoryPropertyBag bag;
+    QSignalSpy changed(control, &Lumivane::propertyChanged);
+    QVERIFY(control->readProperties(&bag));
+    QCOMPARE(control->transparentColor(), 0x8000000Fu);
+    QCOMPARE(control->maskColor(), 0x8000000Fu);
+    QCOMPARE(control->backStyle(), Lumivane::LVNBackStyle::Transparent);
+    QCOMPARE(control->foreColor(), 0x80000012u);
+    QCOMPARE(control->fillStyle(), Lumivane::LVNFillStyle::Transparent);
+    QCOMPARE(control->drawMode(), Lumivane::LVNDrawMode::CopyPen);
+    QCOMPARE(control->linkTimeout(), 50);
+    QCOMPARE(control->scaleMode(), Lumivane::LVNScaleMode::Twip);
+    QCOMPARE(control->scaleWidth(), 8145.0f);
+    QCOMPARE(control->scaleHeight(), 9060.0f);
+    QVERIFY(control->autoRedraw());
+    QVERIFY(!control->isMoveable());
+    QCOMPARE(control->moveStyle(), Lumivane::LVNMoveStyle::Contents);
+    QCOMPARE(control->drawingFont().family(), QStringLiteral("Serif"));
+    // Only the public MouseIcon runs during a read, and it tells the host.
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.first().first().toString(), QStringLiteral("MouseIcon"));
+}
+
+void tst_Lumivane::freshControlWritesNothing()
+{
+    QWidget host;
+    auto *control = new Lumivane(&host);
+    control->initProperties();
+    MemoryPropertyBag bag;
+    QVERIFY(control->writeProperties(&bag));
+    QCOMPARE(bag.names(), QStringList());
+}
+
+void tst_Lumivane::lowerCaseNamesSetOnlyThemselves()
+{
+    // The converter's saved settings of its logo control.
+    QWidget host;
+    auto *control = new Lumivane(&host);
+    control->setGeometry(311, 238, 92, 49);
+    MemoryPropertyBag bag;
+    const QFont font(QStringLiteral("Sans"), 8);
+    bag.setValue(QStringLiteral("transparentcolor"), 0x00BEBEBE);
+    bag.setValue(QStringLiteral("font"), font);
+    bag.setValue(QStringLiteral("forecolor"), qint32(0x80000008u));
+    bag.setValue(QStringLiteral("scaleheight"), 735);
+    bag.setValue(QStringLiteral("scalewidth"), 1380);
+    QVERIFY(control->readProperties(&bag));
+    QCOMPARE(control->transparentColor(), 0x00BEBEBEu);
+    QCOMPARE(control->maskColor(), 0x00BEBEBEu);
+    QCOMPARE(control->foreColor(), 0x80000008u);
+    QCOMPARE(control->drawingFont(), font);
+    QCOMPARE(control->scaleWidth(), 1380.0f);
+    QCOMPARE(control->scaleHeight(), 735.0f);
+    QCOMPARE(control->scaleMode(), Lumivane::LVNScaleMode::Twip);
+    QCOMPARE(control->drawMode(), Lumivane::LVNDrawMode::CopyPen);
+    QCOMPARE(control->backStyle(), Lumivane::LVNBackStyle::Transparent);
+    QVERIFY(!control->isMoveable());
+}
+
+void tst_Lumivane::readSetsTheMaskColourAndPublishesWhateverAutoRedraw()
+{
+    QWidget host;
+    auto *control = new Lumivane(&host);
+    control->setGeometry(0, 0, 20, 10);
+    QImage picture = filledImage(QSize(8, 10), QColor(190, 190, 190));
+    picture.setPixel(3, 3, qRgb(0, 0, 0));
+    MemoryPropertyBag bag;
+    bag.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
+    bag.setValue(QStringLiteral("AutoRedraw"), false);
+    bag.setValue(QStringLiteral("Picture"), QPixmap::fromImage(picture));
+    QSignalSpy published(control, &Lumivane::imagePublished);
+    QVERIFY(control->readProperties(&bag));
+    QVERIFY(published.count() >= 1);
+    QVERIFY(!control->autoRedraw());
+    QCOMPARE(control->visiblePicture().toImage().pixel(3, 3), qRgb(0, 0, 0));
+    QVERIFY(control->mask().contains(QPoint(3, 3)));
+    QVERIFY(!control->mask().contains(QPoint(5, 5)));
+    QVERIFY(!control->mask().contains(QPoint(15, 5)));
+
+    // A new colour at run time repaints the uncovered background, which then
+    // shows; the picture's grey stays see-through until the next read.
+    control->setTransparentColor(0x00FF0000);
+    QCOMPARE(control->maskColor(), 0x00BEBEBEu);
+    QVERIFY(control->mask().contains(QPoint(15, 5)));
+    QVERIFY(!control->mask().contains(QPoint(5, 5)));
+}
+
+void tst_Lumivane::hostHandlersRunFirstWithTheSameBag()
+{
+    QWidget host;
+    auto *control = new Lumivane(&host);
+    MemoryPropertyBag bag;
+    bag.setValue(QStringLiteral("DrawMode"), 7);
+    PropertyBag *seenOnRead = nullptr;
+    int drawModeWhenRead = 0;
+    connect(control, &Lumivane::ReadProperties, this, [&](PropertyBag *propBag) {
+        seenOnRead = propBag;
+        drawModeWhenRead = int(control->drawMode());
+    });
+    QVERIFY(control->readProperties(&bag));
+    QCOMPARE(seenOnRead, static_cast<PropertyBag *>(&bag));
+    QCOMPARE(drawModeWhenRead, 13);
+    QCOMPARE(int(control->drawMode()), 7);
+
+    MemoryPropertyBag out;
+    int storedWhenWritten = -1;
+    connect(control, &Lumivane::WriteProperties, this, [&](PropertyBag *) { storedWhenWritten = int(out.names().size()); });
+    QVERIFY(control->writeProperties(&out));
+    QCOMPARE(storedWhenWritten, 0);
+    QCOMPARE(out.value(QStringLiteral("DrawMode")).toInt(), 7);
+}
+
+void tst_Lumivane::readErrorStopsAtItsRow()
+{
+    QWidget host;
+    auto *control = new Lumivane(&host);
+    MemoryPropertyBag bag;
+    bag.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE); // row 2
+    bag.setValue(QStringLiteral("DrawMode"), 40000);              // row 6
+    bag.setValue(QStringLiteral("FillStyle"), 0);                 // row 11
+    QSignalSpy errors(control, &Lumivane::errorRaised);
+    QVERIFY(!control->readProperties(&bag));
+    QCOMPARE(control->lastError().number, 6);
+    QCOMPARE(errors.count(), 1);
+    QCOMPARE(control->transparentColor(), 0x00BEBEBEu);
+    QCOMPARE(control->fillStyle(), Lumivane::LVNFillStyle::Transparent);
+}
+
+void tst_Lumivane::writeStoresChangedValuesInOrder()
+{
+    QWidget host;
+    auto *control = new Lumivane(&host);
+    control->initProperties();
+    control->setMoveStyle(Lumivane::LVNMoveStyle::Both);
+    control->setTransparentColor(0x00BEBEBE);
+    control->setScaleMode(Lumivane::LVNScaleMode::Pixel);
+    MemoryPropertyBag bag;
+    QVERIFY(control->writeProperties(&bag));
+    QCOMPARE(bag.names(), (QStringList{QStringLiteral("TransparentColor"), QStringLiteral("ScaleHeight"),
+                                       QStringLiteral("ScaleMode"), QStringLiteral("ScaleWidth"),
+                                       QStringLiteral("MoveStyle")}));
+    QCOMPARE(bag.value(QStringLiteral("ScaleMode")).toInt(), 3);
+
+    // What was written reads back into another control.
+    auto *copy = new Lumivane(&host);
+    QVERIFY(copy->readProperties(&bag));
+    QCOMPARE(copy->transparentColor(), 0x00BEBEBEu);
+    QCOMPARE(copy->scaleMode(), Lumivane::LVNScaleMode::Pixel);
+    QCOMPARE(copy->moveStyle(), Lumivane::LVNMoveStyle::Both);
 }
 
 QTEST_MAIN(tst_Lumivane)
