@@ -1,0 +1,31 @@
+#include "app/startup.h"
+
+#include "app/form1.h"
+#include "resources/fonts.h"
+#include "toolkit/application.h"
+#include "toolkit/messagebox.h"
+#include "units/unitdatabase.h"
+#include "units/unitdatabasepath.h"
+
+#include <QApplication>
+
+int runBrimlow(QApplication &application, const std::function<void(Form1 &)> &shown)
+{
+    QApplication::setApplicationName(QStringLiteral("Brimlow"));
+    registerBrimlowFonts();
+
+    // Without its unit database the program has nothing to convert: say which
+    // file is wrong and stop before the window opens.
+    UnitDatabase database(unitDatabasePath(toolkit::programFolder()));
+    if (const std::optional<QString> error = database.verify()) {
+        MessageBox::show(nullptr, *error, QStringLiteral("Brimlow"), MessageBox::Icon::Critical);
+        return 1;
+    }
+
+    Form1 form(database);
+    form.load();
+    form.show();
+    if (shown)
+        shown(form);
+    return application.exec();
+}
