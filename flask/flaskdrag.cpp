@@ -11,7 +11,8 @@ constexpr int leftButton = 1;
 constexpr int dragSparkleSpan = 12;
 } // namespace
 
-FlaskDrag::FlaskDrag(FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets, QObject *parent)
+FlaskDrag::FlaskDrag(
+    FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets, QObject *parent)
     : QObject(parent)
     , m_state(state)
     , m_procedures(procedures)
@@ -49,7 +50,7 @@ void FlaskDrag::applyFlaskPosition(float y)
     m_procedures.setVolumeFromLevel(y);
     m_state.draggingFlask = true;
     m_procedures.update_framestatic(dragTopRow(y), dragSparkleSpan);
-    m_procedures.drawGraduations(m_widgets.picflaskbuffer,
-                                 m_state.volumeAtLeastOne ? ScaleVariant::Large : ScaleVariant::Small);
+    m_procedures.drawGraduations(
+        m_widgets.picflaskbuffer, m_state.volumeAtLeastOne ? ScaleVariant::Large : ScaleVariant::Small);
     m_procedures.showFlask();
 }

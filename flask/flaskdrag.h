@@ -24,8 +24,8 @@ class FlaskDrag final : public QObject
 
 public:
     // Connects itself to PicFlask's mouse events.
-    FlaskDrag(FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets,
-              QObject *parent = nullptr);
+    FlaskDrag(
+        FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets, QObject *parent = nullptr);
 
 public slots:
     // PicFlask's MouseDown, MouseMove and MouseUp (button 1 is the left one).

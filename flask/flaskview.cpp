@@ -5,14 +5,15 @@
 #include "toolkit/optionbutton.h"
 #include "toolkit/picturebox.h"
 
-FlaskView::FlaskView(FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets, QObject *parent)
+FlaskView::FlaskView(
+    FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets, QObject *parent)
     : QObject(parent)
     , m_state(state)
     , m_procedures(procedures)
     , m_widgets(widgets)
 {
-    for (OptionButton *option : {m_widgets.optionblue, m_widgets.optionred, m_widgets.optionsparkle,
-                                 m_widgets.optionwhite, m_widgets.optionLevel}) {
+    for (OptionButton *option : { m_widgets.optionblue, m_widgets.optionred, m_widgets.optionsparkle,
+             m_widgets.optionwhite, m_widgets.optionLevel }) {
         if (option)
             connect(option, &OptionButton::clicked, this, &FlaskView::fluidOptionClick);
     }
@@ -22,8 +23,7 @@ FluidMode FlaskView::fluidMode() const
 {
     auto selected = [](const OptionButton *option) { return option && option->value(); };
     return fluidModeOf(selected(m_widgets.optionblue), selected(m_widgets.optionred),
-                       selected(m_widgets.optionsparkle), selected(m_widgets.optionwhite),
-                       selected(m_widgets.optionLevel));
+        selected(m_widgets.optionsparkle), selected(m_widgets.optionwhite), selected(m_widgets.optionLevel));
 }
 
 void FlaskView::update_framestatic(int topRow, int sparkleSpan)

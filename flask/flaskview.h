@@ -22,8 +22,8 @@ class FlaskView final : public QObject
 
 public:
     // Connects itself to the Click of the five fluid options.
-    FlaskView(FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets,
-              QObject *parent = nullptr);
+    FlaskView(
+        FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets, QObject *parent = nullptr);
 
     // Clears the buffer to the plain flask, then draws the fluid of the selected
     // mode from topRow down (or the level line on topRow). Nothing reaches the

@@ -10,13 +10,13 @@ class PictureBox;
 
 struct FlaskWidgets
 {
-    PictureBox *picFlask = nullptr;       // the flask the user sees (PicFlask)
+    PictureBox *picFlask = nullptr; // the flask the user sees (PicFlask)
     PictureBox *picflaskbuffer = nullptr; // the hidden drawing buffer
-    OptionButton *optionblue = nullptr;   // "Aqua"
-    OptionButton *optionred = nullptr;    // "Red", hidden
+    OptionButton *optionblue = nullptr; // "Aqua"
+    OptionButton *optionred = nullptr; // "Red", hidden
     OptionButton *optionsparkle = nullptr; // "Sparkle", hidden
-    OptionButton *optionwhite = nullptr;  // "Yellow"
-    OptionButton *optionLevel = nullptr;  // "Level Marker Only" (OptionLevel)
+    OptionButton *optionwhite = nullptr; // "Yellow"
+    OptionButton *optionLevel = nullptr; // "Level Marker Only" (OptionLevel)
     CommandButton *saveCmnd = nullptr;
     CommandButton *makeFileCmnd = nullptr;
 };

@@ -18,12 +18,16 @@ FluidMode fluidModeOf(bool aqua, bool red, bool sparkle, bool yellow, bool level
 QRgb fluidColour(FluidMode mode)
 {
     switch (mode) {
-    case FluidMode::Aqua: return qRgb(0, 255, 255);
-    case FluidMode::Red: return qRgb(255, 0, 0);
-    case FluidMode::Yellow: return qRgb(255, 255, 0);
+    case FluidMode::Aqua:
+        return qRgb(0, 255, 255);
+    case FluidMode::Red:
+        return qRgb(255, 0, 0);
+    case FluidMode::Yellow:
+        return qRgb(255, 255, 0);
     case FluidMode::None:
     case FluidMode::Sparkle:
-    case FluidMode::LevelMarker: break;
+    case FluidMode::LevelMarker:
+        break;
     }
     return qRgb(0, 0, 0);
 }

@@ -41,7 +41,8 @@ void FluidRenderer::draw(QImage &image, FluidMode mode, int topRow, int sparkleS
     for (int x = fluidFirstColumn; x <= lastColumn; x += 2) {
         for (int y = firstRow; y <= bottomRow; y += 2) {
             auto *pixel = reinterpret_cast<QRgb *>(bits + y * stride) + x;
-            *pixel = mode == FluidMode::Sparkle ? sparklePaletteColour(m_sparkle.nextIndex(sparkleSpan)) : colour;
+            *pixel = mode == FluidMode::Sparkle ? sparklePaletteColour(m_sparkle.nextIndex(sparkleSpan))
+                                                : colour;
         }
     }
 }

@@ -38,8 +38,9 @@ class FlaskWindow final : public FormProcedures
 public:
     FlaskWindow()
     {
-        const QPixmap flaskPicture = QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom")));
-        for (PictureBox *box : {&m_picFlask, &m_buffer}) {
+        const QPixmap flaskPicture
+            = QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom")));
+        for (PictureBox *box : { &m_picFlask, &m_buffer }) {
             box->setFixedSize(97, 241);
             box->setBackColor(QColor(128, 255, 255));
             box->setFont(flaskLabelFont());
@@ -47,12 +48,14 @@ public:
         }
         m_text1.setMaxLength(volumeTypingLength);
 
-        const FlaskWidgets flask{&m_picFlask,   &m_buffer,      &m_optionblue, &m_optionred, &m_optionsparkle,
-                                 &m_optionwhite, &m_optionLevel, &m_save,       &m_makeFile};
-        m_conversion = std::make_unique<Conversion>(m_state, *this, ConversionWidgets{&m_text1, &m_text2, &m_picFlask});
-        m_entry = std::make_unique<VolumeEntry>(m_state, *this,
-                                                VolumeEntryWidgets{&m_text1, &m_text2, &m_save, &m_makeFile});
-        m_graduations = std::make_unique<Graduations>(m_state, GraduationWidgets{&m_optionred, &m_optionsparkle});
+        const FlaskWidgets flask { &m_picFlask, &m_buffer, &m_optionblue, &m_optionred, &m_optionsparkle,
+            &m_optionwhite, &m_optionLevel, &m_save, &m_makeFile };
+        m_conversion = std::make_unique<Conversion>(
+            m_state, *this, ConversionWidgets { &m_text1, &m_text2, &m_picFlask });
+        m_entry = std::make_unique<VolumeEntry>(
+            m_state, *this, VolumeEntryWidgets { &m_text1, &m_text2, &m_save, &m_makeFile });
+        m_graduations
+            = std::make_unique<Graduations>(m_state, GraduationWidgets { &m_optionred, &m_optionsparkle });
         m_flask = std::make_unique<FlaskView>(m_state, *this, flask);
         m_drag = std::make_unique<FlaskDrag>(m_state, *this, flask);
 
@@ -71,9 +74,12 @@ public:
     OptionButton &option(FluidMode mode)
     {
         switch (mode) {
-        case FluidMode::Sparkle: return m_optionsparkle;
-        case FluidMode::LevelMarker: return m_optionLevel;
-        default: return m_optionwhite;
+        case FluidMode::Sparkle:
+            return m_optionsparkle;
+        case FluidMode::LevelMarker:
+            return m_optionLevel;
+        default:
+            return m_optionwhite;
         }
     }
     void select(FluidMode mode)
@@ -86,10 +92,13 @@ public:
     TextBox &text1() { return m_text1; }
     FormState &state() { return m_state; }
 
-    void lookupFromFactor() override {}
-    void lookupToFactor() override {}
+    void lookupFromFactor() override { }
+    void lookupToFactor() override { }
     void updateConversion() override { m_conversion->updateConversion(); }
-    void update_framestatic(int topRow, int sparkleSpan) override { m_flask->update_framestatic(topRow, sparkleSpan); }
+    void update_framestatic(int topRow, int sparkleSpan) override
+    {
+        m_flask->update_framestatic(topRow, sparkleSpan);
+    }
     void showFlask() override { m_flask->showFlask(); }
     void drawGraduations(PictureBox *target, ScaleVariant variant) override
     {

@@ -48,7 +48,7 @@ public:
     {
         calls << QStringLiteral("drawGraduations(%1,%2)")
                      .arg(target == buffer ? QStringLiteral("buffer") : QStringLiteral("other"),
-                          variant == ScaleVariant::Large ? QStringLiteral("large") : QStringLiteral("small"));
+                         variant == ScaleVariant::Large ? QStringLiteral("large") : QStringLiteral("small"));
         target->line(6, 2, 86, 2, scaleColour);
     }
     void setVolumeFromLevel(float y) override
@@ -73,10 +73,11 @@ struct FlaskFixture
     FlaskFixture()
     {
         window.resize(420, 300);
-        const QPixmap flask = QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom")));
+        const QPixmap flask
+            = QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom")));
         widgets.picFlask = new PictureBox(&window);
         widgets.picflaskbuffer = new PictureBox(&window);
-        for (PictureBox *box : {widgets.picFlask, widgets.picflaskbuffer}) {
+        for (PictureBox *box : { widgets.picFlask, widgets.picflaskbuffer }) {
             box->setGeometry(0, 0, 97, 241);
             box->setBackColor(QColor(128, 255, 255));
             box->setPicture(flask);

@@ -28,7 +28,7 @@ int firstFluidRow(const QImage &image, const QImage &plain)
 
 struct DragFixture : FlaskFixture
 {
-    FlaskDrag drag{state, procedures, widgets};
+    FlaskDrag drag { state, procedures, widgets };
 
     DragFixture()
     {
@@ -76,7 +76,8 @@ void tst_FlaskDrag::pressInTheBand_data()
     QTest::newRow("232 accepted") << 232.0f << 0 << true << true;
     QTest::newRow("232.5 ignored") << 232.5f << 0 << true << false;
     QTest::newRow("20 with exponent 17 ignored") << 20.0f << 17 << true << false;
-    QTest::newRow("20 on the small scale with exponent 17 left over ignored") << 20.0f << 17 << false << false;
+    QTest::newRow("20 on the small scale with exponent 17 left over ignored")
+        << 20.0f << 17 << false << false;
     QTest::newRow("22 with exponent 17 accepted") << 22.0f << 17 << true << true;
     QTest::newRow("20 with exponent 16 accepted") << 20.0f << 16 << true << true;
 }
@@ -122,9 +123,9 @@ void tst_FlaskDrag::positionWorkInOrder()
     // before the drag counts as started; the scale goes into the buffer
     // before the one copy to the screen.
     QCOMPARE(f.procedures.calls,
-             QStringList({QStringLiteral("setVolumeFromLevel(150) live=0 dragging=0"),
-                          QStringLiteral("update_framestatic(150,12)"),
-                          QStringLiteral("drawGraduations(buffer,large)"), QStringLiteral("showFlask")}));
+        QStringList({ QStringLiteral("setVolumeFromLevel(150) live=0 dragging=0"),
+            QStringLiteral("update_framestatic(150,12)"), QStringLiteral("drawGraduations(buffer,large)"),
+            QStringLiteral("showFlask") }));
     QVERIFY(f.state.draggingFlask);
     QCOMPARE(f.flask()->image(), f.widgets.picflaskbuffer->image());
     QCOMPARE(f.flask()->image().pixel(40, 2), qRgb(255, 0, 255)); // the scale made it to the screen
@@ -171,7 +172,7 @@ void tst_FlaskDrag::rowRoundsHalfToEven()
     f.selectQuietly(f.widgets.optionLevel);
     sendMouse(f.flask(), QEvent::MouseButtonPress, QPointF(40, y), Qt::LeftButton, Qt::LeftButton);
     QCOMPARE(f.procedures.calls.value(0),
-             QStringLiteral("setVolumeFromLevel(%1) live=0 dragging=0").arg(double(y)));
+        QStringLiteral("setVolumeFromLevel(%1) live=0 dragging=0").arg(double(y)));
     QCOMPARE(f.procedures.calls.value(1), QStringLiteral("update_framestatic(%1,12)").arg(row));
     QCOMPARE(firstFluidRow(f.flask()->image(), f.plainFlaskBox()), row);
     QCOMPARE(f.flask()->image().pixel(7, row), qRgb(0, 0, 0));
@@ -233,7 +234,7 @@ void tst_FlaskDrag::releaseOfTheOtherButtonDoesNotEnd()
     DragFixture f;
     sendMouse(f.flask(), QEvent::MouseButtonPress, QPointF(40, 100), Qt::LeftButton, Qt::LeftButton);
     sendMouse(f.flask(), QEvent::MouseButtonPress, QPointF(40, 100), Qt::RightButton,
-              Qt::LeftButton | Qt::RightButton);
+        Qt::LeftButton | Qt::RightButton);
     sendMouse(f.flask(), QEvent::MouseButtonRelease, QPointF(40, 100), Qt::RightButton, Qt::LeftButton);
     QVERIFY(f.state.draggingFlask);
     f.procedures.calls.clear();

@@ -155,8 +155,8 @@ void tst_FlaskView::optionClickConverts()
             QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(6, button->height() / 2));
     }
     QCOMPARE(f.procedures.calls,
-             QStringList({QStringLiteral("lookupFromFactor"), QStringLiteral("lookupToFactor"),
-                          QStringLiteral("updateConversion")}));
+        QStringList({ QStringLiteral("lookupFromFactor"), QStringLiteral("lookupToFactor"),
+            QStringLiteral("updateConversion") }));
     QVERIFY(!f.state.skipColourClick);
 }
 

@@ -13,7 +13,8 @@ namespace {
 
 QImage plainFlask()
 {
-    return loadResourcePicture(flaskResourceId, QStringLiteral("Custom")).convertToFormat(QImage::Format_RGB32);
+    return loadResourcePicture(flaskResourceId, QStringLiteral("Custom"))
+        .convertToFormat(QImage::Format_RGB32);
 }
 
 bool onDotScreen(int x, int y, int topRow)
@@ -68,7 +69,8 @@ void tst_FluidRenderer::dotScreen_data()
     QTest::newRow("yellow, full scale from 18") << FluidMode::Yellow << 18 << qRgb(255, 255, 0);
     QTest::newRow("aqua, even top row 100") << FluidMode::Aqua << 100 << qRgb(0, 255, 255);
     QTest::newRow("red, top row 167") << FluidMode::Red << 167 << qRgb(255, 0, 0);
-    QTest::newRow("yellow, top row beyond 232 draws nothing") << FluidMode::Yellow << 233 << qRgb(255, 255, 0);
+    QTest::newRow("yellow, top row beyond 232 draws nothing")
+        << FluidMode::Yellow << 233 << qRgb(255, 255, 0);
     QTest::newRow("aqua, top row above the picture") << FluidMode::Aqua << -7 << qRgb(0, 255, 255);
 }
 

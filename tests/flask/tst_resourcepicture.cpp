@@ -103,8 +103,8 @@ void tst_ResourcePicture::logoIsGif89aWithBackgroundAsEntryZero()
 
 void tst_ResourcePicture::logoGroundHasNoNearGreyFringe()
 {
-    const QImage logo = loadResourcePicture(logoResourceId, QStringLiteral("Custom"))
-                            .convertToFormat(QImage::Format_RGB32);
+    const QImage logo
+        = loadResourcePicture(logoResourceId, QStringLiteral("Custom")).convertToFormat(QImage::Format_RGB32);
     const QRgb ground = qRgb(190, 190, 190);
     int lettering = 0;
     for (int y = 0; y < logo.height(); ++y) {
@@ -112,15 +112,17 @@ void tst_ResourcePicture::logoGroundHasNoNearGreyFringe()
             const QRgb c = logo.pixel(x, y);
             const bool onEdge = x == 0 || y == 0 || x == logo.width() - 1 || y == logo.height() - 1;
             if (onEdge)
-                QVERIFY2(c == ground, qPrintable(QStringLiteral("lettering touches the edge at %1,%2").arg(x).arg(y)));
+                QVERIFY2(c == ground,
+                    qPrintable(QStringLiteral("lettering touches the edge at %1,%2").arg(x).arg(y)));
             if (c == ground)
                 continue;
             ++lettering;
             const int distance = qMax(qAbs(qRed(c) - 190), qMax(qAbs(qGreen(c) - 190), qAbs(qBlue(c) - 190)));
-            QVERIFY2(distance > 48, qPrintable(QStringLiteral("near-grey pixel %1 at %2,%3")
-                                                   .arg(c & 0xffffff, 6, 16, QLatin1Char('0'))
-                                                   .arg(x)
-                                                   .arg(y)));
+            QVERIFY2(distance > 48,
+                qPrintable(QStringLiteral("near-grey pixel %1 at %2,%3")
+                               .arg(c & 0xffffff, 6, 16, QLatin1Char('0'))
+                               .arg(x)
+                               .arg(y)));
         }
     }
     // The word fills a good part of the picture.
@@ -143,7 +145,7 @@ void tst_ResourcePicture::flaskWallsAndGlassFollowTheGeometry()
         QVERIFY2(luminance(flask.pixel(87, y)) < 80, qPrintable(QStringLiteral("right wall, row %1").arg(y)));
         for (int x = 6; x <= 86; ++x) {
             QVERIFY2(luminance(flask.pixel(x, y)) > 120,
-                     qPrintable(QStringLiteral("glass at %1,%2").arg(x).arg(y)));
+                qPrintable(QStringLiteral("glass at %1,%2").arg(x).arg(y)));
             // Glass is the same all the way down, so fluid looks alike at every level.
             QCOMPARE(flask.pixel(x, y), flask.pixel(x, 11));
         }

@@ -29,8 +29,8 @@ QRgb mix(QRgb a, QRgb b, double f)
 {
     f = std::clamp(f, 0.0, 1.0);
     return qRgb(int(std::lround(qRed(a) + (qRed(b) - qRed(a)) * f)),
-                int(std::lround(qGreen(a) + (qGreen(b) - qGreen(a)) * f)),
-                int(std::lround(qBlue(a) + (qBlue(b) - qBlue(a)) * f)));
+        int(std::lround(qGreen(a) + (qGreen(b) - qGreen(a)) * f)),
+        int(std::lround(qBlue(a) + (qBlue(b) - qBlue(a)) * f)));
 }
 
 // Clear glass: dark toward the walls, where the eye looks through more of it,
@@ -48,8 +48,8 @@ QRgb glassColour(int x)
 // The rolled rim seen edge-on: lit from above, shaded below.
 QRgb rimColour(int x, int y)
 {
-    static const QRgb rows[] = {qRgb(252, 254, 255), qRgb(226, 238, 244), qRgb(202, 220, 230),
-                                qRgb(178, 198, 210), qRgb(150, 170, 184)};
+    static const QRgb rows[] = { qRgb(252, 254, 255), qRgb(226, 238, 244), qRgb(202, 220, 230),
+        qRgb(178, 198, 210), qRgb(150, 170, 184) };
     const QRgb c = rows[y - rimTop - 1];
     const double t = (x - 2) / 87.0;
     return mix(c, qRgb(96, 116, 130), 0.8 * std::pow(std::abs(2.0 * t - 1.0), 6.0));

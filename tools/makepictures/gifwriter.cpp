@@ -18,8 +18,8 @@ QString writeGif(const QImage &indexed, const QString &fileName)
     ColorMapObject *map = GifMakeMapObject(256, nullptr);
     for (int i = 0; i < 256; ++i) {
         const QRgb colour = indexed.color(i);
-        map->Colors[i] = GifColorType{GifByteType(qRed(colour)), GifByteType(qGreen(colour)),
-                                      GifByteType(qBlue(colour))};
+        map->Colors[i] = GifColorType { GifByteType(qRed(colour)), GifByteType(qGreen(colour)),
+            GifByteType(qBlue(colour)) };
     }
 
     QString failure;
@@ -40,7 +40,7 @@ QString writeGif(const QImage &indexed, const QString &fileName)
     if (!failure.isEmpty())
         return QStringLiteral("%1: %2").arg(fileName, failure);
     // giflib creates the file readable by its owner only.
-    QFile::setPermissions(fileName, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup
-                                        | QFile::ReadOther);
+    QFile::setPermissions(
+        fileName, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
     return QString();
 }

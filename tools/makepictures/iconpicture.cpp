@@ -6,10 +6,22 @@ namespace {
 
 // The classic 16-colour icon palette, in its usual order.
 const QList<QRgb> palette = {
-    qRgb(0, 0, 0),       qRgb(128, 0, 0),   qRgb(0, 128, 0),   qRgb(128, 128, 0),
-    qRgb(0, 0, 128),     qRgb(128, 0, 128), qRgb(0, 128, 128), qRgb(192, 192, 192),
-    qRgb(128, 128, 128), qRgb(255, 0, 0),   qRgb(0, 255, 0),   qRgb(255, 255, 0),
-    qRgb(0, 0, 255),     qRgb(255, 0, 255), qRgb(0, 255, 255), qRgb(255, 255, 255),
+    qRgb(0, 0, 0),
+    qRgb(128, 0, 0),
+    qRgb(0, 128, 0),
+    qRgb(128, 128, 0),
+    qRgb(0, 0, 128),
+    qRgb(128, 0, 128),
+    qRgb(0, 128, 128),
+    qRgb(192, 192, 192),
+    qRgb(128, 128, 128),
+    qRgb(255, 0, 0),
+    qRgb(0, 255, 0),
+    qRgb(255, 255, 0),
+    qRgb(0, 0, 255),
+    qRgb(255, 0, 255),
+    qRgb(0, 255, 255),
+    qRgb(255, 255, 255),
 };
 
 // k black, g grey, s silver, w white, y yellow, o olive, t teal, . see-through
@@ -35,14 +47,22 @@ const char *const rows[16] = {
 int entryFor(char c)
 {
     switch (c) {
-    case 'k': return 0;
-    case 'o': return 3;
-    case 't': return 6;
-    case 's': return 7;
-    case 'g': return 8;
-    case 'y': return 11;
-    case 'w': return 15;
-    default: return iconTransparentEntry;
+    case 'k':
+        return 0;
+    case 'o':
+        return 3;
+    case 't':
+        return 6;
+    case 's':
+        return 7;
+    case 'g':
+        return 8;
+    case 'y':
+        return 11;
+    case 'w':
+        return 15;
+    default:
+        return iconTransparentEntry;
     }
 }
 

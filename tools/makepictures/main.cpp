@@ -34,7 +34,7 @@ int main(int argc, char *argv[])
         err << "cannot load the logo font " << args.at(2) << "\n";
         return 1;
     }
-    const std::optional<QImage> logo = toIndexed(logoDrawing, {logoBackground}, 256);
+    const std::optional<QImage> logo = toIndexed(logoDrawing, { logoBackground }, 256);
     if (!logo) {
         err << "the logo has more than 256 colours\n";
         return 1;
