@@ -8,6 +8,24 @@
 // as a widget. The host then reaches the control's members by name (Qt's
 // meta-object system) or by dispatch identifier (qobject_cast<Dispatchable *>).
 //
+// A host window makes and uses a control like this (errors go to standard
+// error, and the window opens without the control):
+//
+//   const componentruntime::Creation made =
+//       componentruntime::createControl(QStringLiteral("LumivaneBox.Lumivane"), this);
+//   if (!made.control) {
+//       std::fprintf(stderr, "cannot create the logo control: %s\n", qPrintable(made.error));
+//       return;
+//   }
+//   made.control->setGeometry(twips::rect(4660, 3570, 1385, 735));
+//   MemoryPropertyBag settings;                       // its saved settings
+//   settings.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
+//   QMetaObject::invokeMethod(made.control, "readProperties", Q_ARG(QObject *, &settings));
+//   // A member by dispatch identifier (PaintPicture, picture at 0, 0):
+//   QVariantList arguments{QPixmap::fromImage(picture), 0.0f, 0.0f};
+//   const DispatchResult result = qobject_cast<Dispatchable *>(made.control)
+//                                     ->invoke(0x60030043, DispatchKind::Call, arguments);
+//
 // Loaded modules stay loaded for the life of the process: Qt keeps type data of
 // every loaded library, so unloading one under live objects is never safe.
 

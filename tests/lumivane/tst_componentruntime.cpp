@@ -1,13 +1,18 @@
 #include "toolkit/classfactory.h"
 #include "toolkit/componentruntime.h"
 #include "toolkit/dispatch.h"
+#include "toolkit/memorypropertybag.h"
+#include "toolkit/olecolor.h"
+#include "toolkit/twips.h"
 
 #include <QFile>
 #include <QLibrary>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QMouseEvent>
 #include <QWidget>
+#include <QWindow>
 
 namespace {
 const QString progId = QStringLiteral("LumivaneBox.Lumivane");
@@ -25,6 +30,7 @@ private slots:
     void createByProgrammaticName();
     void createByClassIdentifier();
     void paintPictureByDispatchIdentifier();
+    void hostsTheLogoAsTheConverterDoes();
     void canUnloadNowFollowsInstancesAndLocks();
     void unregisterThenCreateFails();
     void createFailsForAMissingLibrary();
@@ -97,6 +103,54 @@ void tst_ComponentRuntime::paintPictureByDispatchIdentifier()
     const QPixmap image = control->invoke(control->dispatchIdOfName(QStringLiteral("Image")), DispatchKind::Get, none)
                               .value.value<QPixmap>();
     QCOMPARE(image.toImage().pixel(3, 4), qRgb(0, 0, 0));
+}
+
+namespace {
+class Window final : public QWidget
+{
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { ++presses; }
+};
+} // namespace
+
+void tst_ComponentRuntime::hostsTheLogoAsTheConverterDoes()
+{
+    Window window;
+    window.resize(480, 330);
+    const auto creation = componentruntime::createControl(progId, &window, m_registry);
+    QVERIFY2(creation.control, qPrintable(creation.error));
+    QWidget *logoControl = creation.control;
+    logoControl->setGeometry(twips::rect(4660, 3570, 1385, 735));
+
+    MemoryPropertyBag settings;
+    settings.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
+    settings.setValue(QStringLiteral("ForeColor"), qint32(olecolor::windowText));
+    settings.setValue(QStringLiteral("ScaleWidth"), 1380);
+    settings.setValue(QStringLiteral("ScaleHeight"), 735);
+    bool read = false;
+    QVERIFY(QMetaObject::invokeMethod(logoControl, "readProperties", Q_RETURN_ARG(bool, read),
+                                      Q_ARG(QObject *, &settings)));
+    QVERIFY(read);
+
+    // Load: the logo at 0, 0 through PaintPicture's dispatch identifier.
+    QImage logo(92, 49, QImage::Format_RGB32);
+    logo.fill(qRgb(190, 190, 190));
+    for (int x = 20; x < 30; ++x)
+        for (int y = 10; y < 20; ++y)
+            logo.setPixel(x, y, qRgb(20, 20, 90));
+    QVariantList arguments{QPixmap::fromImage(logo), 0.0f, 0.0f};
+    QVERIFY(qobject_cast<Dispatchable *>(logoControl)->invoke(0x60030043, DispatchKind::Call, arguments).ok());
+
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QPoint origin = logoControl->geometry().topLeft();
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, origin + QPoint(60, 30)); // grey: see-through
+    QCOMPARE(window.presses, 1);
+    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, origin + QPoint(25, 15)); // lettering
+    QCOMPARE(window.presses, 1);
 }
 
 void tst_ComponentRuntime::canUnloadNowFollowsInstancesAndLocks()
