@@ -51,10 +51,10 @@ JetPattern::JetPattern(QStringView pattern)
                         m_tokens.clear();
                         return;
                     }
-                    token.ranges.append({first, last});
+                    token.ranges.append({ first, last });
                     k += 2;
                 } else {
-                    token.ranges.append({first, first});
+                    token.ranges.append({ first, first });
                 }
             }
             i = listEnd;

@@ -64,7 +64,7 @@ int compareIgnoringCase(void *, int lengthA, const void *a, int lengthB, const v
         const int common = qMin(lengthA, lengthB);
         for (int i = 0; i < common; ++i) {
             const int d = asciiFolded(static_cast<unsigned char>(bytesA[i]))
-                          - asciiFolded(static_cast<unsigned char>(bytesB[i]));
+                - asciiFolded(static_cast<unsigned char>(bytesB[i]));
             if (d != 0)
                 return d;
         }
@@ -80,8 +80,8 @@ namespace jetsql {
 
 int install(sqlite3 *db)
 {
-    int rc = sqlite3_create_function(db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr,
-                                     likeFunction, nullptr, nullptr);
+    int rc = sqlite3_create_function(
+        db, "like", 2, SQLITE_UTF8 | SQLITE_DETERMINISTIC, nullptr, likeFunction, nullptr, nullptr);
     if (rc != SQLITE_OK)
         return rc;
     rc = sqlite3_create_collation(db, collationName, SQLITE_UTF8, nullptr, compareIgnoringCase);

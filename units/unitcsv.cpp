@@ -76,10 +76,8 @@ UnitCsvTable parseUnitCsv(QStringView text)
         row.size = fields[1].trimmed().toDouble(&isNumber);
         if (!isNumber || !std::isfinite(row.size))
             return fail(QStringLiteral("the size \"%1\" is not a number").arg(fields[1]));
-        if (row.size > double(std::numeric_limits<float>::max())
-            || !(static_cast<float>(row.size) > 0.0f))
-            return fail(QStringLiteral("the size \"%1\" is not above zero or out of range")
-                            .arg(fields[1]));
+        if (row.size > double(std::numeric_limits<float>::max()) || !(static_cast<float>(row.size) > 0.0f))
+            return fail(QStringLiteral("the size \"%1\" is not above zero or out of range").arg(fields[1]));
         if (fields.size() > 2)
             row.definition = fields[2].trimmed();
         table.rows.append(row);

@@ -9,8 +9,8 @@
 #include <QFileInfo>
 
 #include <cmath>
-#include <utility>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -79,8 +79,8 @@ QByteArray deriveRawKey(const QByteArray &password, const QByteArray &salt)
         return {};
     unsigned char key[keySize];
     if (PKCS5_PBKDF2_HMAC(password.constData(), int(password.size()),
-                          reinterpret_cast<const unsigned char *>(salt.constData()),
-                          int(salt.size()), d.iterations, d.digest, keySize, key)
+            reinterpret_cast<const unsigned char *>(salt.constData()), int(salt.size()), d.iterations,
+            d.digest, keySize, key)
         != 1)
         return {};
     const QByteArray keyBytes(reinterpret_cast<const char *>(key), keySize);
@@ -104,9 +104,9 @@ QByteArray immutableUri(const QString &path)
 } // namespace
 
 UnitDatabaseConnection::UnitDatabaseConnection(UnitDatabaseConnection &&other) noexcept
-    : m_db(std::exchange(other.m_db, nullptr)), m_error(std::move(other.m_error))
-{
-}
+    : m_db(std::exchange(other.m_db, nullptr))
+    , m_error(std::move(other.m_error))
+{ }
 
 UnitDatabaseConnection &UnitDatabaseConnection::operator=(UnitDatabaseConnection &&other) noexcept
 {
@@ -132,9 +132,9 @@ void UnitDatabaseConnection::close()
 }
 
 UnitDatabase::UnitDatabase(QString filePath, QByteArray password)
-    : m_filePath(std::move(filePath)), m_password(std::move(password))
-{
-}
+    : m_filePath(std::move(filePath))
+    , m_password(std::move(password))
+{ }
 
 QString UnitDatabase::message(const QString &what) const
 {
@@ -176,8 +176,8 @@ UnitDatabaseConnection UnitDatabase::openWithKey(const QByteArray &key, int *res
     sqlite3 *db = nullptr;
     // The unit file is read-only data that nothing changes while it is open:
     // opened as immutable, the engine skips file locks and journal checks.
-    int rc = sqlite3_open_v2(immutableUri(m_filePath).constData(), &db,
-                             SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
+    int rc = sqlite3_open_v2(
+        immutableUri(m_filePath).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_URI, nullptr);
     // An empty password opens a plain file (tests compare against one).
     if (rc == SQLITE_OK && !key.isEmpty())
         rc = sqlite3_key(db, key.constData(), int(key.size()));
@@ -254,8 +254,8 @@ UnitDatabaseConnection UnitDatabase::openWithPasswordOnly()
     return connection;
 }
 
-UnitNamesResult UnitDatabase::readUnitNames(const UnitDatabaseConnection &connection,
-                                            const QString &statement) const
+UnitNamesResult UnitDatabase::readUnitNames(
+    const UnitDatabaseConnection &connection, const QString &statement) const
 {
     UnitNamesResult result;
     if (!connection.isOpen()) {
@@ -371,15 +371,13 @@ std::optional<QString> UnitDatabase::verify()
         return connection.errorText();
     sqlite3 *db = connection.handle();
     Statement query;
-    if (sqlite3_prepare_v2(db, "select unit, value from table1", -1, &query.stmt, nullptr)
-        != SQLITE_OK)
+    if (sqlite3_prepare_v2(db, "select unit, value from table1", -1, &query.stmt, nullptr) != SQLITE_OK)
         return message(QStringLiteral("cannot be read: %1.").arg(errorOf(db)));
     int rows = 0;
     int rc;
     while ((rc = sqlite3_step(query.stmt)) == SQLITE_ROW) {
         ++rows;
-        if (sqlite3_column_type(query.stmt, 0) == SQLITE_NULL
-            || sqlite3_column_bytes(query.stmt, 0) == 0)
+        if (sqlite3_column_type(query.stmt, 0) == SQLITE_NULL || sqlite3_column_bytes(query.stmt, 0) == 0)
             return message(QStringLiteral("holds a unit without a name."));
         const auto *text = reinterpret_cast<const char *>(sqlite3_column_text(query.stmt, 0));
         const QString unit = QString::fromUtf8(text, sqlite3_column_bytes(query.stmt, 0));

@@ -62,8 +62,7 @@ struct UnitSizeResult
 class UnitDatabase final
 {
 public:
-    explicit UnitDatabase(QString filePath,
-                          QByteArray password = QByteArray(unitDatabasePassword));
+    explicit UnitDatabase(QString filePath, QByteArray password = QByteArray(unitDatabasePassword));
 
     const QString &filePath() const { return m_filePath; }
 
@@ -72,8 +71,7 @@ public:
 
     // Runs one select statement on an open database and returns the `unit`
     // texts of its rows in the order the statement returns them.
-    UnitNamesResult readUnitNames(const UnitDatabaseConnection &connection,
-                                  const QString &statement) const;
+    UnitNamesResult readUnitNames(const UnitDatabaseConnection &connection, const QString &statement) const;
 
     // Opens the file, reads the size of the named unit (the first row with
     // that name) as single precision, closes the file. The name is bound as a
@@ -100,7 +98,7 @@ private:
 
     QString m_filePath;
     QByteArray m_password;
-    QByteArray m_salt;   // salt of the file the raw key was derived for
+    QByteArray m_salt; // salt of the file the raw key was derived for
     QByteArray m_rawKey; // "x'<key hex><salt hex>'", empty until derived
     bool m_rawKeyUsable = true;
 };

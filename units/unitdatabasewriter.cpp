@@ -29,14 +29,13 @@ struct Statement
 std::optional<QString> writeRows(sqlite3 *db, const QList<UnitRow> &rows)
 {
     const QByteArray create = QByteArrayLiteral("create table table1 (unit text collate ")
-                              + jetsql::collationName + QByteArrayLiteral(", value double)");
-    for (const char *sql : {"begin", create.constData()}) {
+        + jetsql::collationName + QByteArrayLiteral(", value double)");
+    for (const char *sql : { "begin", create.constData() }) {
         if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK)
             return lastError(db);
     }
     Statement insert;
-    if (sqlite3_prepare_v2(db, "insert into table1 (unit, value) values (?, ?)", -1, &insert.stmt,
-                           nullptr)
+    if (sqlite3_prepare_v2(db, "insert into table1 (unit, value) values (?, ?)", -1, &insert.stmt, nullptr)
         != SQLITE_OK)
         return lastError(db);
     for (const UnitRow &row : rows) {
@@ -61,8 +60,8 @@ std::optional<QString> writeRows(sqlite3 *db, const QList<UnitRow> &rows)
 
 } // namespace
 
-std::optional<QString> writeUnitDatabase(const QString &path, const QList<UnitRow> &rows,
-                                         const QByteArray &password)
+std::optional<QString> writeUnitDatabase(
+    const QString &path, const QList<UnitRow> &rows, const QByteArray &password)
 {
     // Written beside the target and renamed at the end, so a failed build
     // never leaves a half-written file where the program looks for it.
@@ -72,12 +71,11 @@ std::optional<QString> writeUnitDatabase(const QString &path, const QList<UnitRo
     {
         Handle handle;
         const int rc = sqlite3_open_v2(QFile::encodeName(partPath).constData(), &handle.db,
-                                       SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
+            SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE, nullptr);
         if (rc != SQLITE_OK) {
             error = handle.db ? lastError(handle.db) : QStringLiteral("out of memory");
         } else if (!password.isEmpty()
-                   && sqlite3_key(handle.db, password.constData(), int(password.size()))
-                          != SQLITE_OK) {
+            && sqlite3_key(handle.db, password.constData(), int(password.size())) != SQLITE_OK) {
             error = lastError(handle.db);
         } else if (jetsql::install(handle.db) != SQLITE_OK) {
             error = lastError(handle.db);

@@ -22,7 +22,7 @@ struct UnitRow
 
 // Replaces the file at path. An empty password writes a plain, unencrypted
 // database. Returns a message when the file cannot be written.
-std::optional<QString> writeUnitDatabase(const QString &path, const QList<UnitRow> &rows,
-                                         const QByteArray &password);
+std::optional<QString> writeUnitDatabase(
+    const QString &path, const QList<UnitRow> &rows, const QByteArray &password);
 
 #endif

@@ -26,8 +26,12 @@ bool isBlank(const QString &text)
 } // namespace
 
 UnitLists::UnitLists(FormState &state, FormProcedures &procedures, UnitDatabase &database,
-                     const UnitListWidgets &widgets, QObject *parent)
-    : QObject(parent), m_state(state), m_procedures(procedures), m_database(database), m_w(widgets)
+    const UnitListWidgets &widgets, QObject *parent)
+    : QObject(parent)
+    , m_state(state)
+    , m_procedures(procedures)
+    , m_database(database)
+    , m_w(widgets)
 {
     wireEvents();
 }
@@ -35,14 +39,14 @@ UnitLists::UnitLists(FormState &state, FormProcedures &procedures, UnitDatabase 
 void UnitLists::wireEvents()
 {
     const std::pair<OptionButton *, UnitOrdering> orderings[] = {
-        {m_w.Option1, UnitOrdering::AllAscending},
-        {m_w.Option3, UnitOrdering::MetricFirst},
-        {m_w.Option2, UnitOrdering::UkUsFirst},
-        {m_w.Option4, UnitOrdering::AussieFirst},
+        { m_w.Option1, UnitOrdering::AllAscending },
+        { m_w.Option3, UnitOrdering::MetricFirst },
+        { m_w.Option2, UnitOrdering::UkUsFirst },
+        { m_w.Option4, UnitOrdering::AussieFirst },
     };
     for (const auto &[option, ordering] : orderings) {
         connect(option, &QAbstractButton::clicked, this,
-                [this, ordering = ordering] { fillUnitLists(ordering); });
+            [this, ordering = ordering] { fillUnitLists(ordering); });
     }
     connect(m_w.Command2, &QAbstractButton::clicked, this, &UnitLists::swapUnits);
 
@@ -54,20 +58,20 @@ void UnitLists::wireEvents()
 
     connect(m_w.Text3, &TextBox::change, this, [this] { unitBoxChanged(Side::From); });
     connect(m_w.Text4, &TextBox::change, this, [this] { unitBoxChanged(Side::To); });
-    for (TextBox *box : {m_w.Text3, m_w.Text4}) {
+    for (TextBox *box : { m_w.Text3, m_w.Text4 }) {
         connect(box, &TextBox::gotFocus, this, [box] {
             box->setSelStart(0);
             box->setSelLength(int(box->text().size()));
         });
     }
     connect(m_w.Text3, &TextBox::keyPress, this,
-            [this](int &keyAscii) { m_state.fromCompleteAllowed = keyAscii != backspace; });
+        [this](int &keyAscii) { m_state.fromCompleteAllowed = keyAscii != backspace; });
     connect(m_w.Text4, &TextBox::keyPress, this,
-            [this](int &keyAscii) { m_state.toCompleteAllowed = keyAscii != backspace; });
+        [this](int &keyAscii) { m_state.toCompleteAllowed = keyAscii != backspace; });
     connect(m_w.Text3, &TextBox::keyUp, this,
-            [this] { completeUnitName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed); });
+        [this] { completeUnitName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed); });
     connect(m_w.Text4, &TextBox::keyUp, this,
-            [this] { completeUnitName(m_w.Text4, m_w.List2, m_state.toCompleteAllowed); });
+        [this] { completeUnitName(m_w.Text4, m_w.List2, m_state.toCompleteAllowed); });
 }
 
 void UnitLists::fillUnitLists(UnitOrdering ordering)
@@ -182,6 +186,5 @@ void UnitLists::report(const QString &message)
     if (message == m_lastMessage)
         return;
     m_lastMessage = message;
-    MessageBox::show(m_w.List1->window(), message, QStringLiteral("Brimlow"),
-                     MessageBox::Icon::Critical);
+    MessageBox::show(m_w.List1->window(), message, QStringLiteral("Brimlow"), MessageBox::Icon::Critical);
 }

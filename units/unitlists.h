@@ -47,7 +47,7 @@ class UnitLists final : public QObject
 
 public:
     UnitLists(FormState &state, FormProcedures &procedures, UnitDatabase &database,
-              const UnitListWidgets &widgets, QObject *parent = nullptr);
+        const UnitListWidgets &widgets, QObject *parent = nullptr);
 
     // Refills both lists in an ordering, selects the first entry of each and
     // shows the selections in the boxes.

@@ -8,10 +8,10 @@
 #include <QStringList>
 
 enum class UnitOrdering {
-    AllAscending,  // Option1, "All Ascending"
-    MetricFirst,   // Option3, "Metric units first"
-    UkUsFirst,     // Option2, "UK, US units first"
-    AussieFirst,   // Option4, "Aussie units first"
+    AllAscending, // Option1, "All Ascending"
+    MetricFirst, // Option3, "Metric units first"
+    UkUsFirst, // Option2, "UK, US units first"
+    AussieFirst, // Option4, "Aussie units first"
 };
 
 QStringList unitListStatements(UnitOrdering ordering);

@@ -23,11 +23,11 @@ public:
     UnitLists *lists = nullptr;
     void lookupFromFactor() override { lists->lookupFromFactor(); }
     void lookupToFactor() override { lists->lookupToFactor(); }
-    void updateConversion() override {}
-    void update_framestatic(int, int) override {}
-    void showFlask() override {}
-    void drawGraduations(PictureBox *, ScaleVariant) override {}
-    void setVolumeFromLevel(float) override {}
+    void updateConversion() override { }
+    void update_framestatic(int, int) override { }
+    void showFlask() override { }
+    void drawGraduations(PictureBox *, ScaleVariant) override { }
+    void setVolumeFromLevel(float) override { }
 };
 
 void refill(benchmark::State &state)

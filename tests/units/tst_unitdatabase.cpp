@@ -38,75 +38,75 @@ struct Definition
 };
 
 const Definition definitions[] = {
-    {"Microliter", 1e-6 * liter},
-    {"Milliliter", milliliter},
-    {"Centiliter", 10 * milliliter},
-    {"Deciliter", 100 * milliliter},
-    {"Liter", liter},
-    {"Dekaliter", 10 * liter},
-    {"Hectoliter", 100 * liter},
-    {"Kiloliter", 1000 * liter},
-    {"Megaliter", 1e6 * liter},
-    {"Gigaliter", 1e9 * liter},
-    {"Cubic millimeter", 1e-9},
-    {"Cubic centimeter", 1e-6},
-    {"Cubic decimeter", 1e-3},
-    {"Cubic meter", 1},
-    {"Cubic dekameter", 1e3},
-    {"Cubic hectometer", 1e6},
-    {"Cubic kilometer", 1e9},
-    {"Stere", 1},
-    {"Metric cup", 250 * milliliter},
-    {"Metric tablespoon", 15 * milliliter},
-    {"Metric teaspoon", 5 * milliliter},
-    {"Cubic inch", cubicInch},
-    {"Cubic foot", cubicFoot},
-    {"Cubic yard", 27 * cubicFoot},
-    {"Cubic mile", 1609.344 * 1609.344 * 1609.344},
-    {"Minim (US)", usFluidOunce / 480},
-    {"Fluid dram (US)", usFluidOunce / 8},
-    {"Teaspoon (US)", usFluidOunce / 6},
-    {"Tablespoon (US)", usFluidOunce / 2},
-    {"Fluid ounce (US)", usFluidOunce},
-    {"Fluid ounce (US food label)", 30 * milliliter},
-    {"Gill (US)", 4 * usFluidOunce},
-    {"Cup (US)", 8 * usFluidOunce},
-    {"Cup (US legal)", 240 * milliliter},
-    {"Pint (US)", usGallon / 8},
-    {"Quart (US)", usGallon / 4},
-    {"Gallon (US)", usGallon},
-    {"Barrel (US)", 31.5 * usGallon},
-    {"Barrel (US oil)", 42 * usGallon},
-    {"Hogshead (US)", 63 * usGallon},
-    {"Pint (US dry)", usDryGallon / 8},
-    {"Quart (US dry)", usDryGallon / 4},
-    {"Gallon (US dry)", usDryGallon},
-    {"Peck (US)", usBushel / 4},
-    {"Bushel (US)", usBushel},
-    {"Barrel (US dry)", 7056 * cubicInch},
-    {"Board foot (US)", 144 * cubicInch},
-    {"Cord (US)", 128 * cubicFoot},
-    {"Acre-foot (US)", 43560 * cubicFoot},
-    {"Minim (UK)", imperialFluidOunce / 480},
-    {"Fluid scruple (UK)", imperialFluidOunce / 24},
-    {"Fluid drachm (UK)", imperialFluidOunce / 8},
-    {"Fluid ounce (UK)", imperialFluidOunce},
-    {"Gill (UK)", 5 * imperialFluidOunce},
-    {"Pint (UK)", imperialGallon / 8},
-    {"Quart (UK)", imperialGallon / 4},
-    {"Gallon (UK)", imperialGallon},
-    {"Peck (UK)", 2 * imperialGallon},
-    {"Bushel (UK)", 8 * imperialGallon},
-    {"Firkin (UK)", 9 * imperialGallon},
-    {"Kilderkin (UK)", 18 * imperialGallon},
-    {"Barrel (UK)", 36 * imperialGallon},
-    {"Hogshead (UK)", 54 * imperialGallon},
-    {"Teaspoon (Au)", 5 * milliliter},
-    {"Tablespoon (Au)", 20 * milliliter},
-    {"Cup (Au)", 250 * milliliter},
-    {"Kilolitre (Au)", 1000 * liter},
-    {"Megalitre (Au)", 1e6 * liter},
-    {"Gigalitre (Au)", 1e9 * liter},
+    { "Microliter", 1e-6 * liter },
+    { "Milliliter", milliliter },
+    { "Centiliter", 10 * milliliter },
+    { "Deciliter", 100 * milliliter },
+    { "Liter", liter },
+    { "Dekaliter", 10 * liter },
+    { "Hectoliter", 100 * liter },
+    { "Kiloliter", 1000 * liter },
+    { "Megaliter", 1e6 * liter },
+    { "Gigaliter", 1e9 * liter },
+    { "Cubic millimeter", 1e-9 },
+    { "Cubic centimeter", 1e-6 },
+    { "Cubic decimeter", 1e-3 },
+    { "Cubic meter", 1 },
+    { "Cubic dekameter", 1e3 },
+    { "Cubic hectometer", 1e6 },
+    { "Cubic kilometer", 1e9 },
+    { "Stere", 1 },
+    { "Metric cup", 250 * milliliter },
+    { "Metric tablespoon", 15 * milliliter },
+    { "Metric teaspoon", 5 * milliliter },
+    { "Cubic inch", cubicInch },
+    { "Cubic foot", cubicFoot },
+    { "Cubic yard", 27 * cubicFoot },
+    { "Cubic mile", 1609.344 * 1609.344 * 1609.344 },
+    { "Minim (US)", usFluidOunce / 480 },
+    { "Fluid dram (US)", usFluidOunce / 8 },
+    { "Teaspoon (US)", usFluidOunce / 6 },
+    { "Tablespoon (US)", usFluidOunce / 2 },
+    { "Fluid ounce (US)", usFluidOunce },
+    { "Fluid ounce (US food label)", 30 * milliliter },
+    { "Gill (US)", 4 * usFluidOunce },
+    { "Cup (US)", 8 * usFluidOunce },
+    { "Cup (US legal)", 240 * milliliter },
+    { "Pint (US)", usGallon / 8 },
+    { "Quart (US)", usGallon / 4 },
+    { "Gallon (US)", usGallon },
+    { "Barrel (US)", 31.5 * usGallon },
+    { "Barrel (US oil)", 42 * usGallon },
+    { "Hogshead (US)", 63 * usGallon },
+    { "Pint (US dry)", usDryGallon / 8 },
+    { "Quart (US dry)", usDryGallon / 4 },
+    { "Gallon (US dry)", usDryGallon },
+    { "Peck (US)", usBushel / 4 },
+    { "Bushel (US)", usBushel },
+    { "Barrel (US dry)", 7056 * cubicInch },
+    { "Board foot (US)", 144 * cubicInch },
+    { "Cord (US)", 128 * cubicFoot },
+    { "Acre-foot (US)", 43560 * cubicFoot },
+    { "Minim (UK)", imperialFluidOunce / 480 },
+    { "Fluid scruple (UK)", imperialFluidOunce / 24 },
+    { "Fluid drachm (UK)", imperialFluidOunce / 8 },
+    { "Fluid ounce (UK)", imperialFluidOunce },
+    { "Gill (UK)", 5 * imperialFluidOunce },
+    { "Pint (UK)", imperialGallon / 8 },
+    { "Quart (UK)", imperialGallon / 4 },
+    { "Gallon (UK)", imperialGallon },
+    { "Peck (UK)", 2 * imperialGallon },
+    { "Bushel (UK)", 8 * imperialGallon },
+    { "Firkin (UK)", 9 * imperialGallon },
+    { "Kilderkin (UK)", 18 * imperialGallon },
+    { "Barrel (UK)", 36 * imperialGallon },
+    { "Hogshead (UK)", 54 * imperialGallon },
+    { "Teaspoon (Au)", 5 * milliliter },
+    { "Tablespoon (Au)", 20 * milliliter },
+    { "Cup (Au)", 250 * milliliter },
+    { "Kilolitre (Au)", 1000 * liter },
+    { "Megalitre (Au)", 1e6 * liter },
+    { "Gigalitre (Au)", 1e9 * liter },
 };
 
 const QString allAscending = QStringLiteral("select * from table1 order by unit asc");
@@ -115,7 +115,7 @@ UnitCsvTable readReviewedTable()
 {
     QFile file(reviewedTable);
     if (!file.open(QIODevice::ReadOnly))
-        return {{}, file.errorString()};
+        return { {}, file.errorString() };
     return parseUnitCsv(QString::fromUtf8(file.readAll()));
 }
 
@@ -174,12 +174,12 @@ private slots:
 
 private:
     QString writeTestDatabase(const QString &name, const QList<UnitRow> &rows,
-                              const QByteArray &password = QByteArray(unitDatabasePassword));
+        const QByteArray &password = QByteArray(unitDatabasePassword));
     QTemporaryDir m_dir;
 };
 
-QString tst_UnitDatabase::writeTestDatabase(const QString &name, const QList<UnitRow> &rows,
-                                            const QByteArray &password)
+QString tst_UnitDatabase::writeTestDatabase(
+    const QString &name, const QList<UnitRow> &rows, const QByteArray &password)
 {
     const QString path = m_dir.filePath(name);
     const std::optional<QString> error = writeUnitDatabase(path, rows, password);
@@ -221,8 +221,8 @@ void tst_UnitDatabase::shippedFileRefusesOtherPasswords()
     const UnitDatabaseConnection connection = database.openUnitDatabase();
     QVERIFY(!connection.isOpen());
     QCOMPARE(connection.errorText(),
-             QStringLiteral("The unit database %1 cannot be opened: the password was refused.")
-                 .arg(shippedDatabase));
+        QStringLiteral("The unit database %1 cannot be opened: the password was refused.")
+            .arg(shippedDatabase));
     QVERIFY(!database.lookupSize("Liter").ok());
 }
 
@@ -277,23 +277,23 @@ void tst_UnitDatabase::shippedNamesFollowTagRules()
     QVERIFY2(table.ok(), qPrintable(table.error));
     // Cubes of the international inch, foot, yard and mile are the same in
     // every region, so they carry no tag.
-    const QSet<QString> untagged{"Cubic inch", "Cubic foot", "Cubic yard", "Cubic mile"};
+    const QSet<QString> untagged { "Cubic inch", "Cubic foot", "Cubic yard", "Cubic mile" };
     for (const UnitCsvRow &row : table.rows) {
         const QString &name = row.unit;
         QVERIFY2(!name.contains(u'\''), qPrintable(name));
         QVERIFY2(name == name.trimmed(), qPrintable(name));
-        const bool metric = name.contains("ter", Qt::CaseInsensitive)
-                            || name.contains("metric", Qt::CaseInsensitive);
+        const bool metric
+            = name.contains("ter", Qt::CaseInsensitive) || name.contains("metric", Qt::CaseInsensitive);
         // Every name sits in exactly one group, so no ordering lists it twice
         // and each region tag is written the one way.
         int groups = metric ? 1 : 0;
-        for (const char *tag : {"(UK)", "(US)", "(US ", "(Au)"}) {
+        for (const char *tag : { "(UK)", "(US)", "(US ", "(Au)" }) {
             if (name.contains(QLatin1StringView(tag)))
                 ++groups;
         }
         if (name.contains("metric", Qt::CaseInsensitive) && name.contains("ter", Qt::CaseInsensitive))
             ++groups;
-        for (const char *tag : {"(UK", "(US", "(Au"}) {
+        for (const char *tag : { "(UK", "(US", "(Au" }) {
             const QLatin1StringView t(tag);
             for (qsizetype at = name.indexOf(t, 0, Qt::CaseInsensitive); at >= 0;
                  at = name.indexOf(t, at + 1, Qt::CaseInsensitive)) {
@@ -313,49 +313,44 @@ void tst_UnitDatabase::listStatements_data()
     QTest::addColumn<QString>("statement");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("all ascending")
-        << "select * from table1 order by unit asc"
-        << QStringList{"Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask", "Cup (Au)",
-                       "Gallon (US)", "gill (uk)", "Liter", "LITER", "metric cup",
-                       "Metric liter", "Quarter", "teaspoon (au)"};
-    QTest::newRow("metric: ter anywhere")
-        << "select * from table1 where unit like '*ter*' order by unit asc"
-        << QStringList{"Liter", "LITER", "Metric liter", "Quarter"};
+    QTest::newRow("all ascending") << "select * from table1 order by unit asc"
+                                   << QStringList { "Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask",
+                                          "Cup (Au)", "Gallon (US)", "gill (uk)", "Liter", "LITER",
+                                          "metric cup", "Metric liter", "Quarter", "teaspoon (au)" };
+    QTest::newRow("metric: ter anywhere") << "select * from table1 where unit like '*ter*' order by unit asc"
+                                          << QStringList { "Liter", "LITER", "Metric liter", "Quarter" };
     QTest::newRow("metric: metric in any case")
         << "select * from table1 where unit like '*metric*' order by unit asc"
-        << QStringList{"metric cup", "Metric liter"};
+        << QStringList { "metric cup", "Metric liter" };
     QTest::newRow("metric: the others")
         << "select * from table1 where unit not like '*ter*' and unit not like '*metric*' order by unit asc"
-        << QStringList{"Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask", "Cup (Au)",
-                       "Gallon (US)", "gill (uk)", "teaspoon (au)"};
-    QTest::newRow("UK tag in any case")
-        << "select * from table1 where unit like '*(UK*' order by unit asc"
-        << QStringList{"Barrel (UK) (US)", "Bushel (UK)", "gill (uk)"};
-    QTest::newRow("US tag")
-        << "select * from table1 where unit like '*(US*' order by unit asc"
-        << QStringList{"Barrel (UK) (US)", "Gallon (US)"};
+        << QStringList { "Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask", "Cup (Au)", "Gallon (US)",
+               "gill (uk)", "teaspoon (au)" };
+    QTest::newRow("UK tag in any case") << "select * from table1 where unit like '*(UK*' order by unit asc"
+                                        << QStringList { "Barrel (UK) (US)", "Bushel (UK)", "gill (uk)" };
+    QTest::newRow("US tag") << "select * from table1 where unit like '*(US*' order by unit asc"
+                            << QStringList { "Barrel (UK) (US)", "Gallon (US)" };
     QTest::newRow("neither UK nor US")
         << "select * from table1 where unit not like '*(UK*' and unit not like '*(US*' order by unit asc"
-        << QStringList{"Acre-foot", "cask", "Cup (Au)", "Liter", "LITER", "metric cup",
-                       "Metric liter", "Quarter", "teaspoon (au)"};
-    QTest::newRow("Au tag in any case")
-        << "select * from table1 where unit like '*(Au*' order by unit asc"
-        << QStringList{"Cup (Au)", "teaspoon (au)"};
-    QTest::newRow("not Au")
-        << "select * from table1 where unit not like '*(Au*' order by unit asc"
-        << QStringList{"Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask", "Gallon (US)",
-                       "gill (uk)", "Liter", "LITER", "metric cup", "Metric liter", "Quarter"};
+        << QStringList { "Acre-foot", "cask", "Cup (Au)", "Liter", "LITER", "metric cup", "Metric liter",
+               "Quarter", "teaspoon (au)" };
+    QTest::newRow("Au tag in any case") << "select * from table1 where unit like '*(Au*' order by unit asc"
+                                        << QStringList { "Cup (Au)", "teaspoon (au)" };
+    QTest::newRow("not Au") << "select * from table1 where unit not like '*(Au*' order by unit asc"
+                            << QStringList { "Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask",
+                                   "Gallon (US)", "gill (uk)", "Liter", "LITER", "metric cup", "Metric liter",
+                                   "Quarter" };
 }
 
 void tst_UnitDatabase::listStatements()
 {
     QFETCH(QString, statement);
     QFETCH(QStringList, expected);
-    const QString path = writeTestDatabase(
-        "lists.mdb", {{"Quarter", 1.0}, {"Gallon (US)", 2.0}, {"gill (uk)", 3.0},
-                      {"Barrel (UK) (US)", 4.0}, {"Metric liter", 5.0}, {"cask", 6.0},
-                      {"Acre-foot", 7.0}, {"Cup (Au)", 8.0}, {"Liter", 9.0}, {"LITER", 10.0},
-                      {"metric cup", 11.0}, {"Bushel (UK)", 12.0}, {"teaspoon (au)", 13.0}});
+    const QString path = writeTestDatabase("lists.mdb",
+        { { "Quarter", 1.0 }, { "Gallon (US)", 2.0 }, { "gill (uk)", 3.0 }, { "Barrel (UK) (US)", 4.0 },
+            { "Metric liter", 5.0 }, { "cask", 6.0 }, { "Acre-foot", 7.0 }, { "Cup (Au)", 8.0 },
+            { "Liter", 9.0 }, { "LITER", 10.0 }, { "metric cup", 11.0 }, { "Bushel (UK)", 12.0 },
+            { "teaspoon (au)", 13.0 } });
     QVERIFY(!path.isEmpty());
     UnitDatabase database(path);
     const UnitDatabaseConnection connection = database.openUnitDatabase();
@@ -367,7 +362,7 @@ void tst_UnitDatabase::listStatements()
 
 void tst_UnitDatabase::statementWithoutUnitColumnIsRefused()
 {
-    const QString path = writeTestDatabase("nounit.mdb", {{"Liter", 0.001}});
+    const QString path = writeTestDatabase("nounit.mdb", { { "Liter", 0.001 } });
     UnitDatabase database(path);
     const UnitDatabaseConnection connection = database.openUnitDatabase();
     const UnitNamesResult names = database.readUnitNames(connection, "select value from table1");
@@ -378,9 +373,10 @@ void tst_UnitDatabase::statementWithoutUnitColumnIsRefused()
 
 void tst_UnitDatabase::lookupTakesFirstRowIgnoringCase()
 {
-    const QString path = writeTestDatabase("case.mdb", {{"Liter", 0.001}, {"LITER", 0.002}});
+    const QString path = writeTestDatabase("case.mdb", { { "Liter", 0.001 }, { "LITER", 0.002 } });
     UnitDatabase database(path);
-    for (const QString &name : {QStringLiteral("Liter"), QStringLiteral("LITER"), QStringLiteral("liter")}) {
+    for (const QString &name :
+        { QStringLiteral("Liter"), QStringLiteral("LITER"), QStringLiteral("liter") }) {
         const UnitSizeResult size = database.lookupSize(name);
         QVERIFY2(size.ok(), qPrintable(size.error));
         QCOMPARE(size.size, 0.001f);
@@ -389,14 +385,14 @@ void tst_UnitDatabase::lookupTakesFirstRowIgnoringCase()
 
 void tst_UnitDatabase::lookupHoldsNearestSinglePrecision()
 {
-    const QString path = writeTestDatabase("pint.mdb", {{"Pint (US)", 0.000473176473}});
+    const QString path = writeTestDatabase("pint.mdb", { { "Pint (US)", 0.000473176473 } });
     UnitDatabase database(path);
     const UnitSizeResult size = database.lookupSize("Pint (US)");
     QVERIFY2(size.ok(), qPrintable(size.error));
     QCOMPARE(size.size, static_cast<float>(0.000473176473));
     // Not merely close: the nearest single, neither neighbour.
     QVERIFY(std::fabs(double(size.size) - 0.000473176473)
-            <= std::fabs(double(std::nextafter(size.size, 1.0f)) - 0.000473176473));
+        <= std::fabs(double(std::nextafter(size.size, 1.0f)) - 0.000473176473));
 }
 
 void tst_UnitDatabase::lookupBindsNamesWithQuotes_data()
@@ -416,14 +412,14 @@ void tst_UnitDatabase::lookupBindsNamesWithQuotes()
     QFETCH(bool, found);
     QFETCH(float, size);
     const QString path = writeTestDatabase(
-        "quotes.mdb", {{"Liter", 0.001}, {"Builder's pint", 0.0005}, {"The 'big' cask", 0.2}});
+        "quotes.mdb", { { "Liter", 0.001 }, { "Builder's pint", 0.0005 }, { "The 'big' cask", 0.2 } });
     UnitDatabase database(path);
     const UnitSizeResult result = database.lookupSize(name);
     QCOMPARE(result.ok(), found);
     QCOMPARE(result.size, size);
     if (!found) {
-        QCOMPARE(result.error, QStringLiteral("The unit database %1 has no row for the unit \"%2\".")
-                                   .arg(path, name));
+        QCOMPARE(result.error,
+            QStringLiteral("The unit database %1 has no row for the unit \"%2\".").arg(path, name));
     }
 }
 
@@ -462,12 +458,12 @@ void tst_UnitDatabase::derivedKeyReadsWhatThePasswordReads()
 
 void tst_UnitDatabase::derivedKeyFollowsARebuiltFile()
 {
-    const QString path = writeTestDatabase("rebuilt.mdb", {{"Old unit", 1.0}});
+    const QString path = writeTestDatabase("rebuilt.mdb", { { "Old unit", 1.0 } });
     UnitDatabase database(path);
     QCOMPARE(database.lookupSize("Old unit").size, 1.0f);
     QVERIFY(database.hasDerivedKey());
     // A rebuilt file has a new salt, so the kept key no longer fits it.
-    QCOMPARE(writeTestDatabase("rebuilt.mdb", {{"New unit", 2.0}}), path);
+    QCOMPARE(writeTestDatabase("rebuilt.mdb", { { "New unit", 2.0 } }), path);
     const UnitSizeResult size = database.lookupSize("New unit");
     QVERIFY2(size.ok(), qPrintable(size.error));
     QCOMPARE(size.size, 2.0f);
@@ -478,15 +474,25 @@ void tst_UnitDatabase::brokenFiles_data()
 {
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("missing file") << "missing" << "cannot be opened: the file does not exist.";
-    QTest::newRow("folder in its place") << "folder" << "cannot be opened: it is a folder, not a file.";
-    QTest::newRow("empty file") << "empty" << "cannot be opened: the file is empty.";
-    QTest::newRow("cut inside the first page") << "truncated" << "cannot be opened: the file is damaged or is not a unit database.";
-    QTest::newRow("text file") << "text" << "cannot be opened: the file is damaged or is not a unit database.";
-    QTest::newRow("plain database") << "plain" << "cannot be opened: the file is not protected by the unit password.";
-    QTest::newRow("random bytes") << "random" << "cannot be opened: the password was refused.";
-    QTest::newRow("wrong password") << "password" << "cannot be opened: the password was refused.";
-    QTest::newRow("cut after the first page") << "firstpage" << "the file is damaged.";
+    QTest::newRow("missing file") << "missing"
+                                  << "cannot be opened: the file does not exist.";
+    QTest::newRow("folder in its place") << "folder"
+                                         << "cannot be opened: it is a folder, not a file.";
+    QTest::newRow("empty file") << "empty"
+                                << "cannot be opened: the file is empty.";
+    QTest::newRow("cut inside the first page")
+        << "truncated"
+        << "cannot be opened: the file is damaged or is not a unit database.";
+    QTest::newRow("text file") << "text"
+                               << "cannot be opened: the file is damaged or is not a unit database.";
+    QTest::newRow("plain database") << "plain"
+                                    << "cannot be opened: the file is not protected by the unit password.";
+    QTest::newRow("random bytes") << "random"
+                                  << "cannot be opened: the password was refused.";
+    QTest::newRow("wrong password") << "password"
+                                    << "cannot be opened: the password was refused.";
+    QTest::newRow("cut after the first page") << "firstpage"
+                                              << "the file is damaged.";
 }
 
 void tst_UnitDatabase::brokenFiles()
@@ -507,7 +513,7 @@ void tst_UnitDatabase::brokenFiles()
     } else if (kind == "text") {
         QVERIFY(writeBytes(path, "unit,value\nLiter,0.001\n"));
     } else if (kind == "plain") {
-        QCOMPARE(writeTestDatabase("broken-plain.mdb", {{"Liter", 0.001}}, QByteArray()), path);
+        QCOMPARE(writeTestDatabase("broken-plain.mdb", { { "Liter", 0.001 } }, QByteArray()), path);
     } else if (kind == "random") {
         QByteArray noise(4096, Qt::Uninitialized);
         QRandomGenerator generator(361);
@@ -515,7 +521,7 @@ void tst_UnitDatabase::brokenFiles()
             c = char(generator.bounded(256));
         QVERIFY(writeBytes(path, noise));
     } else if (kind == "password") {
-        QCOMPARE(writeTestDatabase("broken-password.mdb", {{"Liter", 0.001}}, "another"), path);
+        QCOMPARE(writeTestDatabase("broken-password.mdb", { { "Liter", 0.001 } }, "another"), path);
     }
 
     UnitDatabase database(path);
@@ -538,24 +544,33 @@ void tst_UnitDatabase::badSizes_data()
 {
     QTest::addColumn<QString>("unit");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("zero") << "Zero" << "holds the size 0 for the unit \"Zero\", which is not above zero.";
-    QTest::newRow("negative") << "Negative" << "holds the size -1 for the unit \"Negative\", which is not above zero.";
-    QTest::newRow("null") << "Null" << "has no size for the unit \"Null\": the value is empty.";
-    QTest::newRow("empty text") << "Blank" << "has no size for the unit \"Blank\": the value is empty.";
-    QTest::newRow("word") << "Word" << "holds \"lots\" as the size of the unit \"Word\", which is not a number.";
-    QTest::newRow("too large for single precision") << "Huge" << "holds a size for the unit \"Huge\" that is out of range.";
-    QTest::newRow("too small for single precision") << "Tiny" << "holds the size 1e-50 for the unit \"Tiny\", which is not above zero.";
-    QTest::newRow("no row") << "Nothing" << "has no row for the unit \"Nothing\".";
+    QTest::newRow("zero") << "Zero"
+                          << "holds the size 0 for the unit \"Zero\", which is not above zero.";
+    QTest::newRow("negative") << "Negative"
+                              << "holds the size -1 for the unit \"Negative\", which is not above zero.";
+    QTest::newRow("null") << "Null"
+                          << "has no size for the unit \"Null\": the value is empty.";
+    QTest::newRow("empty text") << "Blank"
+                                << "has no size for the unit \"Blank\": the value is empty.";
+    QTest::newRow("word") << "Word"
+                          << "holds \"lots\" as the size of the unit \"Word\", which is not a number.";
+    QTest::newRow("too large for single precision")
+        << "Huge"
+        << "holds a size for the unit \"Huge\" that is out of range.";
+    QTest::newRow("too small for single precision")
+        << "Tiny"
+        << "holds the size 1e-50 for the unit \"Tiny\", which is not above zero.";
+    QTest::newRow("no row") << "Nothing"
+                            << "has no row for the unit \"Nothing\".";
 }
 
 void tst_UnitDatabase::badSizes()
 {
     QFETCH(QString, unit);
     QFETCH(QString, reason);
-    const QString path = writeTestDatabase(
-        "sizes.mdb", {{"Good", 0.5}, {"Zero", 0.0}, {"Negative", -1.0}, {"Null", QVariant()},
-                      {"Blank", QString("  ")}, {"Word", QString("lots")}, {"Huge", 1e300},
-                      {"Tiny", 1e-50}});
+    const QString path = writeTestDatabase("sizes.mdb",
+        { { "Good", 0.5 }, { "Zero", 0.0 }, { "Negative", -1.0 }, { "Null", QVariant() },
+            { "Blank", QString("  ") }, { "Word", QString("lots") }, { "Huge", 1e300 }, { "Tiny", 1e-50 } });
     UnitDatabase database(path);
     QCOMPARE(database.lookupSize("Good").size, 0.5f);
     const UnitSizeResult size = database.lookupSize(unit);
@@ -568,11 +583,11 @@ void tst_UnitDatabase::verifyFindsBadRows_data()
 {
     QTest::addColumn<QList<UnitRow>>("rows");
     QTest::addColumn<QString>("reason");
-    QTest::newRow("no rows") << QList<UnitRow>{} << "holds no units.";
-    QTest::newRow("a zero size after good rows")
-        << QList<UnitRow>{{"Liter", 0.001}, {"Zero", 0.0}} << "for the unit \"Zero\", which is not above zero.";
-    QTest::newRow("an empty size") << QList<UnitRow>{{"Liter", QVariant()}} << "the value is empty.";
-    QTest::newRow("an empty name") << QList<UnitRow>{{"", 0.001}} << "holds a unit without a name.";
+    QTest::newRow("no rows") << QList<UnitRow> {} << "holds no units.";
+    QTest::newRow("a zero size after good rows") << QList<UnitRow> { { "Liter", 0.001 }, { "Zero", 0.0 } }
+                                                 << "for the unit \"Zero\", which is not above zero.";
+    QTest::newRow("an empty size") << QList<UnitRow> { { "Liter", QVariant() } } << "the value is empty.";
+    QTest::newRow("an empty name") << QList<UnitRow> { { "", 0.001 } } << "holds a unit without a name.";
 }
 
 void tst_UnitDatabase::verifyFindsBadRows()
@@ -600,7 +615,8 @@ void tst_UnitDatabase::missingTable()
     UnitDatabase database(path);
     const std::optional<QString> problem = database.verify();
     QVERIFY(problem);
-    QCOMPARE(*problem, QStringLiteral("The unit database %1 cannot be read: no such table: table1.").arg(path));
+    QCOMPARE(
+        *problem, QStringLiteral("The unit database %1 cannot be read: no such table: table1.").arg(path));
     QVERIFY(database.lookupSize("Liter").error.contains("no such table: table1"));
 }
 

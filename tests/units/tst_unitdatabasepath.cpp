@@ -15,10 +15,14 @@ void tst_UnitDatabasePath::path_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("ordinary folder") << "/opt/brimlow" << "/opt/brimlow/brimlowDB.mdb";
-    QTest::newRow("root folder gets no second slash") << "/" << "/brimlowDB.mdb";
-    QTest::newRow("folder ending in slash") << "/opt/brimlow/" << "/opt/brimlow/brimlowDB.mdb";
-    QTest::newRow("folder with spaces") << "/home/a b" << "/home/a b/brimlowDB.mdb";
+    QTest::newRow("ordinary folder") << "/opt/brimlow"
+                                     << "/opt/brimlow/brimlowDB.mdb";
+    QTest::newRow("root folder gets no second slash") << "/"
+                                                      << "/brimlowDB.mdb";
+    QTest::newRow("folder ending in slash") << "/opt/brimlow/"
+                                            << "/opt/brimlow/brimlowDB.mdb";
+    QTest::newRow("folder with spaces") << "/home/a b"
+                                        << "/home/a b/brimlowDB.mdb";
 }
 
 void tst_UnitDatabasePath::path()

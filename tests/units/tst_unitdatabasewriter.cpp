@@ -22,8 +22,8 @@ private:
 void tst_UnitDatabaseWriter::writesEncryptedTable()
 {
     const QString path = m_dir.filePath("units.mdb");
-    QCOMPARE(writeUnitDatabase(path, {{"Liter", 0.001}, {"Gallon (UK)", 0.00454609}}, "secret"),
-             std::nullopt);
+    QCOMPARE(writeUnitDatabase(path, { { "Liter", 0.001 }, { "Gallon (UK)", 0.00454609 } }, "secret"),
+        std::nullopt);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(!file.readAll().startsWith("SQLite format 3"));
@@ -35,17 +35,17 @@ void tst_UnitDatabaseWriter::writesEncryptedTable()
 void tst_UnitDatabaseWriter::replacesAnOlderFile()
 {
     const QString path = m_dir.filePath("replaced.mdb");
-    QCOMPARE(writeUnitDatabase(path, {{"Old", 1.0}}, "secret"), std::nullopt);
-    QCOMPARE(writeUnitDatabase(path, {{"New", 2.0}}, "secret"), std::nullopt);
+    QCOMPARE(writeUnitDatabase(path, { { "Old", 1.0 } }, "secret"), std::nullopt);
+    QCOMPARE(writeUnitDatabase(path, { { "New", 2.0 } }, "secret"), std::nullopt);
     UnitDatabase database(path, "secret");
     const UnitDatabaseConnection connection = database.openUnitDatabase();
-    QCOMPARE(database.readUnitNames(connection, "select * from table1").names, QStringList{"New"});
+    QCOMPARE(database.readUnitNames(connection, "select * from table1").names, QStringList { "New" });
 }
 
 void tst_UnitDatabaseWriter::plainWhenNoPassword()
 {
     const QString path = m_dir.filePath("plain.mdb");
-    QCOMPARE(writeUnitDatabase(path, {{"Liter", 0.001}}, QByteArray()), std::nullopt);
+    QCOMPARE(writeUnitDatabase(path, { { "Liter", 0.001 } }, QByteArray()), std::nullopt);
     QFile file(path);
     QVERIFY(file.open(QIODevice::ReadOnly));
     QVERIFY(file.readAll().startsWith("SQLite format 3"));
@@ -54,7 +54,7 @@ void tst_UnitDatabaseWriter::plainWhenNoPassword()
 void tst_UnitDatabaseWriter::failsIntoAMissingFolder()
 {
     const QString path = m_dir.filePath("no/such/folder/units.mdb");
-    const std::optional<QString> error = writeUnitDatabase(path, {{"Liter", 0.001}}, "secret");
+    const std::optional<QString> error = writeUnitDatabase(path, { { "Liter", 0.001 } }, "secret");
     QVERIFY(error);
     QVERIFY2(error->startsWith("The unit database " + path + " cannot be written: "), qPrintable(*error));
     QVERIFY(!QFile::exists(path));

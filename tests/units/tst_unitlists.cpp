@@ -24,7 +24,9 @@ namespace {
 class RecordingProcedures final : public FormProcedures
 {
 public:
-    explicit RecordingProcedures(FormState &state) : m_state(state) {}
+    explicit RecordingProcedures(FormState &state)
+        : m_state(state)
+    { }
 
     UnitLists *lists = nullptr;
     int conversions = 0;
@@ -35,12 +37,12 @@ public:
     void updateConversion() override
     {
         ++conversions;
-        convertedWith.append({m_state.fromFactor, m_state.toFactor});
+        convertedWith.append({ m_state.fromFactor, m_state.toFactor });
     }
-    void update_framestatic(int, int) override {}
-    void showFlask() override {}
-    void drawGraduations(PictureBox *, ScaleVariant) override {}
-    void setVolumeFromLevel(float) override {}
+    void update_framestatic(int, int) override { }
+    void showFlask() override { }
+    void drawGraduations(PictureBox *, ScaleVariant) override { }
+    void setVolumeFromLevel(float) override { }
 
 private:
     FormState &m_state;
@@ -50,11 +52,19 @@ private:
 // name with both "ter" and "metric", "ter" inside a word, names that differ
 // only in case. Sizes are the row numbers, so a factor tells its row.
 const QList<UnitRow> testRows = {
-    {"Quarter", 1.0},       {"Gallon (US)", 2.0},    {"gill (uk)", 3.0},
-    {"Barrel (UK) (US)", 4.0}, {"Metric liter", 5.0}, {"cask", 6.0},
-    {"Acre-foot", 7.0},     {"Cup (Au)", 8.0},       {"Liter", 9.0},
-    {"LITER", 10.0},        {"metric cup", 11.0},    {"Bushel (UK)", 12.0},
-    {"teaspoon (au)", 13.0},
+    { "Quarter", 1.0 },
+    { "Gallon (US)", 2.0 },
+    { "gill (uk)", 3.0 },
+    { "Barrel (UK) (US)", 4.0 },
+    { "Metric liter", 5.0 },
+    { "cask", 6.0 },
+    { "Acre-foot", 7.0 },
+    { "Cup (Au)", 8.0 },
+    { "Liter", 9.0 },
+    { "LITER", 10.0 },
+    { "metric cup", 11.0 },
+    { "Bushel (UK)", 12.0 },
+    { "teaspoon (au)", 13.0 },
 };
 
 float sizeOf(const QString &unit)
@@ -133,9 +143,8 @@ void tst_UnitLists::initTestCase()
 {
     QVERIFY(m_dir.isValid());
     m_path = m_dir.filePath("units.mdb");
-    MessageBox::setHandler([this](const QString &text, const QString &, MessageBox::Icon) {
-        m_messages.append(text);
-    });
+    MessageBox::setHandler(
+        [this](const QString &text, const QString &, MessageBox::Icon) { m_messages.append(text); });
 }
 
 void tst_UnitLists::init()
@@ -181,7 +190,7 @@ void tst_UnitLists::build(const QString &databasePath)
     m_w.Command2 = add(new CommandButton("Swap Units"));
     m_w.List1->setMinimumHeight(300);
     // As small as in the window, so a click in the middle lands on the button.
-    for (OptionButton *option : {m_w.Option1, m_w.Option2, m_w.Option3, m_w.Option4})
+    for (OptionButton *option : { m_w.Option1, m_w.Option2, m_w.Option3, m_w.Option4 })
         option->setFixedSize(17, 17);
     m_w.SaveCmnd->setEnabled(false);
     m_w.MakeFileCmnd->setEnabled(false);
@@ -200,36 +209,34 @@ void tst_UnitLists::typeInto(TextBox *box, const QString &keys)
 
 void tst_UnitLists::orderings_data()
 {
-    QTest::addColumn<OptionButton *UnitListWidgets::*>("option");
+    QTest::addColumn<OptionButton * UnitListWidgets::*>("option");
     QTest::addColumn<QStringList>("expected");
 
-    QTest::newRow("All Ascending")
-        << &UnitListWidgets::Option1
-        << QStringList{"Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask", "Cup (Au)",
-                       "Gallon (US)", "gill (uk)", "Liter", "LITER", "metric cup",
-                       "Metric liter", "Quarter", "teaspoon (au)"};
-    QTest::newRow("Metric units first")
-        << &UnitListWidgets::Option3
-        << QStringList{"Liter", "LITER", "Metric liter", "Quarter",          // ter
-                       "metric cup", "Metric liter",                         // metric
-                       "Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask", "Cup (Au)",
-                       "Gallon (US)", "gill (uk)", "teaspoon (au)"};
+    QTest::newRow("All Ascending") << &UnitListWidgets::Option1
+                                   << QStringList { "Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask",
+                                          "Cup (Au)", "Gallon (US)", "gill (uk)", "Liter", "LITER",
+                                          "metric cup", "Metric liter", "Quarter", "teaspoon (au)" };
+    QTest::newRow("Metric units first") << &UnitListWidgets::Option3
+                                        << QStringList { "Liter", "LITER", "Metric liter", "Quarter", // ter
+                                               "metric cup", "Metric liter", // metric
+                                               "Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask",
+                                               "Cup (Au)", "Gallon (US)", "gill (uk)", "teaspoon (au)" };
     QTest::newRow("UK, US units first")
         << &UnitListWidgets::Option2
-        << QStringList{"Barrel (UK) (US)", "Bushel (UK)", "gill (uk)",       // (UK
-                       "Barrel (UK) (US)", "Gallon (US)",                    // (US
-                       "Acre-foot", "cask", "Cup (Au)", "Liter", "LITER", "metric cup",
-                       "Metric liter", "Quarter", "teaspoon (au)"};
+        << QStringList { "Barrel (UK) (US)", "Bushel (UK)", "gill (uk)", // (UK
+               "Barrel (UK) (US)", "Gallon (US)", // (US
+               "Acre-foot", "cask", "Cup (Au)", "Liter", "LITER", "metric cup", "Metric liter", "Quarter",
+               "teaspoon (au)" };
     QTest::newRow("Aussie units first")
         << &UnitListWidgets::Option4
-        << QStringList{"Cup (Au)", "teaspoon (au)",                          // (Au
-                       "Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask", "Gallon (US)",
-                       "gill (uk)", "Liter", "LITER", "metric cup", "Metric liter", "Quarter"};
+        << QStringList { "Cup (Au)", "teaspoon (au)", // (Au
+               "Acre-foot", "Barrel (UK) (US)", "Bushel (UK)", "cask", "Gallon (US)", "gill (uk)", "Liter",
+               "LITER", "metric cup", "Metric liter", "Quarter" };
 }
 
 void tst_UnitLists::orderings()
 {
-    QFETCH(OptionButton *UnitListWidgets::*, option);
+    QFETCH(OptionButton * UnitListWidgets::*, option);
     QFETCH(QStringList, expected);
     m_w.Text1->setText("1");
     // Start from another ordering, with other entries selected.
@@ -534,7 +541,7 @@ void tst_UnitLists::arrowLeavesCaretAtEnd()
     m_w.Text3->setText(QString());
     QTest::keyClick(m_w.Text3, 'b');
     QCOMPARE(m_w.Text3->text(), "barrel (UK) (US)");
-    for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Left, Qt::Key_Home}) {
+    for (const Qt::Key key : { Qt::Key_Right, Qt::Key_Left, Qt::Key_Home }) {
         QTest::keyClick(m_w.Text3, key);
         QCOMPARE(m_w.Text3->text(), "barrel (UK) (US)");
         QVERIFY(!m_w.Text3->hasSelectedText());
@@ -571,9 +578,9 @@ void tst_UnitLists::failedLookupKeepsFactorAndTellsOnce()
     m_lists->lookupFromFactor();
     m_lists->lookupFromFactor();
     QCOMPARE(m_state.fromFactor, 2.0f);
-    QCOMPARE(m_messages, QStringList{QStringLiteral(
-                             "The unit database %1 has no row for the unit \"Gallon (US)\".")
-                                         .arg(m_path)});
+    QCOMPARE(m_messages,
+        QStringList {
+            QStringLiteral("The unit database %1 has no row for the unit \"Gallon (US)\".").arg(m_path) });
     // A good lookup in between lets the same fault be told again.
     m_w.List1->setListIndex(0);
     QCOMPARE(m_state.fromFactor, 7.0f);
@@ -599,7 +606,7 @@ void tst_UnitLists::failedRefillLeavesListsEmpty()
 
 void tst_UnitLists::shippedTableListsEveryUnitOnce_data()
 {
-    QTest::addColumn<OptionButton *UnitListWidgets::*>("option");
+    QTest::addColumn<OptionButton * UnitListWidgets::*>("option");
     QTest::newRow("All Ascending") << &UnitListWidgets::Option1;
     QTest::newRow("Metric units first") << &UnitListWidgets::Option3;
     QTest::newRow("UK, US units first") << &UnitListWidgets::Option2;
@@ -608,7 +615,7 @@ void tst_UnitLists::shippedTableListsEveryUnitOnce_data()
 
 void tst_UnitLists::shippedTableListsEveryUnitOnce()
 {
-    QFETCH(OptionButton *UnitListWidgets::*, option);
+    QFETCH(OptionButton * UnitListWidgets::*, option);
     build(QStringLiteral(BRIMLOW_UNIT_DATABASE));
     (m_w.*option)->setValue(true);
     const QStringList listed = entries(m_w.List1);

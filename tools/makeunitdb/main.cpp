@@ -30,9 +30,9 @@ int main(int argc, char *argv[])
     }
     QList<UnitRow> rows;
     for (const UnitCsvRow &row : table.rows)
-        rows.append({row.unit, row.size});
-    if (const std::optional<QString> error =
-            writeUnitDatabase(args[2], rows, QByteArray(unitDatabasePassword))) {
+        rows.append({ row.unit, row.size });
+    if (const std::optional<QString> error
+        = writeUnitDatabase(args[2], rows, QByteArray(unitDatabasePassword))) {
         err << "makeunitdb: " << *error << '\n';
         return 1;
     }
