@@ -84,10 +84,16 @@ constexpr qint32 MoveStyle = 0x68030000;
 int g_instances = 0;
 qint32 g_nextDeviceHandle = 0x2000;
 
-ControlError error(qint32 number) { return controlerror::make(number); }
+ControlError error(qint32 number)
+{
+    return controlerror::make(number);
+}
 
 // 0x00BBGGRR from a QRgb.
-qint32 oleFromRgb(QRgb rgb) { return qint32(olecolor::fromRgb(qRed(rgb), qGreen(rgb), qBlue(rgb))); }
+qint32 oleFromRgb(QRgb rgb)
+{
+    return qint32(olecolor::fromRgb(qRed(rgb), qGreen(rgb), qBlue(rgb)));
+}
 
 // The platform's key codes: letters, digits and most keys share Qt's numbers;
 // these differ.
@@ -97,29 +103,50 @@ int keyCodeOf(const QKeyEvent *event)
     if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
         return 112 + (key - Qt::Key_F1);
     switch (key) {
-    case Qt::Key_Backspace: return 8;
-    case Qt::Key_Tab: return 9;
+    case Qt::Key_Backspace:
+        return 8;
+    case Qt::Key_Tab:
+        return 9;
     case Qt::Key_Return:
-    case Qt::Key_Enter: return 13;
-    case Qt::Key_Shift: return 16;
-    case Qt::Key_Control: return 17;
-    case Qt::Key_Alt: return 18;
-    case Qt::Key_Pause: return 19;
-    case Qt::Key_CapsLock: return 20;
-    case Qt::Key_Escape: return 27;
-    case Qt::Key_PageUp: return 33;
-    case Qt::Key_PageDown: return 34;
-    case Qt::Key_End: return 35;
-    case Qt::Key_Home: return 36;
-    case Qt::Key_Left: return 37;
-    case Qt::Key_Up: return 38;
-    case Qt::Key_Right: return 39;
-    case Qt::Key_Down: return 40;
-    case Qt::Key_Insert: return 45;
-    case Qt::Key_Delete: return 46;
-    default: break;
+    case Qt::Key_Enter:
+        return 13;
+    case Qt::Key_Shift:
+        return 16;
+    case Qt::Key_Control:
+        return 17;
+    case Qt::Key_Alt:
+        return 18;
+    case Qt::Key_Pause:
+        return 19;
+    case Qt::Key_CapsLock:
+        return 20;
+    case Qt::Key_Escape:
+        return 27;
+    case Qt::Key_PageUp:
+        return 33;
+    case Qt::Key_PageDown:
+        return 34;
+    case Qt::Key_End:
+        return 35;
+    case Qt::Key_Home:
+        return 36;
+    case Qt::Key_Left:
+        return 37;
+    case Qt::Key_Up:
+        return 38;
+    case Qt::Key_Right:
+        return 39;
+    case Qt::Key_Down:
+        return 40;
+    case Qt::Key_Insert:
+        return 45;
+    case Qt::Key_Delete:
+        return 46;
+    default:
+        break;
     }
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9) || key == Qt::Key_Space)
+    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9)
+        || key == Qt::Key_Space)
         return key;
     return key & 0xFFFF;
 }
@@ -165,15 +192,26 @@ Qt::DropAction firstActionOf(qint32 effect)
 double fixedTwipsPerUnit(int mode, bool horizontal)
 {
     switch (mode) {
-    case 1: case 9: case 10: return 1.0;
-    case 2: return 20.0;
-    case 3: return twips::perPixel;
-    case 4: return horizontal ? 120.0 : 240.0;
-    case 5: return 1440.0;
-    case 6: return 1440.0 / 25.4;
-    case 7: return 1440.0 / 2.54;
-    case 8: return 1440.0 / 2540.0;
-    default: return 0.0;
+    case 1:
+    case 9:
+    case 10:
+        return 1.0;
+    case 2:
+        return 20.0;
+    case 3:
+        return twips::perPixel;
+    case 4:
+        return horizontal ? 120.0 : 240.0;
+    case 5:
+        return 1440.0;
+    case 6:
+        return 1440.0 / 25.4;
+    case 7:
+        return 1440.0 / 2.54;
+    case 8:
+        return 1440.0 / 2540.0;
+    default:
+        return 0.0;
     }
 }
 
@@ -212,7 +250,10 @@ Lumivane::~Lumivane()
     --g_instances;
 }
 
-int Lumivane::instanceCount() { return g_instances; }
+int Lumivane::instanceCount()
+{
+    return g_instances;
+}
 
 QSize Lumivane::sizeHint() const
 {
@@ -285,7 +326,7 @@ DispatchResult Lumivane::invoke(qint32 dispatchId, DispatchKind kind, QVariantLi
 
 void Lumivane::letTyped(qint32 dispatchId, const QVariant &value)
 {
-    QVariantList arguments{value};
+    QVariantList arguments { value };
     const bool isObject = value.typeId() == QMetaType::QFont || value.typeId() == QMetaType::QPixmap;
     invoke(dispatchId, isObject ? DispatchKind::Set : DispatchKind::Let, arguments);
 }
@@ -298,47 +339,88 @@ QVariant Lumivane::callTyped(qint32 dispatchId, QVariantList arguments)
 QVariant Lumivane::getProperty(qint32 dispatchId)
 {
     switch (dispatchId) {
-    case id::Appearance: return int(m_appearance);
-    case id::TransparentColor: return transparentColor();
-    case id::BackStyle: return int(m_backStyle);
-    case id::BorderStyle: return int(m_borderStyle);
-    case id::ClipControls: return m_clipControls;
-    case id::DrawMode: return m_picture1->drawMode();
-    case id::DrawStyle: return m_picture1->drawStyle();
-    case id::DrawWidth: return m_picture1->drawWidth();
-    case id::Enabled: return isEnabled();
-    case id::FillColor: return fillColor();
-    case id::FillStyle: return m_picture1->fillStyle();
-    case id::Font: return drawingFont();
-    case id::FontTransparent: return fontTransparent();
-    case id::ForeColor: return foreColor();
-    case id::hwnd: return hwnd();
-    case id::Image: return image();
-    case id::MouseIcon: return m_mouseIcon;
-    case id::MousePointer: return int(m_mousePointer);
-    case id::Picture: return picture();
-    case id::ScaleHeight: return scaleHeight();
-    case id::ScaleLeft: return scaleLeft();
-    case id::ScaleMode: return int(m_scaleMode);
-    case id::ScaleTop: return scaleTop();
-    case id::ScaleWidth: return scaleWidth();
-    case id::ToolTipText: return toolTipText();
-    case id::RightToLeft: return rightToLeft();
-    case id::WhatsThisHelpID: return whatsThisHelpId();
-    case id::OLEDragMode: return m_picture1->oleDragMode();
-    case id::LinkTimeout: return linkTimeout();
-    case id::LinkTopic: return linkTopic();
-    case id::LinkItem: return linkItem();
-    case id::LinkMode: return m_picture1->linkMode();
-    case id::hDC: return hDC();
-    case id::CurrentX: return currentX();
-    case id::CurrentY: return currentY();
-    case id::OLEDropMode: return int(m_oleDropMode);
-    case id::AutoRedraw: return m_autoRedraw;
-    case id::Canvas: return QVariant::fromValue(canvas());
-    case id::Moveable: return m_moveable;
-    case id::MoveStyle: return m_moveStyle;
-    default: return {};
+    case id::Appearance:
+        return int(m_appearance);
+    case id::TransparentColor:
+        return transparentColor();
+    case id::BackStyle:
+        return int(m_backStyle);
+    case id::BorderStyle:
+        return int(m_borderStyle);
+    case id::ClipControls:
+        return m_clipControls;
+    case id::DrawMode:
+        return m_picture1->drawMode();
+    case id::DrawStyle:
+        return m_picture1->drawStyle();
+    case id::DrawWidth:
+        return m_picture1->drawWidth();
+    case id::Enabled:
+        return isEnabled();
+    case id::FillColor:
+        return fillColor();
+    case id::FillStyle:
+        return m_picture1->fillStyle();
+    case id::Font:
+        return drawingFont();
+    case id::FontTransparent:
+        return fontTransparent();
+    case id::ForeColor:
+        return foreColor();
+    case id::hwnd:
+        return hwnd();
+    case id::Image:
+        return image();
+    case id::MouseIcon:
+        return m_mouseIcon;
+    case id::MousePointer:
+        return int(m_mousePointer);
+    case id::Picture:
+        return picture();
+    case id::ScaleHeight:
+        return scaleHeight();
+    case id::ScaleLeft:
+        return scaleLeft();
+    case id::ScaleMode:
+        return int(m_scaleMode);
+    case id::ScaleTop:
+        return scaleTop();
+    case id::ScaleWidth:
+        return scaleWidth();
+    case id::ToolTipText:
+        return toolTipText();
+    case id::RightToLeft:
+        return rightToLeft();
+    case id::WhatsThisHelpID:
+        return whatsThisHelpId();
+    case id::OLEDragMode:
+        return m_picture1->oleDragMode();
+    case id::LinkTimeout:
+        return linkTimeout();
+    case id::LinkTopic:
+        return linkTopic();
+    case id::LinkItem:
+        return linkItem();
+    case id::LinkMode:
+        return m_picture1->linkMode();
+    case id::hDC:
+        return hDC();
+    case id::CurrentX:
+        return currentX();
+    case id::CurrentY:
+        return currentY();
+    case id::OLEDropMode:
+        return int(m_oleDropMode);
+    case id::AutoRedraw:
+        return m_autoRedraw;
+    case id::Canvas:
+        return QVariant::fromValue(canvas());
+    case id::Moveable:
+        return m_moveable;
+    case id::MoveStyle:
+        return m_moveStyle;
+    default:
+        return {};
     }
 }
 
@@ -822,7 +904,8 @@ ControlError Lumivane::paintPictureMethod(const QVariantList &arguments)
         *out = v.value;
         return {};
     };
-    std::optional<float> *const optionals[] = {&area.width1, &area.height1, &area.x2, &area.y2, &area.width2, &area.height2};
+    std::optional<float> *const optionals[]
+        = { &area.width1, &area.height1, &area.x2, &area.y2, &area.width2, &area.height2 };
     for (qsizetype i = 0; i < 6; ++i) {
         if (const ControlError e = optionalSingle(3 + i, optionals[i]); e.isError())
             return e;
@@ -841,64 +924,238 @@ ControlError Lumivane::paintPictureMethod(const QVariantList &arguments)
 
 // Typed members --------------------------------------------------------------------
 
-void Lumivane::setAppearance(LVNAppearence value) { letTyped(id::Appearance, int(value)); }
-OleColor Lumivane::transparentColor() const { return m_picture1->backColorValue(); }
-void Lumivane::setTransparentColor(OleColor value) { letTyped(id::TransparentColor, value); }
-void Lumivane::setBackStyle(LVNBackStyle value) { letTyped(id::BackStyle, int(value)); }
-void Lumivane::setBorderStyle(LVNBorderStyle value) { letTyped(id::BorderStyle, int(value)); }
-void Lumivane::setClipControls(bool value) { letTyped(id::ClipControls, value); }
-Lumivane::LVNDrawMode Lumivane::drawMode() const { return LVNDrawMode(m_picture1->drawMode()); }
-void Lumivane::setDrawMode(LVNDrawMode value) { letTyped(id::DrawMode, int(value)); }
-Lumivane::LVNDrawStyle Lumivane::drawStyle() const { return LVNDrawStyle(m_picture1->drawStyle()); }
-void Lumivane::setDrawStyle(LVNDrawStyle value) { letTyped(id::DrawStyle, int(value)); }
-int Lumivane::drawWidth() const { return m_picture1->drawWidth(); }
-void Lumivane::setDrawWidth(int value) { letTyped(id::DrawWidth, value); }
-void Lumivane::setControlEnabled(bool value) { letTyped(id::Enabled, value); }
-OleColor Lumivane::fillColor() const { return m_picture1->fillColorValue(); }
-void Lumivane::setFillColor(OleColor value) { letTyped(id::FillColor, value); }
-Lumivane::LVNFillStyle Lumivane::fillStyle() const { return LVNFillStyle(m_picture1->fillStyle()); }
-void Lumivane::setFillStyle(LVNFillStyle value) { letTyped(id::FillStyle, int(value)); }
-QFont Lumivane::drawingFont() const { return m_picture1->font(); }
-void Lumivane::setDrawingFont(const QFont &value) { letTyped(id::Font, value); }
-bool Lumivane::fontTransparent() const { return m_picture1->fontTransparent(); }
-void Lumivane::setFontTransparent(bool value) { letTyped(id::FontTransparent, value); }
-OleColor Lumivane::foreColor() const { return m_picture1->foreColorValue(); }
-void Lumivane::setForeColor(OleColor value) { letTyped(id::ForeColor, value); }
-qint32 Lumivane::hwnd() const { return qint32(effectiveWinId()); }
-QPixmap Lumivane::image() const { return QPixmap::fromImage(m_picture1->image()); }
-void Lumivane::setMouseIcon(const QPixmap &value) { letTyped(id::MouseIcon, value); }
-void Lumivane::setMousePointer(LVNMousePointer value) { letTyped(id::MousePointer, int(value)); }
-QPixmap Lumivane::picture() const { return m_picture1->picture(); }
-void Lumivane::setPicture(const QPixmap &value) { letTyped(id::Picture, value); }
-void Lumivane::setScaleHeight(float value) { letTyped(id::ScaleHeight, value); }
-void Lumivane::setScaleLeft(float value) { letTyped(id::ScaleLeft, value); }
-void Lumivane::setScaleMode(LVNScaleMode value) { letTyped(id::ScaleMode, int(value)); }
-void Lumivane::setScaleTop(float value) { letTyped(id::ScaleTop, value); }
-void Lumivane::setScaleWidth(float value) { letTyped(id::ScaleWidth, value); }
-QString Lumivane::toolTipText() const { return m_picture1->toolTip(); }
-void Lumivane::setToolTipText(const QString &value) { letTyped(id::ToolTipText, value); }
-bool Lumivane::rightToLeft() const { return m_picture1->layoutDirection() == Qt::RightToLeft; }
-void Lumivane::setRightToLeft(bool value) { letTyped(id::RightToLeft, value); }
-qint32 Lumivane::whatsThisHelpId() const { return m_picture1->whatsThisHelpId(); }
-void Lumivane::setWhatsThisHelpId(qint32 value) { letTyped(id::WhatsThisHelpID, value); }
-Lumivane::LVNOLEDragMode Lumivane::oleDragMode() const { return LVNOLEDragMode(m_picture1->oleDragMode()); }
-void Lumivane::setOleDragMode(LVNOLEDragMode value) { letTyped(id::OLEDragMode, int(value)); }
-int Lumivane::linkTimeout() const { return m_picture1->linkTimeout(); }
-void Lumivane::setLinkTimeout(int value) { letTyped(id::LinkTimeout, value); }
-QString Lumivane::linkTopic() const { return m_picture1->linkTopic(); }
-void Lumivane::setLinkTopic(const QString &value) { letTyped(id::LinkTopic, value); }
-QString Lumivane::linkItem() const { return m_picture1->linkItem(); }
-void Lumivane::setLinkItem(const QString &value) { letTyped(id::LinkItem, value); }
-Lumivane::LVNLinkMode Lumivane::linkMode() const { return LVNLinkMode(m_picture1->linkMode()); }
-void Lumivane::setLinkMode(LVNLinkMode value) { letTyped(id::LinkMode, int(value)); }
-float Lumivane::currentX() const { return m_picture1->currentX(); }
-void Lumivane::setCurrentX(float value) { letTyped(id::CurrentX, value); }
-float Lumivane::currentY() const { return m_picture1->currentY(); }
-void Lumivane::setCurrentY(float value) { letTyped(id::CurrentY, value); }
-void Lumivane::setOleDropMode(LVNOLEDropMode value) { letTyped(id::OLEDropMode, int(value)); }
-void Lumivane::setAutoRedraw(bool value) { letTyped(id::AutoRedraw, value); }
-void Lumivane::setMoveable(bool value) { letTyped(id::Moveable, value); }
-void Lumivane::setMoveStyle(LVNMoveStyle value) { letTyped(id::MoveStyle, int(value)); }
+void Lumivane::setAppearance(LVNAppearence value)
+{
+    letTyped(id::Appearance, int(value));
+}
+OleColor Lumivane::transparentColor() const
+{
+    return m_picture1->backColorValue();
+}
+void Lumivane::setTransparentColor(OleColor value)
+{
+    letTyped(id::TransparentColor, value);
+}
+void Lumivane::setBackStyle(LVNBackStyle value)
+{
+    letTyped(id::BackStyle, int(value));
+}
+void Lumivane::setBorderStyle(LVNBorderStyle value)
+{
+    letTyped(id::BorderStyle, int(value));
+}
+void Lumivane::setClipControls(bool value)
+{
+    letTyped(id::ClipControls, value);
+}
+Lumivane::LVNDrawMode Lumivane::drawMode() const
+{
+    return LVNDrawMode(m_picture1->drawMode());
+}
+void Lumivane::setDrawMode(LVNDrawMode value)
+{
+    letTyped(id::DrawMode, int(value));
+}
+Lumivane::LVNDrawStyle Lumivane::drawStyle() const
+{
+    return LVNDrawStyle(m_picture1->drawStyle());
+}
+void Lumivane::setDrawStyle(LVNDrawStyle value)
+{
+    letTyped(id::DrawStyle, int(value));
+}
+int Lumivane::drawWidth() const
+{
+    return m_picture1->drawWidth();
+}
+void Lumivane::setDrawWidth(int value)
+{
+    letTyped(id::DrawWidth, value);
+}
+void Lumivane::setControlEnabled(bool value)
+{
+    letTyped(id::Enabled, value);
+}
+OleColor Lumivane::fillColor() const
+{
+    return m_picture1->fillColorValue();
+}
+void Lumivane::setFillColor(OleColor value)
+{
+    letTyped(id::FillColor, value);
+}
+Lumivane::LVNFillStyle Lumivane::fillStyle() const
+{
+    return LVNFillStyle(m_picture1->fillStyle());
+}
+void Lumivane::setFillStyle(LVNFillStyle value)
+{
+    letTyped(id::FillStyle, int(value));
+}
+QFont Lumivane::drawingFont() const
+{
+    return m_picture1->font();
+}
+void Lumivane::setDrawingFont(const QFont &value)
+{
+    letTyped(id::Font, value);
+}
+bool Lumivane::fontTransparent() const
+{
+    return m_picture1->fontTransparent();
+}
+void Lumivane::setFontTransparent(bool value)
+{
+    letTyped(id::FontTransparent, value);
+}
+OleColor Lumivane::foreColor() const
+{
+    return m_picture1->foreColorValue();
+}
+void Lumivane::setForeColor(OleColor value)
+{
+    letTyped(id::ForeColor, value);
+}
+qint32 Lumivane::hwnd() const
+{
+    return qint32(effectiveWinId());
+}
+QPixmap Lumivane::image() const
+{
+    return QPixmap::fromImage(m_picture1->image());
+}
+void Lumivane::setMouseIcon(const QPixmap &value)
+{
+    letTyped(id::MouseIcon, value);
+}
+void Lumivane::setMousePointer(LVNMousePointer value)
+{
+    letTyped(id::MousePointer, int(value));
+}
+QPixmap Lumivane::picture() const
+{
+    return m_picture1->picture();
+}
+void Lumivane::setPicture(const QPixmap &value)
+{
+    letTyped(id::Picture, value);
+}
+void Lumivane::setScaleHeight(float value)
+{
+    letTyped(id::ScaleHeight, value);
+}
+void Lumivane::setScaleLeft(float value)
+{
+    letTyped(id::ScaleLeft, value);
+}
+void Lumivane::setScaleMode(LVNScaleMode value)
+{
+    letTyped(id::ScaleMode, int(value));
+}
+void Lumivane::setScaleTop(float value)
+{
+    letTyped(id::ScaleTop, value);
+}
+void Lumivane::setScaleWidth(float value)
+{
+    letTyped(id::ScaleWidth, value);
+}
+QString Lumivane::toolTipText() const
+{
+    return m_picture1->toolTip();
+}
+void Lumivane::setToolTipText(const QString &value)
+{
+    letTyped(id::ToolTipText, value);
+}
+bool Lumivane::rightToLeft() const
+{
+    return m_picture1->layoutDirection() == Qt::RightToLeft;
+}
+void Lumivane::setRightToLeft(bool value)
+{
+    letTyped(id::RightToLeft, value);
+}
+qint32 Lumivane::whatsThisHelpId() const
+{
+    return m_picture1->whatsThisHelpId();
+}
+void Lumivane::setWhatsThisHelpId(qint32 value)
+{
+    letTyped(id::WhatsThisHelpID, value);
+}
+Lumivane::LVNOLEDragMode Lumivane::oleDragMode() const
+{
+    return LVNOLEDragMode(m_picture1->oleDragMode());
+}
+void Lumivane::setOleDragMode(LVNOLEDragMode value)
+{
+    letTyped(id::OLEDragMode, int(value));
+}
+int Lumivane::linkTimeout() const
+{
+    return m_picture1->linkTimeout();
+}
+void Lumivane::setLinkTimeout(int value)
+{
+    letTyped(id::LinkTimeout, value);
+}
+QString Lumivane::linkTopic() const
+{
+    return m_picture1->linkTopic();
+}
+void Lumivane::setLinkTopic(const QString &value)
+{
+    letTyped(id::LinkTopic, value);
+}
+QString Lumivane::linkItem() const
+{
+    return m_picture1->linkItem();
+}
+void Lumivane::setLinkItem(const QString &value)
+{
+    letTyped(id::LinkItem, value);
+}
+Lumivane::LVNLinkMode Lumivane::linkMode() const
+{
+    return LVNLinkMode(m_picture1->linkMode());
+}
+void Lumivane::setLinkMode(LVNLinkMode value)
+{
+    letTyped(id::LinkMode, int(value));
+}
+float Lumivane::currentX() const
+{
+    return m_picture1->currentX();
+}
+void Lumivane::setCurrentX(float value)
+{
+    letTyped(id::CurrentX, value);
+}
+float Lumivane::currentY() const
+{
+    return m_picture1->currentY();
+}
+void Lumivane::setCurrentY(float value)
+{
+    letTyped(id::CurrentY, value);
+}
+void Lumivane::setOleDropMode(LVNOLEDropMode value)
+{
+    letTyped(id::OLEDropMode, int(value));
+}
+void Lumivane::setAutoRedraw(bool value)
+{
+    letTyped(id::AutoRedraw, value);
+}
+void Lumivane::setMoveable(bool value)
+{
+    letTyped(id::Moveable, value);
+}
+void Lumivane::setMoveStyle(LVNMoveStyle value)
+{
+    letTyped(id::MoveStyle, int(value));
+}
 
 QObject *Lumivane::canvas()
 {
@@ -908,31 +1165,52 @@ QObject *Lumivane::canvas()
     return m_picture1;
 }
 
-void Lumivane::Cls() { callTyped(id::Cls, {}); }
-qint32 Lumivane::Point(float x, float y) { return callTyped(id::Point, {x, y}).toInt(); }
-void Lumivane::Refresh() { callTyped(id::Refresh, {}); }
+void Lumivane::Cls()
+{
+    callTyped(id::Cls, {});
+}
+qint32 Lumivane::Point(float x, float y)
+{
+    return callTyped(id::Point, { x, y }).toInt();
+}
+void Lumivane::Refresh()
+{
+    callTyped(id::Refresh, {});
+}
 void Lumivane::Scale_(const QVariant &X1, const QVariant &Y1, const QVariant &X2, const QVariant &Y2)
 {
-    callTyped(id::Scale, {X1, Y1, X2, Y2});
+    callTyped(id::Scale, { X1, Y1, X2, Y2 });
 }
 float Lumivane::ScaleX(float Width, const QVariant &FromScale, const QVariant &ToScale)
 {
-    return callTyped(id::ScaleX, {Width, FromScale, ToScale}).toFloat();
+    return callTyped(id::ScaleX, { Width, FromScale, ToScale }).toFloat();
 }
 float Lumivane::ScaleY(float Height, const QVariant &FromScale, const QVariant &ToScale)
 {
-    return callTyped(id::ScaleY, {Height, FromScale, ToScale}).toFloat();
+    return callTyped(id::ScaleY, { Height, FromScale, ToScale }).toFloat();
 }
-float Lumivane::TextWidth(const QString &Str) { return callTyped(id::TextWidth, {Str}).toFloat(); }
-float Lumivane::TextHeight(const QString &Str) { return callTyped(id::TextHeight, {Str}).toFloat(); }
-void Lumivane::ReplaceColor(qint32 FromColor, qint32 ToColor) { callTyped(id::ReplaceColor, {FromColor, ToColor}); }
-void Lumivane::PaintPicture(const QVariant &Picture, float X1, float Y1, const QVariant &Width1,
-                            const QVariant &Height1, const QVariant &X2, const QVariant &Y2,
-                            const QVariant &Width2, const QVariant &Height2, const QVariant &Opcode)
+float Lumivane::TextWidth(const QString &Str)
 {
-    callTyped(id::PaintPicture, {Picture, X1, Y1, Width1, Height1, X2, Y2, Width2, Height2, Opcode});
+    return callTyped(id::TextWidth, { Str }).toFloat();
 }
-void Lumivane::OLEDrag() { callTyped(id::OLEDrag, {}); }
+float Lumivane::TextHeight(const QString &Str)
+{
+    return callTyped(id::TextHeight, { Str }).toFloat();
+}
+void Lumivane::ReplaceColor(qint32 FromColor, qint32 ToColor)
+{
+    callTyped(id::ReplaceColor, { FromColor, ToColor });
+}
+void Lumivane::PaintPicture(const QVariant &Picture, float X1, float Y1, const QVariant &Width1,
+    const QVariant &Height1, const QVariant &X2, const QVariant &Y2, const QVariant &Width2,
+    const QVariant &Height2, const QVariant &Opcode)
+{
+    callTyped(id::PaintPicture, { Picture, X1, Y1, Width1, Height1, X2, Y2, Width2, Height2, Opcode });
+}
+void Lumivane::OLEDrag()
+{
+    callTyped(id::OLEDrag, {});
+}
 
 // Transparent painting --------------------------------------------------------------
 
@@ -986,9 +1264,9 @@ void Lumivane::placePicture1()
     // Picture1 covers the interior: 0, 0 with the control's scale width and height.
     const QPointF origin = toPixels(QPointF(0, 0));
     const QPointF extent = toPixels(QPointF(scaleLeft() + scaleWidth(), scaleTop() + scaleHeight()))
-                           - toPixels(QPointF(scaleLeft(), scaleTop()));
+        - toPixels(QPointF(scaleLeft(), scaleTop()));
     const QRect target(interior().topLeft() + QPoint(qRound(origin.x()), qRound(origin.y())),
-                       QSize(qRound(std::abs(extent.x())), qRound(std::abs(extent.y()))));
+        QSize(qRound(std::abs(extent.x())), qRound(std::abs(extent.y()))));
     const QSize before = m_picture1->size();
     m_picture1->setGeometry(target);
     if (m_picture1->image().size() != m_picture1->size() && !m_picture1->size().isEmpty()) {
@@ -1019,7 +1297,10 @@ void Lumivane::timerTick()
 
 // The visible surface's scale ------------------------------------------------------
 
-QRect Lumivane::interior() const { return contentsRect(); }
+QRect Lumivane::interior() const
+{
+    return contentsRect();
+}
 
 double Lumivane::unitsPerPixelX(LVNScaleMode mode) const
 {
@@ -1037,33 +1318,42 @@ double Lumivane::unitsPerPixelY(LVNScaleMode mode) const
 
 float Lumivane::scaleWidth() const
 {
-    return m_scaleMode == LVNScaleMode::User ? m_scaleWidth : float(interior().width() * unitsPerPixelX(m_scaleMode));
+    return m_scaleMode == LVNScaleMode::User ? m_scaleWidth
+                                             : float(interior().width() * unitsPerPixelX(m_scaleMode));
 }
 
 float Lumivane::scaleHeight() const
 {
-    return m_scaleMode == LVNScaleMode::User ? m_scaleHeight : float(interior().height() * unitsPerPixelY(m_scaleMode));
+    return m_scaleMode == LVNScaleMode::User ? m_scaleHeight
+                                             : float(interior().height() * unitsPerPixelY(m_scaleMode));
 }
 
-float Lumivane::scaleLeft() const { return m_scaleMode == LVNScaleMode::User ? m_scaleLeft : 0.0f; }
-float Lumivane::scaleTop() const { return m_scaleMode == LVNScaleMode::User ? m_scaleTop : 0.0f; }
+float Lumivane::scaleLeft() const
+{
+    return m_scaleMode == LVNScaleMode::User ? m_scaleLeft : 0.0f;
+}
+float Lumivane::scaleTop() const
+{
+    return m_scaleMode == LVNScaleMode::User ? m_scaleTop : 0.0f;
+}
 
 QPointF Lumivane::toPixels(QPointF point) const
 {
     return QPointF((point.x() - scaleLeft()) / unitsPerPixelX(m_scaleMode),
-                   (point.y() - scaleTop()) / unitsPerPixelY(m_scaleMode));
+        (point.y() - scaleTop()) / unitsPerPixelY(m_scaleMode));
 }
 
 QPointF Lumivane::fromPixels(QPointF pixels) const
 {
     return QPointF(scaleLeft() + pixels.x() * unitsPerPixelX(m_scaleMode),
-                   scaleTop() + pixels.y() * unitsPerPixelY(m_scaleMode));
+        scaleTop() + pixels.y() * unitsPerPixelY(m_scaleMode));
 }
 
 void Lumivane::applyBorder()
 {
     // A fixed single border takes one pixel flat, two in 3D, from the interior.
-    const int width = m_borderStyle == LVNBorderStyle::FixedSingle ? (m_appearance == LVNAppearence::ThreeD ? 2 : 1) : 0;
+    const int width
+        = m_borderStyle == LVNBorderStyle::FixedSingle ? (m_appearance == LVNAppearence::ThreeD ? 2 : 1) : 0;
     setContentsMargins(width, width, width, width);
     update();
 }
@@ -1071,22 +1361,22 @@ void Lumivane::applyBorder()
 void Lumivane::applyMousePointer()
 {
     static const Qt::CursorShape shapes[] = {
-        Qt::ArrowCursor,      // 0 default (not used)
-        Qt::ArrowCursor,      // 1 arrow
-        Qt::CrossCursor,      // 2 cross
-        Qt::IBeamCursor,      // 3 I-beam
-        Qt::ArrowCursor,      // 4 icon
-        Qt::SizeAllCursor,    // 5 size
-        Qt::SizeBDiagCursor,  // 6 size NE SW
-        Qt::SizeVerCursor,    // 7 size N S
-        Qt::SizeFDiagCursor,  // 8 size NW SE
-        Qt::SizeHorCursor,    // 9 size W E
-        Qt::UpArrowCursor,    // 10 up arrow
-        Qt::WaitCursor,       // 11 hourglass
-        Qt::ForbiddenCursor,  // 12 no drop
-        Qt::BusyCursor,       // 13 arrow and hourglass
-        Qt::WhatsThisCursor,  // 14 arrow and question
-        Qt::SizeAllCursor,    // 15 size all
+        Qt::ArrowCursor, // 0 default (not used)
+        Qt::ArrowCursor, // 1 arrow
+        Qt::CrossCursor, // 2 cross
+        Qt::IBeamCursor, // 3 I-beam
+        Qt::ArrowCursor, // 4 icon
+        Qt::SizeAllCursor, // 5 size
+        Qt::SizeBDiagCursor, // 6 size NE SW
+        Qt::SizeVerCursor, // 7 size N S
+        Qt::SizeFDiagCursor, // 8 size NW SE
+        Qt::SizeHorCursor, // 9 size W E
+        Qt::UpArrowCursor, // 10 up arrow
+        Qt::WaitCursor, // 11 hourglass
+        Qt::ForbiddenCursor, // 12 no drop
+        Qt::BusyCursor, // 13 arrow and hourglass
+        Qt::WhatsThisCursor, // 14 arrow and question
+        Qt::SizeAllCursor, // 15 size all
     };
     const int pointer = int(m_mousePointer);
     if (pointer == 0)
@@ -1151,9 +1441,9 @@ void Lumivane::keyPressEvent(QKeyEvent *event)
     if (keyAscii != original && parentWidget()) {
         // The container receives the character the handler chose.
         event->accept();
-        const QString text{QChar(char16_t(keyAscii))};
+        const QString text { QChar(char16_t(keyAscii)) };
         QKeyEvent changed(QEvent::KeyPress, keyAscii >= 'a' && keyAscii <= 'z' ? keyAscii - 32 : keyAscii,
-                          event->modifiers(), text);
+            event->modifiers(), text);
         QCoreApplication::sendEvent(parentWidget(), &changed);
         return;
     }
@@ -1168,7 +1458,8 @@ void Lumivane::keyReleaseEvent(QKeyEvent *event)
     event->ignore();
 }
 
-void Lumivane::mouseEventToHost(void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e)
+void Lumivane::mouseEventToHost(
+    void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e)
 {
     const QPointF at = fromPixels(e->position() - QPointF(interior().topLeft()));
     int shift = shiftStateOf(e->modifiers());

@@ -118,16 +118,43 @@ public:
     enum class LVNBackStyle { Transparent = 0, Opaque = 1 };
     Q_ENUM(LVNBackStyle)
     enum class LVNDrawMode {
-        Blackness = 1, NotMergePen = 2, MaskNotPen = 3, NotCopyPen = 4, MaskPenNot = 5,
-        Invert = 6, XorPen = 7, NotMaskPen = 8, MaskPen = 9, NotXorPen = 10, Nop = 11,
-        MergeNotPen = 12, CopyPen = 13, MergePenNot = 14, MergePen = 15, Whiteness = 16,
+        Blackness = 1,
+        NotMergePen = 2,
+        MaskNotPen = 3,
+        NotCopyPen = 4,
+        MaskPenNot = 5,
+        Invert = 6,
+        XorPen = 7,
+        NotMaskPen = 8,
+        MaskPen = 9,
+        NotXorPen = 10,
+        Nop = 11,
+        MergeNotPen = 12,
+        CopyPen = 13,
+        MergePenNot = 14,
+        MergePen = 15,
+        Whiteness = 16,
     };
     Q_ENUM(LVNDrawMode)
-    enum class LVNDrawStyle { Solid = 0, Dash = 1, Dot = 2, DashDot = 3, DashDotDot = 4, Transparent = 5, InsideSolid = 6 };
+    enum class LVNDrawStyle {
+        Solid = 0,
+        Dash = 1,
+        Dot = 2,
+        DashDot = 3,
+        DashDotDot = 4,
+        Transparent = 5,
+        InsideSolid = 6
+    };
     Q_ENUM(LVNDrawStyle)
     enum class LVNFillStyle {
-        Solid = 0, Transparent = 1, HorizontalLine = 2, VerticalLine = 3,
-        UpwardDiagonal = 4, DownwardDiagonal = 5, Cross = 6, DiagonalCross = 7,
+        Solid = 0,
+        Transparent = 1,
+        HorizontalLine = 2,
+        VerticalLine = 3,
+        UpwardDiagonal = 4,
+        DownwardDiagonal = 5,
+        Cross = 6,
+        DiagonalCross = 7,
     };
     Q_ENUM(LVNFillStyle)
     enum class LVNLinkMode { None = 0, Automatic = 1, Manual = 2, Notify = 3 };
@@ -136,12 +163,35 @@ public:
     Q_ENUM(LVNOLEDragMode)
     enum class LVNOLEDropMode { None = 0, Manual = 1, Automatic = 2 };
     Q_ENUM(LVNOLEDropMode)
-    enum class LVNScaleMode { User = 0, Twip = 1, Point = 2, Pixel = 3, Character = 4, Inch = 5, Millimeter = 6, Centimeter = 7 };
+    enum class LVNScaleMode {
+        User = 0,
+        Twip = 1,
+        Point = 2,
+        Pixel = 3,
+        Character = 4,
+        Inch = 5,
+        Millimeter = 6,
+        Centimeter = 7
+    };
     Q_ENUM(LVNScaleMode)
     enum class LVNMousePointer {
-        Default = 0, Arrow = 1, Cross = 2, IBeam = 3, Icon = 4, Size = 5, SizeNESW = 6, SizeNS = 7,
-        SizeNWSE = 8, SizeWE = 9, UpArrow = 10, Hourglass = 11, NoDrop = 12, ArrowHourglass = 13,
-        ArrowQuestion = 14, SizeAll = 15, Custom = 99,
+        Default = 0,
+        Arrow = 1,
+        Cross = 2,
+        IBeam = 3,
+        Icon = 4,
+        Size = 5,
+        SizeNESW = 6,
+        SizeNS = 7,
+        SizeNWSE = 8,
+        SizeWE = 9,
+        UpArrow = 10,
+        Hourglass = 11,
+        NoDrop = 12,
+        ArrowHourglass = 13,
+        ArrowQuestion = 14,
+        SizeAll = 15,
+        Custom = 99,
     };
     Q_ENUM(LVNMousePointer)
 
@@ -246,19 +296,20 @@ public:
     Q_INVOKABLE qint32 Point(float x, float y);
     Q_INVOKABLE void Refresh();
     Q_INVOKABLE void Scale_(const QVariant &X1 = QVariant(), const QVariant &Y1 = QVariant(),
-                            const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant());
+        const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant());
     // Converts a width (height) between scale modes: from 8 (0.01 mm) and to the
     // control's own scale mode when missing.
-    Q_INVOKABLE float ScaleX(float Width, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
-    Q_INVOKABLE float ScaleY(float Height, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
+    Q_INVOKABLE float ScaleX(
+        float Width, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
+    Q_INVOKABLE float ScaleY(
+        float Height, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
     Q_INVOKABLE float TextWidth(const QString &Str);
     Q_INVOKABLE float TextHeight(const QString &Str);
     Q_INVOKABLE void ReplaceColor(qint32 FromColor, qint32 ToColor);
     Q_INVOKABLE void PaintPicture(const QVariant &Picture, float X1, float Y1,
-                                  const QVariant &Width1 = QVariant(), const QVariant &Height1 = QVariant(),
-                                  const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant(),
-                                  const QVariant &Width2 = QVariant(), const QVariant &Height2 = QVariant(),
-                                  const QVariant &Opcode = QVariant());
+        const QVariant &Width1 = QVariant(), const QVariant &Height1 = QVariant(),
+        const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant(), const QVariant &Width2 = QVariant(),
+        const QVariant &Height2 = QVariant(), const QVariant &Opcode = QVariant());
     Q_INVOKABLE void OLEDrag();
 
     // Persistence in the host's property bag. A new control is either
@@ -294,7 +345,8 @@ signals:
     void OLEStartDrag(QMimeData *Data, qint32 &AllowedEffects);
     void OLESetData(QMimeData *Data, int &DataFormat);
     void OLEGiveFeedback(qint32 &Effect, bool &DefaultCursors);
-    void OLEDragOver(const QMimeData *Data, qint32 &Effect, int &Button, int &Shift, float &x, float &y, int &State);
+    void OLEDragOver(
+        const QMimeData *Data, qint32 &Effect, int &Button, int &Shift, float &x, float &y, int &State);
     void OLEDragDrop(const QMimeData *Data, qint32 &Effect, int &Button, int &Shift, float &x, float &y);
     void OLECompleteDrag(qint32 &Effect);
     void ReadProperties(PropertyBag *PropBag);
@@ -355,7 +407,8 @@ private:
     QPointF fromPixels(QPointF pixels) const;
     void applyMousePointer();
     void applyBorder();
-    void mouseEventToHost(void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e);
+    void mouseEventToHost(
+        void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e);
 
     PictureBox *m_picture1 = nullptr;
     Timer *m_timer1 = nullptr;
@@ -375,7 +428,7 @@ private:
     LVNScaleMode m_scaleMode = LVNScaleMode::Twip;
     float m_scaleLeft = 0;
     float m_scaleTop = 0;
-    float m_scaleWidth = 0;  // user scale only; fixed modes follow the size
+    float m_scaleWidth = 0; // user scale only; fixed modes follow the size
     float m_scaleHeight = 0;
     qint32 m_deviceHandle = 0;
 

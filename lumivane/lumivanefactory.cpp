@@ -7,11 +7,20 @@ int g_factories = 0;
 int g_locks = 0;
 } // namespace
 
-LumivaneFactory::LumivaneFactory() { ++g_factories; }
+LumivaneFactory::LumivaneFactory()
+{
+    ++g_factories;
+}
 
-LumivaneFactory::~LumivaneFactory() { --g_factories; }
+LumivaneFactory::~LumivaneFactory()
+{
+    --g_factories;
+}
 
-QWidget *LumivaneFactory::createInstance(QWidget *parent) { return new Lumivane(parent); }
+QWidget *LumivaneFactory::createInstance(QWidget *parent)
+{
+    return new Lumivane(parent);
+}
 
 void LumivaneFactory::lockServer(bool lock)
 {
@@ -20,7 +29,10 @@ void LumivaneFactory::lockServer(bool lock)
         g_locks = 0;
 }
 
-void LumivaneFactory::addRef() { ++m_references; }
+void LumivaneFactory::addRef()
+{
+    ++m_references;
+}
 
 void LumivaneFactory::release()
 {
@@ -28,4 +40,7 @@ void LumivaneFactory::release()
         delete this;
 }
 
-int LumivaneFactory::liveCount() { return g_factories + g_locks; }
+int LumivaneFactory::liveCount()
+{
+    return g_factories + g_locks;
+}

@@ -38,7 +38,7 @@ component::ComponentDescription description()
 // The file this module was loaded from.
 QString modulePath()
 {
-    Dl_info info{};
+    Dl_info info {};
     if (dladdr(reinterpret_cast<void *>(&modulePath), &info) == 0 || !info.dli_fname)
         return {};
     return QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteFilePath();
@@ -53,7 +53,8 @@ LUMIVANE_EXPORT qint32 DllRegisterServer()
     const QString path = modulePath();
     if (path.isEmpty())
         return component::resultRegisterClassFailed;
-    const QString failure = ControlRegistry(ControlRegistry::defaultPath()).registerClass(description(), path);
+    const QString failure
+        = ControlRegistry(ControlRegistry::defaultPath()).registerClass(description(), path);
     return failure.isEmpty() ? component::resultOk : component::resultRegisterClassFailed;
 }
 
@@ -79,7 +80,7 @@ LUMIVANE_EXPORT qint32 DllGetClassObject(const char *classId, const char *interf
 LUMIVANE_EXPORT qint32 DllCanUnloadNow()
 {
     return Lumivane::instanceCount() == 0 && LumivaneFactory::liveCount() == 0 ? component::resultOk
-                                                                                : component::resultFalse;
+                                                                               : component::resultFalse;
 }
 
 } // extern "C"

@@ -16,11 +16,14 @@ namespace {
 namespace vc = variantconversion;
 
 constexpr qint32 defaultTransparentColor = qint32(0x8000000Fu); // button face
-constexpr qint32 defaultForeColor = qint32(0x80000012u);        // button text
+constexpr qint32 defaultForeColor = qint32(0x80000012u); // button text
 constexpr float designWidth = 8145;
 constexpr float designHeight = 9060;
 
-ControlError invalid() { return controlerror::make(controlerror::invalidPropertyValue); }
+ControlError invalid()
+{
+    return controlerror::make(controlerror::invalidPropertyValue);
+}
 
 } // namespace
 
@@ -77,7 +80,8 @@ ControlError Lumivane::readRows(PropertyBag &bag)
     // Reads a row's value with its default and converts it, or leaves with the error.
 #define READ(var, name, defaultValue, conversion)                                                            \
     ControlError var##Error;                                                                                 \
-    const QVariant var##Stored = bag.readProperty(QStringLiteral(name), QVariant(defaultValue), &var##Error); \
+    const QVariant var##Stored                                                                               \
+        = bag.readProperty(QStringLiteral(name), QVariant(defaultValue), &var##Error);                       \
     if (var##Error.isError())                                                                                \
         return var##Error;                                                                                   \
     const auto var = vc::conversion(var##Stored);                                                            \
@@ -225,45 +229,46 @@ ControlError Lumivane::writeRows(PropertyBag &bag)
         QVariant value;
         QVariant defaultValue;
     } rows[] = {
-        {"Appearance", int(m_appearance), 1},
-        {"TransparentColor", colour(m_picture1->backColorValue()), defaultTransparentColor},
-        {"BackStyle", int(m_backStyle), 0},
-        {"BorderStyle", int(m_borderStyle), 0},
-        {"ClipControls", m_clipControls, true},
-        {"DrawMode", m_picture1->drawMode(), 13},
-        {"DrawStyle", m_picture1->drawStyle(), 0},
-        {"DrawWidth", m_picture1->drawWidth(), 1},
-        {"Enabled", isEnabled(), true},
-        {"FillColor", colour(m_picture1->fillColorValue()), 0},
-        {"FillStyle", m_picture1->fillStyle(), 1},
-        {"Font", m_picture1->font(), ambientFont()},
-        {"FontTransparent", m_picture1->fontTransparent(), true},
-        {"ForeColor", colour(m_picture1->foreColorValue()), defaultForeColor},
-        {"MouseIcon", picture(m_mouseIcon), QVariant()},
-        {"MousePointer", int(m_mousePointer), 0},
-        {"Picture", picture(m_picture1->picture()), QVariant()},
-        {"ScaleHeight", scaleHeight(), designHeight},
-        {"ScaleLeft", scaleLeft(), 0.0f},
-        {"ScaleMode", int(m_scaleMode), 1},
-        {"ScaleTop", scaleTop(), 0.0f},
-        {"ScaleWidth", scaleWidth(), designWidth},
-        {"ToolTipText", m_picture1->toolTip(), QString()},
-        {"RightToLeft", rightToLeft(), false},
-        {"WhatsThisHelpID", m_picture1->whatsThisHelpId(), 0},
-        {"OLEDragMode", m_picture1->oleDragMode(), 0},
-        {"OLEDropMode", int(m_oleDropMode), 0},
-        {"LinkTimeout", m_picture1->linkTimeout(), 50},
-        {"LinkTopic", m_picture1->linkTopic(), QString()},
-        {"LinkItem", m_picture1->linkItem(), QString()},
-        {"LinkMode", m_picture1->linkMode(), 0},
-        {"CurrentX", m_picture1->currentX(), 0.0f},
-        {"CurrentY", m_picture1->currentY(), 0.0f},
-        {"AutoRedraw", m_autoRedraw, true},
-        {"Moveable", m_moveable, false},
-        {"MoveStyle", m_moveStyle, 0},
+        { "Appearance", int(m_appearance), 1 },
+        { "TransparentColor", colour(m_picture1->backColorValue()), defaultTransparentColor },
+        { "BackStyle", int(m_backStyle), 0 },
+        { "BorderStyle", int(m_borderStyle), 0 },
+        { "ClipControls", m_clipControls, true },
+        { "DrawMode", m_picture1->drawMode(), 13 },
+        { "DrawStyle", m_picture1->drawStyle(), 0 },
+        { "DrawWidth", m_picture1->drawWidth(), 1 },
+        { "Enabled", isEnabled(), true },
+        { "FillColor", colour(m_picture1->fillColorValue()), 0 },
+        { "FillStyle", m_picture1->fillStyle(), 1 },
+        { "Font", m_picture1->font(), ambientFont() },
+        { "FontTransparent", m_picture1->fontTransparent(), true },
+        { "ForeColor", colour(m_picture1->foreColorValue()), defaultForeColor },
+        { "MouseIcon", picture(m_mouseIcon), QVariant() },
+        { "MousePointer", int(m_mousePointer), 0 },
+        { "Picture", picture(m_picture1->picture()), QVariant() },
+        { "ScaleHeight", scaleHeight(), designHeight },
+        { "ScaleLeft", scaleLeft(), 0.0f },
+        { "ScaleMode", int(m_scaleMode), 1 },
+        { "ScaleTop", scaleTop(), 0.0f },
+        { "ScaleWidth", scaleWidth(), designWidth },
+        { "ToolTipText", m_picture1->toolTip(), QString() },
+        { "RightToLeft", rightToLeft(), false },
+        { "WhatsThisHelpID", m_picture1->whatsThisHelpId(), 0 },
+        { "OLEDragMode", m_picture1->oleDragMode(), 0 },
+        { "OLEDropMode", int(m_oleDropMode), 0 },
+        { "LinkTimeout", m_picture1->linkTimeout(), 50 },
+        { "LinkTopic", m_picture1->linkTopic(), QString() },
+        { "LinkItem", m_picture1->linkItem(), QString() },
+        { "LinkMode", m_picture1->linkMode(), 0 },
+        { "CurrentX", m_picture1->currentX(), 0.0f },
+        { "CurrentY", m_picture1->currentY(), 0.0f },
+        { "AutoRedraw", m_autoRedraw, true },
+        { "Moveable", m_moveable, false },
+        { "MoveStyle", m_moveStyle, 0 },
     };
     for (const auto &row : rows) {
-        if (const ControlError e = bag.writeProperty(QString::fromLatin1(row.name), row.value, row.defaultValue);
+        if (const ControlError e
+            = bag.writeProperty(QString::fromLatin1(row.name), row.value, row.defaultValue);
             e.isError())
             return e;
     }

@@ -8,9 +8,10 @@ QRegion visibleRegion(const QImage &maskPicture, QRgb maskColour)
 {
     if (maskPicture.isNull())
         return {};
-    const QImage image = maskPicture.format() == QImage::Format_RGB32 || maskPicture.format() == QImage::Format_ARGB32
-                             ? maskPicture
-                             : maskPicture.convertToFormat(QImage::Format_RGB32);
+    const QImage image
+        = maskPicture.format() == QImage::Format_RGB32 || maskPicture.format() == QImage::Format_ARGB32
+        ? maskPicture
+        : maskPicture.convertToFormat(QImage::Format_RGB32);
     const QRgb see = maskColour & 0xFFFFFFu;
     // One rectangle per run of shown pixels in a row; QRegion merges them.
     std::vector<QRect> runs;

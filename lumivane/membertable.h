@@ -40,10 +40,10 @@ enum Access : quint8 {
 // The type a property holds (what a let or set converts its value to).
 enum class ValueType : quint8 {
     None,
-    Enum,     // a 32-bit enum, narrowed to 16 bits on the way to its target
+    Enum, // a 32-bit enum, narrowed to 16 bits on the way to its target
     Boolean,
-    Integer,  // 16-bit
-    Long,     // 32-bit
+    Integer, // 16-bit
+    Long, // 32-bit
     Single,
     String,
     Colour,

@@ -16,7 +16,8 @@ namespace {
 std::optional<double> numberOf(const QVariant &value)
 {
     switch (value.typeId()) {
-    case QMetaType::Bool: return value.toBool() ? -1.0 : 0.0; // True is -1
+    case QMetaType::Bool:
+        return value.toBool() ? -1.0 : 0.0; // True is -1
     case QMetaType::Int:
     case QMetaType::UInt:
     case QMetaType::LongLong:
@@ -52,8 +53,7 @@ std::optional<double> numberOf(const QVariant &value)
     }
 }
 
-template <class T>
-Converted<T> toWhole(const QVariant &value, double lowest, double highest)
+template <class T> Converted<T> toWhole(const QVariant &value, double lowest, double highest)
 {
     Converted<T> result;
     const std::optional<double> number = numberOf(value);

@@ -17,10 +17,9 @@
 
 namespace variantconversion {
 
-template <class T>
-struct Converted
+template <class T> struct Converted
 {
-    T value{};
+    T value {};
     ControlError error;
 
     bool ok() const { return !error.isError(); }

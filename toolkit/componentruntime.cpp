@@ -43,7 +43,8 @@ QString runEntryPoint(const QString &libraryPath, const char *name)
         return QStringLiteral("%1 has no entry point %2").arg(libraryPath, QLatin1String(name));
     const qint32 result = entry();
     if (result != component::resultOk)
-        return QStringLiteral("%1 of %2 failed (%3)").arg(QLatin1String(name), libraryPath, hresultText(result));
+        return QStringLiteral("%1 of %2 failed (%3)")
+            .arg(QLatin1String(name), libraryPath, hresultText(result));
     return {};
 }
 
@@ -69,8 +70,8 @@ Creation createControl(const QString &progIdOrClassId, QWidget *parent, const QS
         creation.error = module->error;
         return creation;
     }
-    const auto getClassObject = reinterpret_cast<component::GetClassObjectFunction>(
-        module->library.resolve("DllGetClassObject"));
+    const auto getClassObject
+        = reinterpret_cast<component::GetClassObjectFunction>(module->library.resolve("DllGetClassObject"));
     if (!getClassObject) {
         creation.error = QStringLiteral("%1 has no entry point DllGetClassObject").arg(entry->serverPath);
         return creation;
@@ -107,7 +108,8 @@ std::optional<bool> canUnloadNow(const QString &libraryPath)
     const auto module = openModule(libraryPath);
     if (!module->error.isEmpty())
         return std::nullopt;
-    const auto entry = reinterpret_cast<component::CanUnloadNowFunction>(module->library.resolve("DllCanUnloadNow"));
+    const auto entry
+        = reinterpret_cast<component::CanUnloadNowFunction>(module->library.resolve("DllCanUnloadNow"));
     if (!entry)
         return std::nullopt;
     return entry() == component::resultOk;

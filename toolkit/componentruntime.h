@@ -42,11 +42,11 @@ namespace componentruntime {
 struct Creation
 {
     QWidget *control = nullptr; // owned by the parent given, as any child widget
-    QString error;              // why no control was made; empty on success
+    QString error; // why no control was made; empty on success
 };
 
 Creation createControl(const QString &progIdOrClassId, QWidget *parent,
-                       const QString &registryPath = ControlRegistry::defaultPath());
+    const QString &registryPath = ControlRegistry::defaultPath());
 
 // Loads the module file and runs its DllRegisterServer or DllUnregisterServer,
 // which write the registry ControlRegistry::defaultPath() names. An empty text

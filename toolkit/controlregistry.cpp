@@ -15,7 +15,10 @@ const QString keyProgIds = QStringLiteral("ProgID");
 const QString keyTypeLibs = QStringLiteral("TypeLib");
 const QString keyInterfaces = QStringLiteral("Interface");
 
-QString normalisedClassId(const QString &text) { return text.trimmed().toUpper(); }
+QString normalisedClassId(const QString &text)
+{
+    return text.trimmed().toUpper();
+}
 
 bool looksLikeClassId(const QString &text)
 {
@@ -27,8 +30,7 @@ bool looksLikeClassId(const QString &text)
 
 ControlRegistry::ControlRegistry(QString path)
     : m_path(std::move(path))
-{
-}
+{ }
 
 QString ControlRegistry::defaultPath()
 {
@@ -60,7 +62,8 @@ std::optional<QJsonObject> ControlRegistry::load(QString *error) const
     QJsonParseError parseError;
     const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
-        *error = QStringLiteral("the control registry %1 is damaged (%2)").arg(m_path, parseError.errorString());
+        *error
+            = QStringLiteral("the control registry %1 is damaged (%2)").arg(m_path, parseError.errorString());
         return std::nullopt;
     }
     return document.object();
@@ -81,7 +84,8 @@ QString ControlRegistry::save(const QJsonObject &root) const
     return {};
 }
 
-QString ControlRegistry::registerClass(const component::ComponentDescription &d, const QString &serverPath) const
+QString ControlRegistry::registerClass(
+    const component::ComponentDescription &d, const QString &serverPath) const
 {
     QString error;
     std::optional<QJsonObject> root = load(&error);
@@ -99,7 +103,8 @@ QString ControlRegistry::registerClass(const component::ComponentDescription &d,
     classEntry.insert(QStringLiteral("TypeLib"), typeLibId);
     classEntry.insert(QStringLiteral("Version"), d.typeLibVersion);
     if (d.toolboxBitmapId != 0)
-        classEntry.insert(QStringLiteral("ToolboxBitmap"), QStringLiteral("%1, %2").arg(serverPath).arg(d.toolboxBitmapId));
+        classEntry.insert(
+            QStringLiteral("ToolboxBitmap"), QStringLiteral("%1, %2").arg(serverPath).arg(d.toolboxBitmapId));
     QJsonObject classes = root->value(keyClasses).toObject();
     classes.insert(classId, classEntry);
     root->insert(keyClasses, classes);
@@ -174,7 +179,8 @@ QString ControlRegistry::unregisterClass(const component::ComponentDescription &
     return save(*root);
 }
 
-std::optional<ControlRegistry::ClassEntry> ControlRegistry::find(const QString &progIdOrClassId, QString *error) const
+std::optional<ControlRegistry::ClassEntry> ControlRegistry::find(
+    const QString &progIdOrClassId, QString *error) const
 {
     QString loadError;
     const std::optional<QJsonObject> root = load(&loadError);

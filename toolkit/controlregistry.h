@@ -42,7 +42,8 @@ public:
     // Adds (or replaces) the class, its programmatic name, its interfaces and its
     // type library, served by the library at serverPath. An empty text on
     // success, else what went wrong.
-    QString registerClass(const component::ComponentDescription &description, const QString &serverPath) const;
+    QString registerClass(
+        const component::ComponentDescription &description, const QString &serverPath) const;
     // Removes what registerClass added. Removing what is not there succeeds.
     QString unregisterClass(const component::ComponentDescription &description) const;
 

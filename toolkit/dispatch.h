@@ -21,8 +21,8 @@
 enum class DispatchKind : quint16 {
     Call = 1, // a method (or a property read the way a method is called)
     Get = 2,
-    Let = 4,  // a value
-    Set = 8,  // an object (font, picture)
+    Let = 4, // a value
+    Set = 8, // an object (font, picture)
 };
 
 struct DispatchResult
@@ -35,8 +35,14 @@ struct DispatchResult
 
 namespace dispatch {
 inline constexpr qint32 unknownId = -1;
-inline QVariant missing() { return QVariant(); }
-inline bool isMissing(const QVariant &argument) { return !argument.isValid(); }
+inline QVariant missing()
+{
+    return QVariant();
+}
+inline bool isMissing(const QVariant &argument)
+{
+    return !argument.isValid();
+}
 } // namespace dispatch
 
 class Dispatchable

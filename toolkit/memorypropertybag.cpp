@@ -2,8 +2,7 @@
 
 MemoryPropertyBag::MemoryPropertyBag(QObject *parent)
     : QObject(parent)
-{
-}
+{ }
 
 qsizetype MemoryPropertyBag::indexOf(const QString &name) const
 {
@@ -20,10 +19,13 @@ void MemoryPropertyBag::setValue(const QString &name, const QVariant &value)
     if (index >= 0)
         m_values[index].second = value;
     else
-        m_values.append({name, value});
+        m_values.append({ name, value });
 }
 
-bool MemoryPropertyBag::contains(const QString &name) const { return indexOf(name) >= 0; }
+bool MemoryPropertyBag::contains(const QString &name) const
+{
+    return indexOf(name) >= 0;
+}
 
 QVariant MemoryPropertyBag::value(const QString &name) const
 {
@@ -39,7 +41,8 @@ QStringList MemoryPropertyBag::names() const
     return result;
 }
 
-QVariant MemoryPropertyBag::readProperty(const QString &name, const QVariant &defaultValue, ControlError *error)
+QVariant MemoryPropertyBag::readProperty(
+    const QString &name, const QVariant &defaultValue, ControlError *error)
 {
     if (error)
         *error = {};
@@ -47,7 +50,8 @@ QVariant MemoryPropertyBag::readProperty(const QString &name, const QVariant &de
     return index >= 0 ? m_values.at(index).second : defaultValue;
 }
 
-ControlError MemoryPropertyBag::writeProperty(const QString &name, const QVariant &value, const QVariant &defaultValue)
+ControlError MemoryPropertyBag::writeProperty(
+    const QString &name, const QVariant &value, const QVariant &defaultValue)
 {
     const qsizetype index = indexOf(name);
     if (value == defaultValue) {

@@ -24,8 +24,10 @@ public:
     QVariant value(const QString &name) const;
     QStringList names() const;
 
-    QVariant readProperty(const QString &name, const QVariant &defaultValue, ControlError *error = nullptr) override;
-    ControlError writeProperty(const QString &name, const QVariant &value, const QVariant &defaultValue) override;
+    QVariant readProperty(
+        const QString &name, const QVariant &defaultValue, ControlError *error = nullptr) override;
+    ControlError writeProperty(
+        const QString &name, const QVariant &value, const QVariant &defaultValue) override;
 
 private:
     qsizetype indexOf(const QString &name) const;

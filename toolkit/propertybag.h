@@ -21,10 +21,12 @@ public:
 
     // The stored value, or defaultValue when none is stored; an error when the
     // stored value cannot be read.
-    virtual QVariant readProperty(const QString &name, const QVariant &defaultValue,
-                                  ControlError *error = nullptr) = 0;
-    virtual ControlError writeProperty(const QString &name, const QVariant &value,
-                                       const QVariant &defaultValue) = 0;
+    virtual QVariant readProperty(
+        const QString &name, const QVariant &defaultValue, ControlError *error = nullptr)
+        = 0;
+    virtual ControlError writeProperty(
+        const QString &name, const QVariant &value, const QVariant &defaultValue)
+        = 0;
 };
 
 #define PropertyBag_iid "org.brimlow.PropertyBag/1.0"

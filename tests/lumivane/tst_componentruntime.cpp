@@ -7,10 +7,10 @@
 
 #include <QFile>
 #include <QLibrary>
+#include <QMouseEvent>
 #include <QPixmap>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QMouseEvent>
 #include <QWidget>
 #include <QWindow>
 
@@ -97,11 +97,12 @@ void tst_ComponentRuntime::paintPictureByDispatchIdentifier()
     QImage logo(92, 49, QImage::Format_RGB32);
     logo.fill(qRgb(190, 190, 190));
     logo.setPixel(3, 4, qRgb(0, 0, 0));
-    QVariantList arguments{QPixmap::fromImage(logo), 0.0f, 0.0f};
+    QVariantList arguments { QPixmap::fromImage(logo), 0.0f, 0.0f };
     QVERIFY(control->invoke(0x60030043, DispatchKind::Call, arguments).ok());
     QVariantList none;
-    const QPixmap image = control->invoke(control->dispatchIdOfName(QStringLiteral("Image")), DispatchKind::Get, none)
-                              .value.value<QPixmap>();
+    const QPixmap image
+        = control->invoke(control->dispatchIdOfName(QStringLiteral("Image")), DispatchKind::Get, none)
+              .value.value<QPixmap>();
     QCOMPARE(image.toImage().pixel(3, 4), qRgb(0, 0, 0));
 }
 
@@ -131,8 +132,8 @@ void tst_ComponentRuntime::hostsTheLogoAsTheConverterDoes()
     settings.setValue(QStringLiteral("ScaleWidth"), 1380);
     settings.setValue(QStringLiteral("ScaleHeight"), 735);
     bool read = false;
-    QVERIFY(QMetaObject::invokeMethod(logoControl, "readProperties", Q_RETURN_ARG(bool, read),
-                                      Q_ARG(QObject *, &settings)));
+    QVERIFY(QMetaObject::invokeMethod(
+        logoControl, "readProperties", Q_RETURN_ARG(bool, read), Q_ARG(QObject *, &settings)));
     QVERIFY(read);
 
     // Load: the logo at 0, 0 through PaintPicture's dispatch identifier.
@@ -141,13 +142,15 @@ void tst_ComponentRuntime::hostsTheLogoAsTheConverterDoes()
     for (int x = 20; x < 30; ++x)
         for (int y = 10; y < 20; ++y)
             logo.setPixel(x, y, qRgb(20, 20, 90));
-    QVariantList arguments{QPixmap::fromImage(logo), 0.0f, 0.0f};
-    QVERIFY(qobject_cast<Dispatchable *>(logoControl)->invoke(0x60030043, DispatchKind::Call, arguments).ok());
+    QVariantList arguments { QPixmap::fromImage(logo), 0.0f, 0.0f };
+    QVERIFY(
+        qobject_cast<Dispatchable *>(logoControl)->invoke(0x60030043, DispatchKind::Call, arguments).ok());
 
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QPoint origin = logoControl->geometry().topLeft();
-    QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, origin + QPoint(60, 30)); // grey: see-through
+    QTest::mouseClick(
+        window.windowHandle(), Qt::LeftButton, {}, origin + QPoint(60, 30)); // grey: see-through
     QCOMPARE(window.presses, 1);
     QTest::mouseClick(window.windowHandle(), Qt::LeftButton, {}, origin + QPoint(25, 15)); // lettering
     QCOMPARE(window.presses, 1);
@@ -167,16 +170,19 @@ void tst_ComponentRuntime::canUnloadNowFollowsInstancesAndLocks()
     // A factory kept by a host, or a lock on the server, keeps the module busy.
     QLibrary module(library);
     QVERIFY(module.load());
-    const auto getClassObject = reinterpret_cast<component::GetClassObjectFunction>(module.resolve("DllGetClassObject"));
+    const auto getClassObject
+        = reinterpret_cast<component::GetClassObjectFunction>(module.resolve("DllGetClassObject"));
     void *object = nullptr;
-    QCOMPARE(getClassObject(classId.toLatin1().constData(), ClassFactory::interfaceId, &object), component::resultOk);
+    QCOMPARE(getClassObject(classId.toLatin1().constData(), ClassFactory::interfaceId, &object),
+        component::resultOk);
     auto *factory = static_cast<ClassFactory *>(object);
     QCOMPARE(componentruntime::canUnloadNow(library), std::optional<bool>(false));
     factory->lockServer(true);
     factory->release();
     QCOMPARE(componentruntime::canUnloadNow(library), std::optional<bool>(false));
     // Unlocking needs a factory again, as a host would ask for one.
-    QCOMPARE(getClassObject(classId.toLatin1().constData(), ClassFactory::interfaceId, &object), component::resultOk);
+    QCOMPARE(getClassObject(classId.toLatin1().constData(), ClassFactory::interfaceId, &object),
+        component::resultOk);
     factory = static_cast<ClassFactory *>(object);
     factory->lockServer(false);
     factory->release();
@@ -205,7 +211,8 @@ void tst_ComponentRuntime::createFailsForAMissingLibrary()
     d.isControl = true;
     d.typeLibId = QStringLiteral("{48C32CF0-560A-4342-9DCA-3DC89E8FAC67}");
     d.typeLibVersion = QStringLiteral("1.0");
-    QCOMPARE(ControlRegistry(registryPath).registerClass(d, dir.filePath(QStringLiteral("gone.so"))), QString());
+    QCOMPARE(
+        ControlRegistry(registryPath).registerClass(d, dir.filePath(QStringLiteral("gone.so"))), QString());
     QWidget host;
     const auto creation = componentruntime::createControl(progId, &host, registryPath);
     QVERIFY(!creation.control);
@@ -216,14 +223,16 @@ void tst_ComponentRuntime::classFactoryOnlyForItsClass()
 {
     QLibrary module(QStringLiteral(LUMIVANE_LIBRARY));
     QVERIFY(module.load());
-    const auto getClassObject = reinterpret_cast<component::GetClassObjectFunction>(module.resolve("DllGetClassObject"));
+    const auto getClassObject
+        = reinterpret_cast<component::GetClassObjectFunction>(module.resolve("DllGetClassObject"));
     QVERIFY(getClassObject);
     void *object = reinterpret_cast<void *>(1);
     QCOMPARE(getClassObject("{00000000-0000-0000-0000-000000000000}", ClassFactory::interfaceId, &object),
-             component::resultClassNotAvailable);
+        component::resultClassNotAvailable);
     QVERIFY(object == nullptr);
-    QCOMPARE(getClassObject(classId.toLatin1().constData(), "{00000000-0000-0000-C000-000000000046}", &object),
-             component::resultNoInterface);
+    QCOMPARE(
+        getClassObject(classId.toLatin1().constData(), "{00000000-0000-0000-C000-000000000046}", &object),
+        component::resultNoInterface);
 }
 
 QTEST_MAIN(tst_ComponentRuntime)

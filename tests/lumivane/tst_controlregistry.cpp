@@ -56,19 +56,26 @@ void tst_ControlRegistry::registersUnderIdentifierAndName()
     const QString path = dir.filePath(QStringLiteral("sub/controls.json"));
     const ControlRegistry registry(path);
     QCOMPARE(registry.registerClass(sample(QStringLiteral("{abcdef00-1111-2222-3333-444444444444}"),
-                                           QStringLiteral("Sample.Control")),
-                                    QStringLiteral("/opt/sample.so")),
-             QString());
+                                        QStringLiteral("Sample.Control")),
+                 QStringLiteral("/opt/sample.so")),
+        QString());
     const QJsonObject root = readJson(path);
-    const QJsonObject entry = root.value(QStringLiteral("CLSID")).toObject()
-                                  .value(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}")).toObject();
+    const QJsonObject entry = root.value(QStringLiteral("CLSID"))
+                                  .toObject()
+                                  .value(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"))
+                                  .toObject();
     QCOMPARE(entry.value(QStringLiteral("ProgID")).toString(), QStringLiteral("Sample.Control"));
     QCOMPARE(entry.value(QStringLiteral("InprocServer")).toString(), QStringLiteral("/opt/sample.so"));
     QVERIFY(entry.value(QStringLiteral("Control")).toBool());
-    QCOMPARE(entry.value(QStringLiteral("TypeLib")).toString(), QStringLiteral("{11111111-2222-3333-4444-555555555555}"));
+    QCOMPARE(entry.value(QStringLiteral("TypeLib")).toString(),
+        QStringLiteral("{11111111-2222-3333-4444-555555555555}"));
     QCOMPARE(entry.value(QStringLiteral("Version")).toString(), QStringLiteral("1.0"));
-    QVERIFY(root.value(QStringLiteral("TypeLib")).toObject().contains(QStringLiteral("{11111111-2222-3333-4444-555555555555}")));
-    QVERIFY(root.value(QStringLiteral("Interface")).toObject().contains(QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}")));
+    QVERIFY(root.value(QStringLiteral("TypeLib"))
+                .toObject()
+                .contains(QStringLiteral("{11111111-2222-3333-4444-555555555555}")));
+    QVERIFY(root.value(QStringLiteral("Interface"))
+                .toObject()
+                .contains(QStringLiteral("{AAAAAAAA-2222-3333-4444-555555555555}")));
 }
 
 void tst_ControlRegistry::findsByNameOrIdentifierInAnyCase_data()
@@ -85,8 +92,9 @@ void tst_ControlRegistry::findsByNameOrIdentifierInAnyCase()
     QFETCH(QString, key);
     QTemporaryDir dir;
     const ControlRegistry registry(dir.filePath(QStringLiteral("controls.json")));
-    registry.registerClass(sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control")),
-                           QStringLiteral("/opt/sample.so"));
+    registry.registerClass(
+        sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control")),
+        QStringLiteral("/opt/sample.so"));
     const auto entry = registry.find(key);
     QVERIFY(entry);
     QCOMPARE(entry->serverPath, QStringLiteral("/opt/sample.so"));
@@ -98,14 +106,15 @@ void tst_ControlRegistry::unregisterRemovesEverything()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("controls.json"));
     const ControlRegistry registry(path);
-    const auto d = sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
+    const auto d
+        = sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
     registry.registerClass(d, QStringLiteral("/opt/sample.so"));
     QCOMPARE(registry.unregisterClass(d), QString());
     QString why;
     QVERIFY(!registry.find(QStringLiteral("Sample.Control"), &why));
     QVERIFY(why.contains(QStringLiteral("not registered")));
     const QJsonObject root = readJson(path);
-    for (const char *key : {"CLSID", "ProgID", "TypeLib", "Interface"})
+    for (const char *key : { "CLSID", "ProgID", "TypeLib", "Interface" })
         QVERIFY2(root.value(QLatin1String(key)).toObject().isEmpty(), key);
     // Unregistering again is no failure.
     QCOMPARE(registry.unregisterClass(d), QString());
@@ -115,8 +124,10 @@ void tst_ControlRegistry::unregisterLeavesANameTakenOver()
 {
     QTemporaryDir dir;
     const ControlRegistry registry(dir.filePath(QStringLiteral("controls.json")));
-    const auto first = sample(QStringLiteral("{00000000-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
-    const auto second = sample(QStringLiteral("{99999999-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
+    const auto first
+        = sample(QStringLiteral("{00000000-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
+    const auto second
+        = sample(QStringLiteral("{99999999-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
     registry.registerClass(first, QStringLiteral("/opt/one.so"));
     registry.registerClass(second, QStringLiteral("/opt/two.so"));
     registry.unregisterClass(first);

@@ -32,7 +32,10 @@ QVariant get(Lumivane &control, const char *name)
     return call(control, name, DispatchKind::Get).value;
 }
 
-QWidget *picture1(Lumivane &control) { return control.findChild<QWidget *>(QStringLiteral("Picture1")); }
+QWidget *picture1(Lumivane &control)
+{
+    return control.findChild<QWidget *>(QStringLiteral("Picture1"));
+}
 
 QImage filledImage(QSize size, QColor colour)
 {
@@ -173,7 +176,7 @@ void tst_Lumivane::letReadsBackAndNotifies()
     QSignalSpy errors(&control, &Lumivane::errorRaised);
     const QByteArray latin = name.toLatin1();
 
-    const DispatchResult let = call(control, latin.constData(), DispatchKind::Let, {value});
+    const DispatchResult let = call(control, latin.constData(), DispatchKind::Let, { value });
     QVERIFY2(let.ok(), qPrintable(let.error.description));
     QCOMPARE(errors.count(), 0);
     QCOMPARE(changed.count(), 1);
@@ -207,7 +210,7 @@ void tst_Lumivane::setOfObjectsNotifies()
     Lumivane control;
     QSignalSpy changed(&control, &Lumivane::propertyChanged);
     const QByteArray latin = name.toLatin1();
-    QVERIFY(call(control, latin.constData(), DispatchKind::Set, {value}).ok());
+    QVERIFY(call(control, latin.constData(), DispatchKind::Set, { value }).ok());
     QCOMPARE(changed.count(), 1);
     QCOMPARE(changed.first().first().toString(), name);
     const QVariant back = get(control, latin.constData());
@@ -234,7 +237,8 @@ void tst_Lumivane::rejectedLetsRaiseAndDoNotNotify_data()
     QTest::newRow("ScaleMode 8 refused") << QStringLiteral("ScaleMode") << QVariant(8) << 380;
     QTest::newRow("MousePointer 16 refused") << QStringLiteral("MousePointer") << QVariant(16) << 380;
     QTest::newRow("ScaleWidth 0 refused") << QStringLiteral("ScaleWidth") << QVariant(0) << 380;
-    QTest::newRow("ForeColor from words") << QStringLiteral("ForeColor") << QVariant(QStringLiteral("red")) << 13;
+    QTest::newRow("ForeColor from words")
+        << QStringLiteral("ForeColor") << QVariant(QStringLiteral("red")) << 13;
     QTest::newRow("Font from a number") << QStringLiteral("Font") << QVariant(12) << 13;
 }
 
@@ -250,7 +254,7 @@ void tst_Lumivane::rejectedLetsRaiseAndDoNotNotify()
     QSignalSpy changed(&control, &Lumivane::propertyChanged);
     QSignalSpy errors(&control, &Lumivane::errorRaised);
 
-    const DispatchResult let = call(control, latin.constData(), DispatchKind::Let, {value});
+    const DispatchResult let = call(control, latin.constData(), DispatchKind::Let, { value });
     QCOMPARE(let.error.number, errorNumber);
     QVERIFY(!let.error.description.isEmpty());
     QCOMPARE(changed.count(), 0);
@@ -291,8 +295,8 @@ void tst_Lumivane::membersByNameThroughTheMetaObject()
     QCOMPARE(changed.count(), 2);
 
     float width = 0;
-    QVERIFY(QMetaObject::invokeMethod(&control, "TextWidth", Q_RETURN_ARG(float, width),
-                                      Q_ARG(QString, QStringLiteral("Brimlow"))));
+    QVERIFY(QMetaObject::invokeMethod(
+        &control, "TextWidth", Q_RETURN_ARG(float, width), Q_ARG(QString, QStringLiteral("Brimlow"))));
     QVERIFY(width > 0);
     QVERIFY(QMetaObject::invokeMethod(&control, "Scale_"));
     QCOMPARE(control.scaleMode(), Lumivane::LVNScaleMode::Twip);
@@ -303,12 +307,12 @@ void tst_Lumivane::membersByNameThroughTheMetaObject()
 void tst_Lumivane::readOnlyAndUnknownMembers()
 {
     Lumivane control;
-    QCOMPARE(call(control, "hwnd", DispatchKind::Let, {1}).error.number, 383);
-    QCOMPARE(call(control, "Image", DispatchKind::Set, {QPixmap()}).error.number, 383);
+    QCOMPARE(call(control, "hwnd", DispatchKind::Let, { 1 }).error.number, 383);
+    QCOMPARE(call(control, "Image", DispatchKind::Set, { QPixmap() }).error.number, 383);
     QVariantList none;
     QCOMPARE(control.invoke(0x12345, DispatchKind::Get, none).error.number, 438);
-    QCOMPARE(call(control, "Point", DispatchKind::Call, {1.0f}).error.number, 449);
-    QCOMPARE(call(control, "Cls", DispatchKind::Call, {1}).error.number, 450);
+    QCOMPARE(call(control, "Point", DispatchKind::Call, { 1.0f }).error.number, 449);
+    QCOMPARE(call(control, "Cls", DispatchKind::Call, { 1 }).error.number, 450);
 }
 
 void tst_Lumivane::systemColourStaysStored()
@@ -457,9 +461,10 @@ void tst_Lumivane::canvasReadTwiceGivesOnePublish()
     QSignalSpy published(&control, &Lumivane::imagePublished);
 
     QObject *canvas = control.canvas();
-    QVERIFY(QMetaObject::invokeMethod(canvas, "line", Q_ARG(float, 0), Q_ARG(float, 5), Q_ARG(float, 20), Q_ARG(float, 5)));
-    QVERIFY(QMetaObject::invokeMethod(control.canvas(), "line", Q_ARG(float, 0), Q_ARG(float, 9), Q_ARG(float, 20),
-                                      Q_ARG(float, 9)));
+    QVERIFY(QMetaObject::invokeMethod(
+        canvas, "line", Q_ARG(float, 0), Q_ARG(float, 5), Q_ARG(float, 20), Q_ARG(float, 5)));
+    QVERIFY(QMetaObject::invokeMethod(
+        control.canvas(), "line", Q_ARG(float, 0), Q_ARG(float, 9), Q_ARG(float, 20), Q_ARG(float, 9)));
     QCOMPARE(published.count(), 0); // nothing until the message loop runs
 
     QVERIFY(published.wait());
@@ -508,7 +513,7 @@ void tst_Lumivane::paintPictureByDispatchIdentifier()
 
     Dispatchable *dispatch = qobject_cast<Dispatchable *>(&control);
     QVERIFY(dispatch);
-    QVariantList arguments{QPixmap::fromImage(logo), 0.0f, 0.0f};
+    QVariantList arguments { QPixmap::fromImage(logo), 0.0f, 0.0f };
     const DispatchResult result = dispatch->invoke(0x60030043, DispatchKind::Call, arguments);
     QVERIFY(result.ok());
     QCOMPARE(control.visiblePicture().toImage().pixel(10, 10), qRgb(0, 0, 128));
@@ -516,8 +521,8 @@ void tst_Lumivane::paintPictureByDispatchIdentifier()
 
     // Missing optional arguments stay missing: a full list with gaps draws the same.
     control.Cls();
-    QVariantList gaps{QPixmap::fromImage(logo), 0.0f, 0.0f, QVariant(), QVariant(), QVariant(), QVariant(),
-                      QVariant(), QVariant(), QVariant()};
+    QVariantList gaps { QPixmap::fromImage(logo), 0.0f, 0.0f, QVariant(), QVariant(), QVariant(), QVariant(),
+        QVariant(), QVariant(), QVariant() };
     QVERIFY(dispatch->invoke(0x60030043, DispatchKind::Call, gaps).ok());
     QCOMPARE(control.image().toImage().pixel(10, 10), qRgb(0, 0, 128));
 }
@@ -527,12 +532,12 @@ void tst_Lumivane::paintPictureErrorsPassThroughWithoutPublishing_data()
     QTest::addColumn<QVariantList>("arguments");
     QTest::addColumn<int>("errorNumber");
     const QVariant picture = QPixmap::fromImage(filledImage(QSize(4, 4), Qt::red));
-    QTest::newRow("no picture") << QVariantList{QPixmap(), 0, 0} << 481;
-    QTest::newRow("not a picture") << QVariantList{QStringLiteral("logo.gif"), 0, 0} << 13;
-    QTest::newRow("unknown raster operation")
-        << QVariantList{picture, 0, 0, QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), QVariant(), 0x123456}
-        << 5;
-    QTest::newRow("position missing") << QVariantList{picture, 0} << 449;
+    QTest::newRow("no picture") << QVariantList { QPixmap(), 0, 0 } << 481;
+    QTest::newRow("not a picture") << QVariantList { QStringLiteral("logo.gif"), 0, 0 } << 13;
+    QTest::newRow("unknown raster operation") << QVariantList { picture, 0, 0, QVariant(), QVariant(),
+        QVariant(), QVariant(), QVariant(), QVariant(), 0x123456 }
+                                              << 5;
+    QTest::newRow("position missing") << QVariantList { picture, 0 } << 449;
 }
 
 void tst_Lumivane::paintPictureErrorsPassThroughWithoutPublishing()
@@ -554,7 +559,8 @@ void tst_Lumivane::replaceColorOnTheSurface_data()
     QTest::addColumn<QRgb>("replaced");
 
     QTest::newRow("black foreground") << 0u << 0x00BEBEBEu << 0x000000FFu << qRgb(255, 0, 0);
-    QTest::newRow("same colours, black foreground") << 0u << 0x00BEBEBEu << 0x00BEBEBEu << qRgb(190, 190, 190);
+    QTest::newRow("same colours, black foreground")
+        << 0u << 0x00BEBEBEu << 0x00BEBEBEu << qRgb(190, 190, 190);
     QTest::newRow("green foreground keeps from AND green")
         << 0x0000FF00u << 0x00BEBEBEu << 0x000000FFu << qRgb(0xFF, 0xBE, 0x00);
 }
@@ -612,8 +618,8 @@ void tst_Lumivane::drawModeCombinesWithTheSurface()
     control.setDrawMode(Lumivane::LVNDrawMode::XorPen);
     QObject *canvas = control.canvas();
     const auto drawLine = [&] {
-        QVERIFY(QMetaObject::invokeMethod(canvas, "line", Q_ARG(float, 0), Q_ARG(float, 4), Q_ARG(float, 20),
-                                          Q_ARG(float, 4)));
+        QVERIFY(QMetaObject::invokeMethod(
+            canvas, "line", Q_ARG(float, 0), Q_ARG(float, 4), Q_ARG(float, 20), Q_ARG(float, 4)));
     };
     drawLine();
     QCOMPARE(control.image().toImage().pixel(5, 4), qRgb(0x41, 0x41, 0x41));
@@ -698,13 +704,15 @@ void tst_Lumivane::scaleModeLetCopiesUnitsForTextAndPoint()
     QCOMPARE(control.TextWidth(text), float(QFontMetrics(control.drawingFont()).horizontalAdvance(text)));
 
     QObject *canvas = control.canvas();
-    QVERIFY(QMetaObject::invokeMethod(canvas, "pset", Q_ARG(float, 30), Q_ARG(float, 20), Q_ARG(QColor, QColor(0, 0, 255))));
+    QVERIFY(QMetaObject::invokeMethod(
+        canvas, "pset", Q_ARG(float, 30), Q_ARG(float, 20), Q_ARG(QColor, QColor(0, 0, 255))));
     QCOMPARE(control.Point(30, 20), qint32(0x00FF0000)); // blue as 0x00BBGGRR
     QCOMPARE(control.Point(500, 20), -1);
 
     control.setScaleMode(Lumivane::LVNScaleMode::Twip);
     QCOMPARE(control.Point(450, 300), qint32(0x00FF0000));
-    QCOMPARE(control.TextWidth(text), float(QFontMetrics(control.drawingFont()).horizontalAdvance(text) * 15));
+    QCOMPARE(
+        control.TextWidth(text), float(QFontMetrics(control.drawingFont()).horizontalAdvance(text) * 15));
 }
 
 void tst_Lumivane::scaleMethodSetsBothSurfaces()
@@ -735,11 +743,11 @@ void tst_Lumivane::scaleConversions()
 {
     Lumivane control;
     control.resize(100, 50);
-    QCOMPARE(control.ScaleX(1, 5, 1), 1440.0f);              // an inch in twips
-    QCOMPARE(control.ScaleY(2, 4, 1), 480.0f);               // characters are 240 twips high
-    QCOMPARE(control.ScaleX(2540), 1440.0f);                 // from 0.01 mm to the control's twips
-    QCOMPARE(control.ScaleX(15, 1, 3), 1.0f);                // twips to pixels
-    control.setScaleWidth(1000);                             // user scale over 100 pixels
+    QCOMPARE(control.ScaleX(1, 5, 1), 1440.0f); // an inch in twips
+    QCOMPARE(control.ScaleY(2, 4, 1), 480.0f); // characters are 240 twips high
+    QCOMPARE(control.ScaleX(2540), 1440.0f); // from 0.01 mm to the control's twips
+    QCOMPARE(control.ScaleX(15, 1, 3), 1.0f); // twips to pixels
+    control.setScaleWidth(1000); // user scale over 100 pixels
     QCOMPARE(control.ScaleX(10, 3, 0), 100.0f);
     QCOMPARE(control.ScaleX(1, 11, 1), 0.0f);
     QCOMPARE(control.lastError().number, 5);
@@ -901,7 +909,8 @@ void tst_Lumivane::hostHandlersRunFirstWithTheSameBag()
 
     MemoryPropertyBag out;
     int storedWhenWritten = -1;
-    connect(control, &Lumivane::WriteProperties, this, [&](PropertyBag *) { storedWhenWritten = int(out.names().size()); });
+    connect(control, &Lumivane::WriteProperties, this,
+        [&](PropertyBag *) { storedWhenWritten = int(out.names().size()); });
     QVERIFY(control->writeProperties(&out));
     QCOMPARE(storedWhenWritten, 0);
     QCOMPARE(out.value(QStringLiteral("DrawMode")).toInt(), 7);
@@ -913,8 +922,8 @@ void tst_Lumivane::readErrorStopsAtItsRow()
     auto *control = new Lumivane(&host);
     MemoryPropertyBag bag;
     bag.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE); // row 2
-    bag.setValue(QStringLiteral("DrawMode"), 40000);              // row 6
-    bag.setValue(QStringLiteral("FillStyle"), 0);                 // row 11
+    bag.setValue(QStringLiteral("DrawMode"), 40000); // row 6
+    bag.setValue(QStringLiteral("FillStyle"), 0); // row 11
     QSignalSpy errors(control, &Lumivane::errorRaised);
     QVERIFY(!control->readProperties(&bag));
     QCOMPARE(control->lastError().number, 6);
@@ -933,9 +942,9 @@ void tst_Lumivane::writeStoresChangedValuesInOrder()
     control->setScaleMode(Lumivane::LVNScaleMode::Pixel);
     MemoryPropertyBag bag;
     QVERIFY(control->writeProperties(&bag));
-    QCOMPARE(bag.names(), (QStringList{QStringLiteral("TransparentColor"), QStringLiteral("ScaleHeight"),
-                                       QStringLiteral("ScaleMode"), QStringLiteral("ScaleWidth"),
-                                       QStringLiteral("MoveStyle")}));
+    QCOMPARE(bag.names(),
+        (QStringList { QStringLiteral("TransparentColor"), QStringLiteral("ScaleHeight"),
+            QStringLiteral("ScaleMode"), QStringLiteral("ScaleWidth"), QStringLiteral("MoveStyle") }));
     QCOMPARE(bag.value(QStringLiteral("ScaleMode")).toInt(), 3);
 
     // What was written reads back into another control.

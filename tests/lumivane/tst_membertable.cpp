@@ -24,40 +24,71 @@ private slots:
 void tst_MemberTable::membersInInterfaceOrder()
 {
     // Name, identifier and access of every member of _Lumivane, in interface order.
-    struct Row { const char *name; quint32 id; const char *access; };
+    struct Row
+    {
+        const char *name;
+        quint32 id;
+        const char *access;
+    };
     const Row expected[] = {
-        {"Appearance", 0x68030026, "GL"}, {"TransparentColor", 0x68030025, "GL"},
-        {"BackStyle", 0x68030024, "GL"}, {"BorderStyle", 0x68030023, "GL"},
-        {"ClipControls", 0x68030022, "GL"}, {"Cls", 0x60030030, "M"},
-        {"DrawMode", 0x68030021, "GL"}, {"DrawStyle", 0x68030020, "GL"},
-        {"DrawWidth", 0x6803001F, "GL"}, {"Enabled", 0x6803001E, "GL"},
-        {"FillColor", 0x6803001D, "GL"}, {"FillStyle", 0x6803001C, "GL"},
-        {"Font", 0xFFFFFE00, "GS"}, {"FontTransparent", 0x6803001B, "GL"},
-        {"ForeColor", 0x6803001A, "GL"}, {"hwnd", 0x68030019, "G"},
-        {"Image", 0x68030018, "G"}, {"MouseIcon", 0x68030017, "GS"},
-        {"MousePointer", 0x68030016, "GL"}, {"Picture", 0x68030015, "GS"},
-        {"Point", 0x60030039, "M"}, {"Refresh", 0x6003003A, "M"},
-        {"Scale_", 0x6003003B, "M"}, {"ScaleHeight", 0x68030014, "GL"},
-        {"ScaleLeft", 0x68030013, "GL"}, {"ScaleMode", 0x68030012, "GL"},
-        {"ScaleTop", 0x68030011, "GL"}, {"ScaleWidth", 0x68030010, "GL"},
-        {"ScaleX", 0x6003003C, "M"}, {"ScaleY", 0x6003003D, "M"},
-        {"TextWidth", 0x6003003E, "M"}, {"TextHeight", 0x6003003F, "M"},
-        {"ToolTipText", 0x6803000F, "GL"}, {"ReplaceColor", 0x60030042, "M"},
-        {"RightToLeft", 0x6803000E, "GL"}, {"WhatsThisHelpID", 0x6803000D, "GL"},
-        {"OLEDragMode", 0x6803000C, "GL"}, {"LinkTimeout", 0x6803000B, "GL"},
-        {"LinkTopic", 0x6803000A, "GL"}, {"LinkItem", 0x68030009, "GL"},
-        {"LinkMode", 0x68030008, "GL"}, {"hDC", 0x68030007, "G"},
-        {"CurrentX", 0x68030006, "GL"}, {"CurrentY", 0x68030005, "GL"},
-        {"PaintPicture", 0x60030043, "M"}, {"OLEDropMode", 0x68030004, "GL"},
-        {"OLEDrag", 0x60030049, "M"}, {"AutoRedraw", 0x68030003, "GL"},
-        {"Canvas", 0x68030002, "G"}, {"Moveable", 0x68030001, "GL"},
-        {"MoveStyle", 0x68030000, "GL"},
+        { "Appearance", 0x68030026, "GL" },
+        { "TransparentColor", 0x68030025, "GL" },
+        { "BackStyle", 0x68030024, "GL" },
+        { "BorderStyle", 0x68030023, "GL" },
+        { "ClipControls", 0x68030022, "GL" },
+        { "Cls", 0x60030030, "M" },
+        { "DrawMode", 0x68030021, "GL" },
+        { "DrawStyle", 0x68030020, "GL" },
+        { "DrawWidth", 0x6803001F, "GL" },
+        { "Enabled", 0x6803001E, "GL" },
+        { "FillColor", 0x6803001D, "GL" },
+        { "FillStyle", 0x6803001C, "GL" },
+        { "Font", 0xFFFFFE00, "GS" },
+        { "FontTransparent", 0x6803001B, "GL" },
+        { "ForeColor", 0x6803001A, "GL" },
+        { "hwnd", 0x68030019, "G" },
+        { "Image", 0x68030018, "G" },
+        { "MouseIcon", 0x68030017, "GS" },
+        { "MousePointer", 0x68030016, "GL" },
+        { "Picture", 0x68030015, "GS" },
+        { "Point", 0x60030039, "M" },
+        { "Refresh", 0x6003003A, "M" },
+        { "Scale_", 0x6003003B, "M" },
+        { "ScaleHeight", 0x68030014, "GL" },
+        { "ScaleLeft", 0x68030013, "GL" },
+        { "ScaleMode", 0x68030012, "GL" },
+        { "ScaleTop", 0x68030011, "GL" },
+        { "ScaleWidth", 0x68030010, "GL" },
+        { "ScaleX", 0x6003003C, "M" },
+        { "ScaleY", 0x6003003D, "M" },
+        { "TextWidth", 0x6003003E, "M" },
+        { "TextHeight", 0x6003003F, "M" },
+        { "ToolTipText", 0x6803000F, "GL" },
+        { "ReplaceColor", 0x60030042, "M" },
+        { "RightToLeft", 0x6803000E, "GL" },
+        { "WhatsThisHelpID", 0x6803000D, "GL" },
+        { "OLEDragMode", 0x6803000C, "GL" },
+        { "LinkTimeout", 0x6803000B, "GL" },
+        { "LinkTopic", 0x6803000A, "GL" },
+        { "LinkItem", 0x68030009, "GL" },
+        { "LinkMode", 0x68030008, "GL" },
+        { "hDC", 0x68030007, "G" },
+        { "CurrentX", 0x68030006, "GL" },
+        { "CurrentY", 0x68030005, "GL" },
+        { "PaintPicture", 0x60030043, "M" },
+        { "OLEDropMode", 0x68030004, "GL" },
+        { "OLEDrag", 0x60030049, "M" },
+        { "AutoRedraw", 0x68030003, "GL" },
+        { "Canvas", 0x68030002, "G" },
+        { "Moveable", 0x68030001, "GL" },
+        { "MoveStyle", 0x68030000, "GL" },
     };
     const auto table = members();
     QCOMPARE(table.size(), std::size(expected));
     for (size_t i = 0; i < table.size(); ++i) {
         const Member &m = table[i];
-        const QByteArray context = QByteArray("row ") + QByteArray::number(qulonglong(i)) + ' ' + expected[i].name;
+        const QByteArray context
+            = QByteArray("row ") + QByteArray::number(qulonglong(i)) + ' ' + expected[i].name;
         QVERIFY2(qstrcmp(m.name, expected[i].name) == 0, context);
         QVERIFY2(quint32(m.dispatchId) == expected[i].id, context);
         QString access;
@@ -122,9 +153,9 @@ void tst_MemberTable::eventsAreSignalsInOrder()
 void tst_MemberTable::enumsMatchTheTypeLibrary_data()
 {
     QTest::addColumn<QString>("enumName");
-    for (const char *name : {"LVNMoveStyle", "LVNAppearence", "LVNBorderStyle", "LVNBackStyle", "LVNDrawMode",
-                             "LVNDrawStyle", "LVNFillStyle", "LVNLinkMode", "LVNOLEDragMode", "LVNOLEDropMode",
-                             "LVNScaleMode", "LVNMousePointer"})
+    for (const char *name : { "LVNMoveStyle", "LVNAppearence", "LVNBorderStyle", "LVNBackStyle",
+             "LVNDrawMode", "LVNDrawStyle", "LVNFillStyle", "LVNLinkMode", "LVNOLEDragMode", "LVNOLEDropMode",
+             "LVNScaleMode", "LVNMousePointer" })
         QTest::newRow(name) << QString::fromLatin1(name);
 }
 

@@ -27,7 +27,8 @@ int main(int argc, char *argv[])
             unregister = true;
         } else if (argument == QLatin1String("--registry") && !arguments.isEmpty()) {
             // The module reads the registry's place from the environment.
-            qputenv("BRIMLOW_CONTROL_REGISTRY", QFileInfo(arguments.takeFirst()).absoluteFilePath().toLocal8Bit());
+            qputenv("BRIMLOW_CONTROL_REGISTRY",
+                QFileInfo(arguments.takeFirst()).absoluteFilePath().toLocal8Bit());
         } else if (library.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
             library = argument;
         } else {
@@ -41,13 +42,13 @@ int main(int argc, char *argv[])
     }
 
     const QString path = QFileInfo(library).absoluteFilePath();
-    const QString failure = unregister ? componentruntime::unregisterServer(path)
-                                       : componentruntime::registerServer(path);
+    const QString failure
+        = unregister ? componentruntime::unregisterServer(path) : componentruntime::registerServer(path);
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "regcontrol: %s\n", qPrintable(failure));
         return 1;
     }
     std::fprintf(stdout, "regcontrol: %s %s in %s\n", unregister ? "unregistered" : "registered",
-                 qPrintable(path), qPrintable(ControlRegistry::defaultPath()));
+        qPrintable(path), qPrintable(ControlRegistry::defaultPath()));
     return 0;
 }
