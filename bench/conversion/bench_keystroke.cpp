@@ -72,8 +72,19 @@ public:
     FormState &state() { return m_state; }
     PictureBox *picFlask() { return &m_picFlask; }
 
-    void lookupFromFactor() override { m_state.fromFactor = m_database.lookupSize(m_fromUnit).size; }
-    void lookupToFactor() override { m_state.toFactor = m_database.lookupSize(m_toUnit).size; }
+    // Off: the sizes stay as last read, to see the keystroke's cost without the file.
+    bool readSizes = true;
+
+    void lookupFromFactor() override
+    {
+        if (readSizes)
+            m_state.fromFactor = m_database.lookupSize(m_fromUnit).size;
+    }
+    void lookupToFactor() override
+    {
+        if (readSizes)
+            m_state.toFactor = m_database.lookupSize(m_toUnit).size;
+    }
     void updateConversion() override { m_conversion->updateConversion(); }
     void update_framestatic(int topRow, int sparkleSpan) override { m_flask->update_framestatic(topRow, sparkleSpan); }
     void showFlask() override { m_flask->showFlask(); }
@@ -105,7 +116,7 @@ private:
     std::unique_ptr<FlaskView> m_flask;
 };
 
-void typeDigitThenBackspace(benchmark::State &state, const QString &start, Qt::Key digit)
+void typeDigitThenBackspace(benchmark::State &state, const QString &start, Qt::Key digit, bool readSizes = true)
 {
     KeystrokeWindow window;
     if (!window.ready()) {
@@ -113,6 +124,9 @@ void typeDigitThenBackspace(benchmark::State &state, const QString &start, Qt::K
         return;
     }
     window.text1().setText(start);
+    window.lookupFromFactor();
+    window.lookupToFactor();
+    window.readSizes = readSizes;
     for (auto _ : state) {
         QTest::keyClick(&window.text1(), digit);
         QTest::keyClick(&window.text1(), Qt::Key_Backspace);
@@ -134,6 +148,13 @@ void keystrokeBelowOne(benchmark::State &state)
     typeDigitThenBackspace(state, QStringLiteral("0.0"), Qt::Key_5);
 }
 BENCHMARK(keystrokeBelowOne)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+
+// The same keystrokes with the sizes kept from the last reading.
+void keystrokeWithoutFile(benchmark::State &state)
+{
+    typeDigitThenBackspace(state, QStringLiteral("12"), Qt::Key_5, false);
+}
+BENCHMARK(keystrokeWithoutFile)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
 
 // The parts of one keystroke on their own, to see where its time goes.
 void partLookups(benchmark::State &state)
