@@ -13,7 +13,10 @@
 #include "results/resultslog.h"
 #include "toolkit/application.h"
 #include "toolkit/commandbutton.h"
+#include "toolkit/componentruntime.h"
+#include "toolkit/dispatch.h"
 #include "toolkit/listbox.h"
+#include "toolkit/memorypropertybag.h"
 #include "toolkit/olecolor.h"
 #include "toolkit/optionbutton.h"
 #include "toolkit/picturebox.h"
@@ -26,6 +29,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QWindowStateChangeEvent>
+
+#include <cstdio>
 
 namespace {
 
@@ -246,11 +251,43 @@ void Form1::setTabOrder()
 
 void Form1::createLogoControl()
 {
-    // Lumivane1 is created by the control runtime (see createSubsystems()).
+    // The logo is a Lumivane control, made by the component runtime from its
+    // programmatic name. Without it the window still works, only without a logo.
+    const componentruntime::Creation made =
+        componentruntime::createControl(QStringLiteral("LumivaneBox.Lumivane"), m_client);
+    if (!made.control) {
+        std::fprintf(stderr, "Brimlow: the logo control LumivaneBox.Lumivane cannot be created: %s\n",
+                     qPrintable(made.error));
+        return;
+    }
+    Lumivane1 = made.control;
+    Lumivane1->setObjectName(QStringLiteral("Lumivane1"));
+    Lumivane1->setAccessibleName(QStringLiteral("Brimlow logo"));
+    place(Lumivane1, 4660, 3570, 1385, 735);
+
+    // Its saved settings: grey 190 see-through, the window text colour, a scale
+    // of 1380 x 735 (its size in twips); not moveable, which is the default.
+    MemoryPropertyBag settings;
+    settings.setValue(QStringLiteral("TransparentColor"), olecolor::fromRgb(190, 190, 190));
+    settings.setValue(QStringLiteral("Font"), plainFont());
+    settings.setValue(QStringLiteral("ForeColor"), olecolor::windowText);
+    settings.setValue(QStringLiteral("ScaleWidth"), 1380.0f);
+    settings.setValue(QStringLiteral("ScaleHeight"), 735.0f);
+    QMetaObject::invokeMethod(Lumivane1, "readProperties", Q_ARG(QObject *, &settings));
 }
 
 void Form1::paintLogo()
 {
+    auto *logo = qobject_cast<Dispatchable *>(Lumivane1);
+    if (!logo)
+        return;
+    // PaintPicture by its dispatch identifier, the picture at 0, 0.
+    constexpr qint32 paintPictureId = 0x60030043;
+    QVariantList arguments{
+        QPixmap::fromImage(loadResourcePicture(logoResourceId, QStringLiteral("Custom"))), 0.0f, 0.0f};
+    const DispatchResult painted = logo->invoke(paintPictureId, DispatchKind::Call, arguments);
+    if (!painted.ok())
+        std::fprintf(stderr, "Brimlow: the logo cannot be painted: %s\n", qPrintable(painted.error.description));
 }
 
 void Form1::createSubsystems()
