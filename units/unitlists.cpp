@@ -11,6 +11,12 @@
 
 namespace {
 
+bool isModifierKey(int keyCode)
+{
+    return keyCode == Qt::Key_Shift || keyCode == Qt::Key_Control || keyCode == Qt::Key_Alt
+        || keyCode == Qt::Key_Meta || keyCode == Qt::Key_AltGr;
+}
+
 constexpr int backspace = 8;
 
 // The volume box counts as empty when it holds nothing but spaces.
@@ -68,10 +74,17 @@ void UnitLists::wireEvents()
         [this](int &keyAscii) { m_state.fromCompleteAllowed = keyAscii != backspace; });
     connect(m_w.Text4, &TextBox::keyPress, this,
         [this](int &keyAscii) { m_state.toCompleteAllowed = keyAscii != backspace; });
-    connect(m_w.Text3, &TextBox::keyUp, this,
-        [this] { completeUnitName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed); });
-    connect(m_w.Text4, &TextBox::keyUp, this,
-        [this] { completeUnitName(m_w.Text4, m_w.List2, m_state.toCompleteAllowed); });
+    // Releasing Shift, Ctrl or Alt completes nothing: after a capital letter the
+    // Shift key comes up last, and completing again then would drop the
+    // selection of the completed tail that the next letter should replace.
+    connect(m_w.Text3, &TextBox::keyUp, this, [this](int keyCode, int) {
+        if (!isModifierKey(keyCode))
+            completeUnitName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed);
+    });
+    connect(m_w.Text4, &TextBox::keyUp, this, [this](int keyCode, int) {
+        if (!isModifierKey(keyCode))
+            completeUnitName(m_w.Text4, m_w.List2, m_state.toCompleteAllowed);
+    });
 }
 
 void UnitLists::fillUnitLists(UnitOrdering ordering)

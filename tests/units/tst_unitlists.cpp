@@ -112,6 +112,7 @@ private slots:
     void typingOneLetterCompletes_data();
     void typingOneLetterCompletes();
     void typingOnNarrowsTheMatch();
+    void capitalLetterWithShiftKeepsTailSelected();
     void orderingDecidesTheCompletion();
     void letterWithoutMatchKeepsSelection();
     void backspaceNeverCompletes();
@@ -473,6 +474,22 @@ void tst_UnitLists::typingOnNarrowsTheMatch()
     QCOMPARE(m_w.List1->text(), "gill (uk)");
     QCOMPARE(m_w.Text3->selectedText(), "ll (uk)");
     QCOMPARE(m_state.fromFactor, 3.0f);
+}
+
+void tst_UnitLists::capitalLetterWithShiftKeepsTailSelected()
+{
+    m_w.Option1->setValue(true);
+    m_w.Text3->setText(QString());
+    // Shift+G, as a user types a capital: Shift comes up after the letter.
+    QTest::keyPress(m_w.Text3, Qt::Key_Shift);
+    QTest::keyClick(m_w.Text3, 'G', Qt::ShiftModifier);
+    QTest::keyRelease(m_w.Text3, Qt::Key_Shift);
+    const QString completed = m_w.List1->text();
+    QCOMPARE(m_w.Text3->text(), QStringLiteral("G") + completed.mid(1));
+    QCOMPARE(m_w.Text3->selectedText(), completed.mid(1));
+    typeInto(m_w.Text3, "i"); // replaces the selected tail
+    QCOMPARE(m_w.Text3->text(), "Gill (uk)");
+    QCOMPARE(m_w.Text3->selectedText(), "ll (uk)");
 }
 
 void tst_UnitLists::orderingDecidesTheCompletion()
