@@ -74,6 +74,6 @@ void Conversion::apply(const ConversionOutcome &outcome)
 void Conversion::showDataEntryMessage()
 {
     MessageBox::show(m_widgets.text1->window(),
-                     QStringLiteral("Please enter a valid number for volume.\r\nUse only one decimal point."),
-                     QStringLiteral("Data Entry"), MessageBox::Icon::Information);
+        QStringLiteral("Please enter a valid number for volume.\r\nUse only one decimal point."),
+        QStringLiteral("Data Entry"), MessageBox::Icon::Information);
 }

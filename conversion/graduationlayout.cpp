@@ -16,8 +16,8 @@ constexpr QRgb white = qRgb(255, 255, 255);
 // fixed text (1000000.00) on, the left label switches to a short exponent form.
 constexpr int longestPlainLeftLabel = 9;
 
-std::optional<float> graduationValue(ScaleVariant variant, int k, qint16 scaleExponent,
-                                     qint16 fractionScaleExponent)
+std::optional<float> graduationValue(
+    ScaleVariant variant, int k, qint16 scaleExponent, qint16 fractionScaleExponent)
 {
     const double tenths = k / 10.0;
     return variant == ScaleVariant::Large ? toSingle(std::pow(10.0, scaleExponent) * tenths)
@@ -89,7 +89,7 @@ int graduationRow(int k)
 }
 
 GraduationLayout graduationLayout(ScaleVariant variant, qint16 scaleExponent, qint16 fractionScaleExponent,
-                                  float fromFactor, float toFactor, bool contrastColours)
+    float fromFactor, float toFactor, bool contrastColours)
 {
     GraduationLayout layout;
     for (int k = 1; k <= 10; ++k) {

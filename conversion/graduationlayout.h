@@ -42,6 +42,6 @@ int graduationRow(int k);
 // red or sparkles: odd labels are then yellow and even ones white, else all are
 // black. A value beyond the Single range has no text.
 GraduationLayout graduationLayout(ScaleVariant variant, qint16 scaleExponent, qint16 fractionScaleExponent,
-                                  float fromFactor, float toFactor, bool contrastColours);
+    float fromFactor, float toFactor, bool contrastColours);
 
 #endif

@@ -23,15 +23,16 @@ Graduations::Graduations(const FormState &state, const GraduationWidgets &widget
     : m_state(state)
     , m_widgets(widgets)
 {
-    Q_ASSERT_X(widgets.optionred && widgets.optionsparkle, "Graduations", "both hidden fluid options are needed");
+    Q_ASSERT_X(
+        widgets.optionred && widgets.optionsparkle, "Graduations", "both hidden fluid options are needed");
 }
 
 void Graduations::drawGraduations(PictureBox *target, ScaleVariant variant)
 {
     Q_ASSERT_X(target, "Graduations::drawGraduations", "no target");
     const bool contrast = m_widgets.optionred->value() || m_widgets.optionsparkle->value();
-    const GraduationLayout layout = graduationLayout(variant, m_state.scaleExponent, m_state.fractionScaleExponent,
-                                                     m_state.fromFactor, m_state.toFactor, contrast);
+    const GraduationLayout layout = graduationLayout(variant, m_state.scaleExponent,
+        m_state.fractionScaleExponent, m_state.fromFactor, m_state.toFactor, contrast);
 
     for (const GraduationLabel &label : layout) {
         target->setForeColor(Qt::black);

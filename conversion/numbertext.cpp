@@ -21,8 +21,8 @@ struct DecimalDigits
 DecimalDigits decimalDigits(double v, int significant)
 {
     char buffer[64];
-    const auto written = std::to_chars(buffer, buffer + sizeof buffer - 1, v, std::chars_format::scientific,
-                                       significant - 1);
+    const auto written = std::to_chars(
+        buffer, buffer + sizeof buffer - 1, v, std::chars_format::scientific, significant - 1);
     *written.ptr = '\0';
     DecimalDigits d;
     const char *p = buffer;
@@ -235,8 +235,8 @@ QString scientificText(float v, ExponentSign sign)
     if (allZero(mantissa))
         exponent = 0;
     const bool negative = d.negative && !allZero(mantissa);
-    QString text = QString::fromLatin1(std::string(negative ? "-" : "") + mantissa.substr(0, 1) + "."
-                                       + mantissa.substr(1));
+    QString text = QString::fromLatin1(
+        std::string(negative ? "-" : "") + mantissa.substr(0, 1) + "." + mantissa.substr(1));
     return text + QLatin1Char('E') + exponentText(exponent, sign == ExponentSign::Always);
 }
 

@@ -26,7 +26,7 @@ VolumeEntry::VolumeEntry(FormState &state, FormProcedures &procedures, const Vol
     , m_widgets(widgets)
 {
     Q_ASSERT_X(widgets.text1 && widgets.text2 && widgets.saveCmnd && widgets.makeFileCmnd, "VolumeEntry",
-               "every widget is needed");
+        "every widget is needed");
 }
 
 void VolumeEntry::keyPress(int &keyAscii)
@@ -89,8 +89,7 @@ void VolumeEntry::setVolumeFromLevel(float y)
 {
     m_widgets.text1->setMaxLength(volumeLevelLength);
     const LevelVolume level = volumeFromLevel(y, m_state.volumeAtLeastOne, m_state.scaleExponent,
-                                              m_state.fractionScaleExponent, m_state.fromFactor,
-                                              m_state.toFactor);
+        m_state.fractionScaleExponent, m_state.fromFactor, m_state.toFactor);
     m_state.dragVolume = level.dragVolume;
     if (level.dragResult)
         m_state.dragResult = *level.dragResult;

@@ -42,8 +42,8 @@ int filterVolumeKey(QStringView boxText, int keyAscii)
     return 0;
 }
 
-LevelVolume volumeFromLevel(float y, bool volumeAtLeastOne, qint16 scaleExponent, qint16 fractionScaleExponent,
-                            float fromFactor, float toFactor)
+LevelVolume volumeFromLevel(float y, bool volumeAtLeastOne, qint16 scaleExponent,
+    qint16 fractionScaleExponent, float fromFactor, float toFactor)
 {
     LevelVolume level;
     const std::optional<float> ratio = convertedSingle(fromFactor, toFactor, 1.0);

@@ -41,7 +41,7 @@ struct LevelVolume
 
 // The volume of the fluid standing at flask row y (18 is the scale's top, 232
 // its zero) on the scale the last conversion chose, and its converted value.
-LevelVolume volumeFromLevel(float y, bool volumeAtLeastOne, qint16 scaleExponent, qint16 fractionScaleExponent,
-                            float fromFactor, float toFactor);
+LevelVolume volumeFromLevel(float y, bool volumeAtLeastOne, qint16 scaleExponent,
+    qint16 fractionScaleExponent, float fromFactor, float toFactor);
 
 #endif

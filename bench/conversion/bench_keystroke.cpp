@@ -41,7 +41,8 @@ public:
     KeystrokeWindow()
         : m_database(shippedDatabase)
     {
-        const QPixmap flaskPicture = QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom")));
+        const QPixmap flaskPicture
+            = QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom")));
         for (PictureBox *box : { &m_picFlask, &m_buffer }) {
             box->setFixedSize(92, 236);
             box->setFont(flaskLabelFont());
@@ -50,15 +51,15 @@ public:
         m_text1.setMaxLength(volumeTypingLength);
         m_optionwhite.setValue(true);
 
-        m_conversion = std::make_unique<Conversion>(m_state, *this,
-                                                    ConversionWidgets { &m_text1, &m_text2, &m_picFlask });
-        m_entry = std::make_unique<VolumeEntry>(m_state, *this,
-                                                VolumeEntryWidgets { &m_text1, &m_text2, &m_save, &m_makeFile });
-        m_graduations = std::make_unique<Graduations>(m_state, GraduationWidgets { &m_optionred, &m_optionsparkle });
-        m_flask = std::make_unique<FlaskView>(
-            m_state, *this,
-            FlaskWidgets { &m_picFlask, &m_buffer, &m_optionblue, &m_optionred, &m_optionsparkle, &m_optionwhite,
-                           &m_optionLevel, &m_save, &m_makeFile });
+        m_conversion = std::make_unique<Conversion>(
+            m_state, *this, ConversionWidgets { &m_text1, &m_text2, &m_picFlask });
+        m_entry = std::make_unique<VolumeEntry>(
+            m_state, *this, VolumeEntryWidgets { &m_text1, &m_text2, &m_save, &m_makeFile });
+        m_graduations
+            = std::make_unique<Graduations>(m_state, GraduationWidgets { &m_optionred, &m_optionsparkle });
+        m_flask = std::make_unique<FlaskView>(m_state, *this,
+            FlaskWidgets { &m_picFlask, &m_buffer, &m_optionblue, &m_optionred, &m_optionsparkle,
+                &m_optionwhite, &m_optionLevel, &m_save, &m_makeFile });
 
         VolumeEntry *entry = m_entry.get();
         QObject::connect(&m_text1, &TextBox::keyPress, [entry](int &keyAscii) { entry->keyPress(keyAscii); });
@@ -86,7 +87,10 @@ public:
             m_state.toFactor = m_database.lookupSize(m_toUnit).size;
     }
     void updateConversion() override { m_conversion->updateConversion(); }
-    void update_framestatic(int topRow, int sparkleSpan) override { m_flask->update_framestatic(topRow, sparkleSpan); }
+    void update_framestatic(int topRow, int sparkleSpan) override
+    {
+        m_flask->update_framestatic(topRow, sparkleSpan);
+    }
     void showFlask() override { m_flask->showFlask(); }
     void drawGraduations(PictureBox *target, ScaleVariant variant) override
     {
@@ -116,7 +120,8 @@ private:
     std::unique_ptr<FlaskView> m_flask;
 };
 
-void typeDigitThenBackspace(benchmark::State &state, const QString &start, Qt::Key digit, bool readSizes = true)
+void typeDigitThenBackspace(
+    benchmark::State &state, const QString &start, Qt::Key digit, bool readSizes = true)
 {
     KeystrokeWindow window;
     if (!window.ready()) {
@@ -178,7 +183,10 @@ void partConversionArithmetic(benchmark::State &state)
         benchmark::DoNotOptimize(outcome.fluidTopRow);
     }
 }
-BENCHMARK(partConversionArithmetic)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggregatesOnly(true);
+BENCHMARK(partConversionArithmetic)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(5)
+    ->ReportAggregatesOnly(true);
 
 void partFluid(benchmark::State &state)
 {

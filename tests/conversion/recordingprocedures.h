@@ -21,8 +21,7 @@ class RecordingProcedures final : public FormProcedures
 public:
     explicit RecordingProcedures(FormState &state)
         : m_state(state)
-    {
-    }
+    { }
 
     // The sizes of the units selected in the From and To lists.
     float fromSize = 1.0f;
@@ -60,7 +59,8 @@ public:
     void showFlask() override { calls << QStringLiteral("showFlask"); }
     void drawGraduations(PictureBox *target, ScaleVariant variant) override
     {
-        calls << QStringLiteral("drawGraduations(%1)").arg(variant == ScaleVariant::Large ? "large" : "small");
+        calls
+            << QStringLiteral("drawGraduations(%1)").arg(variant == ScaleVariant::Large ? "large" : "small");
         lastGraduationTarget = target;
         if (graduations)
             graduations->drawGraduations(target, variant);

@@ -60,8 +60,8 @@ void tst_Conversion::init()
     m_state->fromFactor = 1.0f;
     m_state->toFactor = 1.0f;
     m_procedures = std::make_unique<RecordingProcedures>(*m_state);
-    m_conversion = std::make_unique<Conversion>(*m_state, *m_procedures,
-                                                ConversionWidgets { m_text1, m_text2, m_flask });
+    m_conversion = std::make_unique<Conversion>(
+        *m_state, *m_procedures, ConversionWidgets { m_text1, m_text2, m_flask });
     m_procedures->conversion = m_conversion.get();
 
     m_messages.clear();
@@ -91,15 +91,24 @@ void tst_Conversion::workedCases_data()
     QTest::addColumn<int>("fluidTopRow");
     QTest::addColumn<float>("volumeValue");
 
-    QTest::newRow("1") << "1" << "1" << true << 1 << 0 << 0.1f << 210 << 1.0f;
-    QTest::newRow("0.5") << "0.5" << "0.5" << false << 0 << 0 << 0.5f << 125 << 0.5f;
-    QTest::newRow("0.05") << "0.05" << "0.05" << false << 0 << 1 << 0.5f << 125 << 0.05f;
-    QTest::newRow("9.4") << "9.4" << "9.4" << true << 1 << 0 << 0.94f << 30 << 9.4f;
-    QTest::newRow("9.6") << "9.6" << "9.6" << true << 2 << 0 << 0.096f << 211 << 9.6f;
-    QTest::newRow("0") << "0" << "0" << false << 0 << 0 << 0.0f << 232 << 0.0f;
-    QTest::newRow("1.006 converts as 1.01") << "1.006" << "1.01" << true << 1 << 0 << 0.101f << 210 << 1.01f;
-    QTest::newRow("0.006 at full precision") << "0.006" << "0.006" << false << 0 << 2 << 0.6f << 103 << 0.006f;
-    QTest::newRow("2500000000") << "2500000000" << "2,500,000,000" << true << 10 << 0 << 0.25f << 178 << 2.5e9f;
+    QTest::newRow("1") << "1"
+                       << "1" << true << 1 << 0 << 0.1f << 210 << 1.0f;
+    QTest::newRow("0.5") << "0.5"
+                         << "0.5" << false << 0 << 0 << 0.5f << 125 << 0.5f;
+    QTest::newRow("0.05") << "0.05"
+                          << "0.05" << false << 0 << 1 << 0.5f << 125 << 0.05f;
+    QTest::newRow("9.4") << "9.4"
+                         << "9.4" << true << 1 << 0 << 0.94f << 30 << 9.4f;
+    QTest::newRow("9.6") << "9.6"
+                         << "9.6" << true << 2 << 0 << 0.096f << 211 << 9.6f;
+    QTest::newRow("0") << "0"
+                       << "0" << false << 0 << 0 << 0.0f << 232 << 0.0f;
+    QTest::newRow("1.006 converts as 1.01") << "1.006"
+                                            << "1.01" << true << 1 << 0 << 0.101f << 210 << 1.01f;
+    QTest::newRow("0.006 at full precision") << "0.006"
+                                             << "0.006" << false << 0 << 2 << 0.6f << 103 << 0.006f;
+    QTest::newRow("2500000000") << "2500000000"
+                                << "2,500,000,000" << true << 10 << 0 << 0.25f << 178 << 2.5e9f;
 }
 
 void tst_Conversion::workedCases()
@@ -125,8 +134,8 @@ void tst_Conversion::workedCases()
     QCOMPARE(m_state->volumeValue, volumeValue);
     QCOMPARE(m_state->resultValue, volumeValue);
     QCOMPARE(m_procedures->calls,
-             (QStringList { QStringLiteral("update_framestatic(%1,10)").arg(fluidTopRow), "showFlask",
-                            atLeastOne ? "drawGraduations(large)" : "drawGraduations(small)" }));
+        (QStringList { QStringLiteral("update_framestatic(%1,10)").arg(fluidTopRow), "showFlask",
+            atLeastOne ? "drawGraduations(large)" : "drawGraduations(small)" }));
     QCOMPARE(m_procedures->lastGraduationTarget, m_flask);
     QVERIFY(m_messages.isEmpty());
 }
@@ -207,8 +216,8 @@ void tst_Conversion::rejectedVolume()
     m_conversion->updateConversion();
 
     QCOMPARE(m_messages,
-             QStringList { QStringLiteral("Data Entry|Please enter a valid number for volume.\r\n"
-                                          "Use only one decimal point.") });
+        QStringList { QStringLiteral("Data Entry|Please enter a valid number for volume.\r\n"
+                                     "Use only one decimal point.") });
     QCOMPARE(m_text2->text(), QStringLiteral("7"));
     QVERIFY(m_procedures->calls.isEmpty());
     QCOMPARE(m_state->volumeValue, before.volumeValue);

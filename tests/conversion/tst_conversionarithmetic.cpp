@@ -42,44 +42,45 @@ void tst_ConversionArithmetic::conversions_data()
     QTest::newRow("volume 0.5") << "0.5" << 1.0f << 1.0f << below << 0.5f << "0.5" << 0 << 0.5f << 125;
     QTest::newRow("volume 0.05") << "0.05" << 1.0f << 1.0f << below << 0.05f << "0.05" << 1 << 0.5f << 125;
     QTest::newRow("volume 9.4") << "9.4" << 1.0f << 1.0f << one << 9.4f << "9.4" << 1 << 0.94f << 30;
-    QTest::newRow("volume 9.6 rounds to 10") << "9.6" << 1.0f << 1.0f << one << 9.6f << "9.6" << 2 << 0.096f << 211;
+    QTest::newRow("volume 9.6 rounds to 10")
+        << "9.6" << 1.0f << 1.0f << one << 9.6f << "9.6" << 2 << 0.096f << 211;
     QTest::newRow("volume 0") << "0" << 1.0f << 1.0f << below << 0.0f << "0" << 0 << 0.0f << 232;
-    QTest::newRow("volume 1.006 read as 1.01") << "1.006" << 1.0f << 1.0f << one << 1.01f << "1.01" << 1 << 0.101f
-                                               << 210;
-    QTest::newRow("volume 0.006 at full precision") << "0.006" << 1.0f << 1.0f << below << 0.006f << "0.006" << 2
-                                                    << 0.6f << 103;
-    QTest::newRow("volume 2500000000") << "2500000000" << 1.0f << 1.0f << one << 2.5e9f << "2,500,000,000" << 10
-                                       << 0.25f << 178;
+    QTest::newRow("volume 1.006 read as 1.01")
+        << "1.006" << 1.0f << 1.0f << one << 1.01f << "1.01" << 1 << 0.101f << 210;
+    QTest::newRow("volume 0.006 at full precision")
+        << "0.006" << 1.0f << 1.0f << below << 0.006f << "0.006" << 2 << 0.6f << 103;
+    QTest::newRow("volume 2500000000")
+        << "2500000000" << 1.0f << 1.0f << one << 2.5e9f << "2,500,000,000" << 10 << 0.25f << 178;
     QTest::newRow("volume 350") << "350" << 1.0f << 1.0f << one << 350.0f << "350" << 3 << 0.35f << 157;
-    QTest::newRow("volume 999.6 rounds to 1000") << "999.6" << 1.0f << 1.0f << one << 999.6f << "999.6" << 4
-                                                 << 0.09996f << 210;
-    QTest::newRow("volume 10.5") << "10.5" << 1.0f << 1.0f << one << 10.5f << "10.5" << 2 << 0.105f
-                                              << 209;
-    QTest::newRow("grouped volume read in full") << "1,234.5" << 1.0f << 1.0f << one << 1234.5f << "1,234.5" << 4
-                                                 << 0.12345f << 205;
-    QTest::newRow("volume 0.00123") << "0.00123" << 1.0f << 1.0f << below << 0.00123f << "0.00123" << 2 << 0.123f
-                                    << 205;
-    QTest::newRow("volume 0.00001 in exponent form") << "0.00001" << 1.0f << 1.0f << below << 1e-5f << "0.00001"
-                                                     << 0 << 1e-5f << 231;
-    QTest::newRow("volume 0.0001 three zeros") << "0.0001" << 1.0f << 1.0f << below << 1e-4f << "0.0001" << 3
-                                               << 0.1f << 210;
-    QTest::newRow("point after a digit is numeric") << "1." << 1.0f << 1.0f << one << 1.0f << "1" << 1 << 0.1f
-                                                    << 210;
-    QTest::newRow("negative zero is zero") << "-0" << 1.0f << 1.0f << below << 0.0f << "0" << 0 << 0.0f << 232;
-    QTest::newRow("result 0.99999 uses ten decimals") << "0.99999" << 1.0f << 1.0f << below << 0.99999f
-                                                      << "0.99999" << 0 << 0.99999f << 18;
-    QTest::newRow("From unit multiplies") << "1" << 3.785411784f << 1.0f << one << 1.0f << "3.7854" << 1 << 0.1f
-                                          << 210;
+    QTest::newRow("volume 999.6 rounds to 1000")
+        << "999.6" << 1.0f << 1.0f << one << 999.6f << "999.6" << 4 << 0.09996f << 210;
+    QTest::newRow("volume 10.5") << "10.5" << 1.0f << 1.0f << one << 10.5f << "10.5" << 2 << 0.105f << 209;
+    QTest::newRow("grouped volume read in full")
+        << "1,234.5" << 1.0f << 1.0f << one << 1234.5f << "1,234.5" << 4 << 0.12345f << 205;
+    QTest::newRow("volume 0.00123") << "0.00123" << 1.0f << 1.0f << below << 0.00123f << "0.00123" << 2
+                                    << 0.123f << 205;
+    QTest::newRow("volume 0.00001 in exponent form")
+        << "0.00001" << 1.0f << 1.0f << below << 1e-5f << "0.00001" << 0 << 1e-5f << 231;
+    QTest::newRow("volume 0.0001 three zeros")
+        << "0.0001" << 1.0f << 1.0f << below << 1e-4f << "0.0001" << 3 << 0.1f << 210;
+    QTest::newRow("point after a digit is numeric")
+        << "1." << 1.0f << 1.0f << one << 1.0f << "1" << 1 << 0.1f << 210;
+    QTest::newRow("negative zero is zero")
+        << "-0" << 1.0f << 1.0f << below << 0.0f << "0" << 0 << 0.0f << 232;
+    QTest::newRow("result 0.99999 uses ten decimals")
+        << "0.99999" << 1.0f << 1.0f << below << 0.99999f << "0.99999" << 0 << 0.99999f << 18;
+    QTest::newRow("From unit multiplies")
+        << "1" << 3.785411784f << 1.0f << one << 1.0f << "3.7854" << 1 << 0.1f << 210;
     QTest::newRow("To unit divides") << "2" << 1.0f << 4.0f << one << 2.0f << "0.5" << 1 << 0.2f << 189;
-    QTest::newRow("result from the single held") << "1" << 1234.56789f << 1.0f << one << 1.0f << "1,234.568" << 1
-                                                 << 0.1f << 210;
-    QTest::newRow("small result shows ten decimals") << "1" << 0.000264172f << 1.0f << one << 1.0f << "0.000264172"
-                                                     << 1 << 0.1f << 210;
-    QTest::newRow("typed exponent by paste") << "5e-1" << 1.0f << 1.0f << below << 0.5f << "0.5" << 0 << 0.5f
-                                             << 125;
-    QTest::newRow("largest scale that fits a single") << "9e37" << 1.0f << 1.0f << one << 9e37f
-                                                      << "90,000,000,000,000,000,000,000,000,000,000,000,000"
-                                                      << 38 << 0.9f << 39;
+    QTest::newRow("result from the single held")
+        << "1" << 1234.56789f << 1.0f << one << 1.0f << "1,234.568" << 1 << 0.1f << 210;
+    QTest::newRow("small result shows ten decimals")
+        << "1" << 0.000264172f << 1.0f << one << 1.0f << "0.000264172" << 1 << 0.1f << 210;
+    QTest::newRow("typed exponent by paste")
+        << "5e-1" << 1.0f << 1.0f << below << 0.5f << "0.5" << 0 << 0.5f << 125;
+    QTest::newRow("largest scale that fits a single")
+        << "9e37" << 1.0f << 1.0f << one << 9e37f << "90,000,000,000,000,000,000,000,000,000,000,000,000"
+        << 38 << 0.9f << 39;
 }
 
 void tst_ConversionArithmetic::conversions()
@@ -101,7 +102,7 @@ void tst_ConversionArithmetic::conversions()
     QCOMPARE(outcome.volumeValue, volume);
     QCOMPARE(outcome.resultText(), result);
     QCOMPARE(path == ConversionPath::AtLeastOne ? outcome.scaleExponent : outcome.fractionScaleExponent,
-             qint16(exponent));
+        qint16(exponent));
     QCOMPARE(outcome.levelFraction, fraction);
     QCOMPARE(outcome.fluidTopRow, row);
 }
@@ -124,14 +125,15 @@ void tst_ConversionArithmetic::rejections_data()
     QTest::newRow("negative whole number") << "-5" << 1.0f << 1.0f << below << ConversionFault::Negative;
     QTest::newRow("To size 0 above 1") << "1" << 1.0f << 0.0f << one << ConversionFault::ZeroToFactor;
     QTest::newRow("To size 0 below 1") << "0.5" << 1.0f << 0.0f << below << ConversionFault::ZeroToFactor;
-    QTest::newRow("scale top beyond a single") << "1e38" << 1.0f << 1.0f << one << ConversionFault::OutOfRange;
+    QTest::newRow("scale top beyond a single")
+        << "1e38" << 1.0f << 1.0f << one << ConversionFault::OutOfRange;
     QTest::newRow("volume beyond a single") << "1e39" << 1.0f << 1.0f << one << ConversionFault::OutOfRange;
     QTest::newRow("volume beyond 64 bits") << "1e400" << 1.0f << 1.0f << one << ConversionFault::NotNumeric;
     QTest::newRow("result beyond a single") << "1000" << 1e36f << 1e-3f << one << ConversionFault::OutOfRange;
-    QTest::newRow("result beyond a single below 1") << "0.5" << 3e38f << 1e-3f << below
-                                                    << ConversionFault::OutOfRange;
-    QTest::newRow("From size not a number") << "1" << std::numeric_limits<float>::quiet_NaN() << 1.0f << one
-                                            << ConversionFault::OutOfRange;
+    QTest::newRow("result beyond a single below 1")
+        << "0.5" << 3e38f << 1e-3f << below << ConversionFault::OutOfRange;
+    QTest::newRow("From size not a number")
+        << "1" << std::numeric_limits<float>::quiet_NaN() << 1.0f << one << ConversionFault::OutOfRange;
 }
 
 void tst_ConversionArithmetic::rejections()
@@ -165,7 +167,8 @@ void tst_ConversionArithmetic::resultTextWritesEveryStep()
 {
     QCOMPARE(resultTextWrites(2.5f), (QStringList { "2.5000", "2.500", "2.50", "2.5" }));
     QCOMPARE(resultTextWrites(1.0f), (QStringList { "1.0000", "1.000", "1.00", "1.0", "1.", "1" }));
-    QCOMPARE(resultTextWrites(0.1234567f), (QStringList { "0.1234567000", "0.123456700", "0.12345670", "0.1234567" }));
+    QCOMPARE(resultTextWrites(0.1234567f),
+        (QStringList { "0.1234567000", "0.123456700", "0.12345670", "0.1234567" }));
 }
 
 void tst_ConversionArithmetic::resultText_data()

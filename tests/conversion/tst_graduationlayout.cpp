@@ -49,8 +49,8 @@ void tst_GraduationLayout::volumeOneWithEqualFactors()
 void tst_GraduationLayout::scaleTopMillion()
 {
     const GraduationLayout layout = graduationLayout(ScaleVariant::Large, 6, 0, 1.0f, 1.0f, false);
-    const QStringList left { "100,000", "200,000", "300,000", "400,000", "500,000",
-                             "600,000", "700,000", "800,000", "900,000", "1.0E+6" };
+    const QStringList left { "100,000", "200,000", "300,000", "400,000", "500,000", "600,000", "700,000",
+        "800,000", "900,000", "1.0E+6" };
     for (int k = 1; k <= 10; ++k) {
         QCOMPARE(layout[k - 1].leftText, left[k - 1]);
         QCOMPARE(layout[k - 1].rightColumn, 50);
@@ -134,8 +134,8 @@ void tst_GraduationLayout::leftLabels()
     QFETCH(int, fractionScaleExponent);
     QFETCH(int, k);
     QFETCH(QString, expected);
-    const GraduationLayout layout = graduationLayout(variant, qint16(scaleExponent), qint16(fractionScaleExponent),
-                                                     1.0f, 1.0f, false);
+    const GraduationLayout layout
+        = graduationLayout(variant, qint16(scaleExponent), qint16(fractionScaleExponent), 1.0f, 1.0f, false);
     QCOMPARE(layout[k - 1].leftText, expected);
 }
 

@@ -116,7 +116,8 @@ PictureBox *tst_Graduations::makeFlask(const QColor &back)
     return box;
 }
 
-int tst_Graduations::countPixels(const PictureBox *box, QRect area, const std::function<bool(QColor)> &test) const
+int tst_Graduations::countPixels(
+    const PictureBox *box, QRect area, const std::function<bool(QColor)> &test) const
 {
     int n = 0;
     for (int y = area.top(); y <= area.bottom(); ++y) {
@@ -142,7 +143,9 @@ void tst_Graduations::ticksOnGraduationsOneToTen()
             QCOMPARE(flask->image().pixel(x, row), qRgb(0, 0, 0));
     }
     // The scale's zero gets neither tick nor label, and nothing is drawn below it.
-    QCOMPARE(countPixels(flask, QRect(QPoint(0, 225), QPoint(91, 235)), [](QColor c) { return c != QColor(Qt::white); }), 0);
+    QCOMPARE(countPixels(flask, QRect(QPoint(0, 225), QPoint(91, 235)),
+                 [](QColor c) { return c != QColor(Qt::white); }),
+        0);
 }
 
 void tst_Graduations::labelsStandAtTheirColumns()

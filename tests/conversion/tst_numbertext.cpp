@@ -61,8 +61,8 @@ void tst_NumberText::groupedFixedSingle_data()
     QTest::newRow("no digits beyond single precision") << 123456789.0f << 4 << "123,456,800.0000";
     QTest::newRow("million grouped twice") << 1000000.0f << 1 << "1,000,000.0";
     QTest::newRow("three digits not grouped") << 999.0f << 2 << "999.00";
-    QTest::newRow("largest decade of a single") << 3e38f << 0
-                                                << "300,000,000,000,000,000,000,000,000,000,000,000,000";
+    QTest::newRow("largest decade of a single")
+        << 3e38f << 0 << "300,000,000,000,000,000,000,000,000,000,000,000,000";
     QTest::newRow("negative grouped") << -1234.5f << 1 << "-1,234.5";
 }
 
@@ -305,13 +305,20 @@ void tst_NumberText::trim_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("expected");
 
-    QTest::newRow("ten decimals") << "0.2641720000" << "0.264172";
-    QTest::newRow("whole number drops the point") << "1.0000" << "1";
-    QTest::newRow("zero") << "0.0000000000" << "0";
-    QTest::newRow("grouped") << "1,234.5680" << "1,234.568";
-    QTest::newRow("nothing to drop") << "2.5" << "2.5";
-    QTest::newRow("other trailing separator kept") << "2,0" << "2,";
-    QTest::newRow("only one point dropped") << "5.." << "5.";
+    QTest::newRow("ten decimals") << "0.2641720000"
+                                  << "0.264172";
+    QTest::newRow("whole number drops the point") << "1.0000"
+                                                  << "1";
+    QTest::newRow("zero") << "0.0000000000"
+                          << "0";
+    QTest::newRow("grouped") << "1,234.5680"
+                             << "1,234.568";
+    QTest::newRow("nothing to drop") << "2.5"
+                                     << "2.5";
+    QTest::newRow("other trailing separator kept") << "2,0"
+                                                   << "2,";
+    QTest::newRow("only one point dropped") << "5.."
+                                            << "5.";
 }
 
 void tst_NumberText::trim()

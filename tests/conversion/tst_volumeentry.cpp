@@ -78,15 +78,16 @@ void tst_VolumeEntry::init()
 
     m_state = std::make_unique<FormState>();
     m_procedures = std::make_unique<RecordingProcedures>(*m_state);
-    m_conversion = std::make_unique<Conversion>(*m_state, *m_procedures,
-                                                ConversionWidgets { m_text1, m_text2, m_flask });
-    m_entry = std::make_unique<VolumeEntry>(*m_state, *m_procedures,
-                                            VolumeEntryWidgets { m_text1, m_text2, m_save, m_makeFile });
+    m_conversion = std::make_unique<Conversion>(
+        *m_state, *m_procedures, ConversionWidgets { m_text1, m_text2, m_flask });
+    m_entry = std::make_unique<VolumeEntry>(
+        *m_state, *m_procedures, VolumeEntryWidgets { m_text1, m_text2, m_save, m_makeFile });
     m_procedures->conversion = m_conversion.get();
     m_procedures->volumeEntry = m_entry.get();
 
     VolumeEntry *entry = m_entry.get();
-    connect(m_text1, &TextBox::keyPress, m_window.get(), [entry](int &keyAscii) { entry->keyPress(keyAscii); });
+    connect(
+        m_text1, &TextBox::keyPress, m_window.get(), [entry](int &keyAscii) { entry->keyPress(keyAscii); });
     connect(m_text1, &TextBox::change, m_window.get(), [entry] { entry->change(); });
     connect(m_text1, &TextBox::gotFocus, m_window.get(), [entry] { entry->gotFocus(); });
 
@@ -137,8 +138,8 @@ void tst_VolumeEntry::typingOnePointFive()
     QCOMPARE(changes.count(), 3);
     QCOMPARE(m_procedures->count(QStringLiteral("updateConversion")), 3);
     QCOMPARE(m_procedures->calls.mid(0, 7),
-             (QStringList { "lookupFromFactor", "lookupToFactor", "updateConversion", "update_framestatic(210,10)",
-                            "showFlask", "drawGraduations(large)", "lookupFromFactor" }));
+        (QStringList { "lookupFromFactor", "lookupToFactor", "updateConversion", "update_framestatic(210,10)",
+            "showFlask", "drawGraduations(large)", "lookupFromFactor" }));
     QCOMPARE(m_procedures->lastGraduationTarget, m_flask);
     QVERIFY(results.count() >= 3);
     QVERIFY(m_save->isEnabled());
@@ -395,12 +396,16 @@ void tst_VolumeEntry::volumeFromLevel_data()
     QTest::addColumn<QString>("resultText");
     QTest::addColumn<float>("dragVolume");
 
-    QTest::newRow("row 125 on the scale to 100") << 125.0f << true << 2 << 0 << "50" << "50" << 50.0f;
-    QTest::newRow("row 18 on the scale to 1") << 18.0f << false << 0 << 0 << "1" << "1" << 1.0f;
-    QTest::newRow("row 232 on the large scale") << 232.0f << true << 3 << 0 << "0" << "0" << 0.0f;
-    QTest::newRow("row 232 on the small scale") << 232.0f << false << 0 << 2 << "0" << "0" << 0.0f;
-    QTest::newRow("grouped volume on the scale to 10^4") << 125.0f << true << 4 << 0 << "5,000" << "5,000"
-                                                         << 5000.0f;
+    QTest::newRow("row 125 on the scale to 100") << 125.0f << true << 2 << 0 << "50"
+                                                 << "50" << 50.0f;
+    QTest::newRow("row 18 on the scale to 1") << 18.0f << false << 0 << 0 << "1"
+                                              << "1" << 1.0f;
+    QTest::newRow("row 232 on the large scale") << 232.0f << true << 3 << 0 << "0"
+                                                << "0" << 0.0f;
+    QTest::newRow("row 232 on the small scale") << 232.0f << false << 0 << 2 << "0"
+                                                << "0" << 0.0f;
+    QTest::newRow("grouped volume on the scale to 10^4") << 125.0f << true << 4 << 0 << "5,000"
+                                                         << "5,000" << 5000.0f;
 }
 
 void tst_VolumeEntry::volumeFromLevel()

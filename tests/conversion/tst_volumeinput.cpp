@@ -63,25 +63,32 @@ void tst_VolumeInput::levels_data()
     QTest::addColumn<QString>("volumeText");
     QTest::addColumn<QString>("resultText");
 
-    QTest::newRow("middle of the scale to 100") << 125.0f << true << 2 << 0 << 1.0f << 1.0f << 50.0f << 50.0f << "50"
-                                                << "50";
+    QTest::newRow("middle of the scale to 100")
+        << 125.0f << true << 2 << 0 << 1.0f << 1.0f << 50.0f << 50.0f << "50"
+        << "50";
     QTest::newRow("top of the scale to 1") << 18.0f << false << 0 << 0 << 1.0f << 1.0f << 1.0f << 1.0f << "1"
                                            << "1";
-    QTest::newRow("zero on the large scale") << 232.0f << true << 1 << 0 << 1.0f << 1.0f << 0.0f << 0.0f << "0"
-                                             << "0";
-    QTest::newRow("zero on the small scale") << 232.0f << false << 0 << 3 << 1.0f << 1.0f << 0.0f << 0.0f << "0"
-                                             << "0";
-    QTest::newRow("half of the scale to 0.1") << 125.0f << false << 0 << 1 << 1.0f << 1.0f << 0.05f << 0.05f
-                                              << "0.05" << "0.05";
-    QTest::newRow("grouped volume on the scale to 10^4") << 125.0f << true << 4 << 0 << 1.0f << 1.0f << 5000.0f
-                                                         << 5000.0f << "5,000" << "5,000";
-    QTest::newRow("fraction of a row on the scale to 10^5") << 100.0f << true << 5 << 0 << 1.0f << 1.0f
-                                                            << 61682.24f << 61682.24f << "61,682.24"
-                                                            << "61,682.24";
-    QTest::newRow("converted with a quarter") << 125.0f << true << 2 << 0 << 1.0f << 4.0f << 50.0f << 12.5f << "50"
-                                              << "12.5";
-    QTest::newRow("small result uses ten decimals") << 125.0f << true << 1 << 0 << 1.0f << 1000.0f << 5.0f
-                                                    << 0.005f << "5" << "0.005";
+    QTest::newRow("zero on the large scale")
+        << 232.0f << true << 1 << 0 << 1.0f << 1.0f << 0.0f << 0.0f << "0"
+        << "0";
+    QTest::newRow("zero on the small scale")
+        << 232.0f << false << 0 << 3 << 1.0f << 1.0f << 0.0f << 0.0f << "0"
+        << "0";
+    QTest::newRow("half of the scale to 0.1")
+        << 125.0f << false << 0 << 1 << 1.0f << 1.0f << 0.05f << 0.05f << "0.05"
+        << "0.05";
+    QTest::newRow("grouped volume on the scale to 10^4")
+        << 125.0f << true << 4 << 0 << 1.0f << 1.0f << 5000.0f << 5000.0f << "5,000"
+        << "5,000";
+    QTest::newRow("fraction of a row on the scale to 10^5")
+        << 100.0f << true << 5 << 0 << 1.0f << 1.0f << 61682.24f << 61682.24f << "61,682.24"
+        << "61,682.24";
+    QTest::newRow("converted with a quarter")
+        << 125.0f << true << 2 << 0 << 1.0f << 4.0f << 50.0f << 12.5f << "50"
+        << "12.5";
+    QTest::newRow("small result uses ten decimals")
+        << 125.0f << true << 1 << 0 << 1.0f << 1000.0f << 5.0f << 0.005f << "5"
+        << "0.005";
 }
 
 void tst_VolumeInput::levels()
@@ -97,8 +104,8 @@ void tst_VolumeInput::levels()
     QFETCH(QString, volumeText);
     QFETCH(QString, resultText);
 
-    const LevelVolume level = volumeFromLevel(y, atLeastOne, qint16(scaleExponent), qint16(fractionScaleExponent),
-                                              fromFactor, toFactor);
+    const LevelVolume level = volumeFromLevel(
+        y, atLeastOne, qint16(scaleExponent), qint16(fractionScaleExponent), fromFactor, toFactor);
     QCOMPARE(level.dragVolume, volume);
     QVERIFY(level.dragResult.has_value());
     QCOMPARE(*level.dragResult, result);
@@ -134,7 +141,8 @@ void tst_VolumeInput::levelWithoutToSize()
     // Single instead of an infinity.
     const LevelVolume stale = volumeFromLevel(18.0f, true, 40, 0, 1.0f, 1.0f);
     QCOMPARE(stale.dragVolume, 3.4028235e38f);
-    QCOMPARE(stale.volumeWrites.last(), QStringLiteral("340,282,300,000,000,000,000,000,000,000,000,000,000"));
+    QCOMPARE(
+        stale.volumeWrites.last(), QStringLiteral("340,282,300,000,000,000,000,000,000,000,000,000,000"));
     QVERIFY(!stale.dragResult.has_value());
     QCOMPARE(stale.resultWrites, QStringList { QStringLiteral("No conversion") });
 }
