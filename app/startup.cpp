@@ -12,11 +12,13 @@
 int runBrimlow(QApplication &application, const std::function<void(Form1 &)> &shown)
 {
     QApplication::setApplicationName(QStringLiteral("Brimlow"));
+    // The unit file's key takes longest to make; it is made while the fonts load.
+    UnitDatabase database(unitDatabasePath(toolkit::programFolder()));
+    database.prepareKeyInBackground();
     registerBrimlowFonts();
 
     // Without its unit database the program has nothing to convert: say which
     // file is wrong and stop before the window opens.
-    UnitDatabase database(unitDatabasePath(toolkit::programFolder()));
     if (const std::optional<QString> error = database.verify()) {
         MessageBox::show(nullptr, *error, QStringLiteral("Brimlow"), MessageBox::Icon::Critical);
         return 1;

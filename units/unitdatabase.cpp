@@ -196,8 +196,36 @@ UnitDatabaseConnection UnitDatabase::openWithKey(const QByteArray &key, int *res
     return connection;
 }
 
+void UnitDatabase::prepareKeyInBackground()
+{
+    if (m_preparedKey.valid() || !m_rawKey.isEmpty())
+        return;
+    m_preparedKey = std::async(std::launch::async, [path = m_filePath, password = m_password] {
+        QFile file(path);
+        if (!file.open(QIODevice::ReadOnly))
+            return std::pair<QByteArray, QByteArray>();
+        QByteArray salt = file.read(saltSize);
+        if (salt.size() != saltSize)
+            return std::pair<QByteArray, QByteArray>();
+        QByteArray key = deriveRawKey(password, salt);
+        return std::pair(std::move(salt), std::move(key));
+    });
+}
+
+void UnitDatabase::adoptPreparedKey()
+{
+    if (!m_preparedKey.valid())
+        return;
+    auto [salt, key] = m_preparedKey.get();
+    if (m_rawKey.isEmpty() && !key.isEmpty()) {
+        m_salt = std::move(salt);
+        m_rawKey = std::move(key);
+    }
+}
+
 UnitDatabaseConnection UnitDatabase::openUnitDatabase()
 {
+    adoptPreparedKey();
     int rc = SQLITE_OK;
     // The usual case: the kept key still fits the file. Any failure takes the
     // long way below, which also finds the words for what is wrong.

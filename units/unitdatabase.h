@@ -16,7 +16,9 @@
 #include <QString>
 #include <QStringList>
 
+#include <future>
 #include <optional>
+#include <utility>
 
 struct sqlite3;
 
@@ -83,6 +85,11 @@ public:
     // problem found, or nothing when the file is sound.
     std::optional<QString> verify();
 
+    // Starts deriving the file's key on a worker thread, so that the program can
+    // set itself up meanwhile; the first opening picks the key up (or derives it
+    // itself when the file could not be read then).
+    void prepareKeyInBackground();
+
     // True once the file's key is known, so that openings skip derivation.
     bool hasDerivedKey() const { return !m_rawKey.isEmpty(); }
 
@@ -95,12 +102,14 @@ private:
     QString openingFailure(const QString &reason) const;
     std::optional<QString> checkFile(QByteArray &salt) const;
     UnitDatabaseConnection openWithKey(const QByteArray &key, int *resultCode) const;
+    void adoptPreparedKey();
 
     QString m_filePath;
     QByteArray m_password;
     QByteArray m_salt; // salt of the file the raw key was derived for
     QByteArray m_rawKey; // "x'<key hex><salt hex>'", empty until derived
     bool m_rawKeyUsable = true;
+    std::future<std::pair<QByteArray, QByteArray>> m_preparedKey; // salt, raw key
 };
 
 #endif

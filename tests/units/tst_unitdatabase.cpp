@@ -162,6 +162,8 @@ private slots:
     // The fast opening.
     void derivedKeyReadsWhatThePasswordReads();
     void derivedKeyFollowsARebuiltFile();
+    void keyPreparedInBackground();
+    void keyPreparedForMissingFile();
 
     // Failures.
     void brokenFiles_data();
@@ -468,6 +470,27 @@ void tst_UnitDatabase::derivedKeyFollowsARebuiltFile()
     QVERIFY2(size.ok(), qPrintable(size.error));
     QCOMPARE(size.size, 2.0f);
     QVERIFY(!database.lookupSize("Old unit").ok());
+}
+
+void tst_UnitDatabase::keyPreparedInBackground()
+{
+    UnitDatabase database(shippedDatabase);
+    database.prepareKeyInBackground();
+    QVERIFY(!database.verify());
+    QVERIFY(database.hasDerivedKey());
+    const UnitSizeResult size = database.lookupSize("Gallon (UK)");
+    QVERIFY2(size.ok(), qPrintable(size.error));
+    QCOMPARE(size.size, float(4.54609e-3));
+}
+
+void tst_UnitDatabase::keyPreparedForMissingFile()
+{
+    UnitDatabase database(m_dir.filePath("absent.mdb"));
+    database.prepareKeyInBackground();
+    const std::optional<QString> error = database.verify();
+    QVERIFY(error);
+    QVERIFY2(error->contains("absent.mdb"), qPrintable(*error));
+    QVERIFY(!database.hasDerivedKey());
 }
 
 void tst_UnitDatabase::brokenFiles_data()
