@@ -64,7 +64,7 @@ class LUMIVANE_EXPORT Lumivane final : public QWidget, public Dispatchable
     Q_CLASSINFO("InterfaceId", "{A63C58E3-5F9F-4031-BD48-A17CA272623C}")
     Q_CLASSINFO("EventsId", "{D234DE23-04A8-4C4E-A54D-248EA619ACA6}")
     Q_CLASSINFO("Version", "1.00")
-    Q_CLASSINFO("ToolboxBitmap", ":/lumivane/toolbox.bmp")
+    Q_CLASSINFO("ToolboxBitmap", ":/lumivane/bitmap/30000")
     Q_CLASSINFO("OLESelfRegister", "")
 
     Q_PROPERTY(LVNAppearence Appearance READ appearance WRITE setAppearance)

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QMetaObject>
+#include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
@@ -86,6 +87,8 @@ private slots:
     void scaleConversions();
     void seeThroughPixelsPassClicksToTheContainer();
     void toolboxPictureShipsInside();
+    void dropTargetRaisesTheOleEvents_data();
+    void dropTargetRaisesTheOleEvents();
     void emptyBagReadsAsTheDefaults();
     void freshControlWritesNothing();
     void lowerCaseNamesSetOnlyThemselves();
@@ -791,9 +794,64 @@ void tst_Lumivane::seeThroughPixelsPassClicksToTheContainer()
 
 void tst_Lumivane::toolboxPictureShipsInside()
 {
-    const QImage toolbox(QStringLiteral(":/lumivane/toolbox.bmp"));
+    const QImage toolbox(QStringLiteral(":/lumivane/bitmap/30000"));
     QCOMPARE(toolbox.size(), QSize(16, 15));
     QCOMPARE(toolbox.depth(), 32); // loaded from 24 bits
+}
+
+void tst_Lumivane::dropTargetRaisesTheOleEvents_data()
+{
+    QTest::addColumn<int>("handlerEffect");
+    QTest::addColumn<bool>("accepted");
+    QTest::addColumn<Qt::DropAction>("action");
+    QTest::newRow("handler keeps the proposed effects") << -1 << true << Qt::MoveAction;
+    QTest::newRow("handler allows copying only") << 1 << true << Qt::CopyAction;
+    QTest::newRow("handler refuses the drop") << 0 << false << Qt::IgnoreAction;
+}
+
+void tst_Lumivane::dropTargetRaisesTheOleEvents()
+{
+    QFETCH(int, handlerEffect);
+    QFETCH(bool, accepted);
+    QFETCH(Qt::DropAction, action);
+
+    Lumivane control;
+    control.resize(100, 60);
+    control.setScaleMode(Lumivane::LVNScaleMode::Pixel);
+    QVERIFY(!control.acceptDrops());
+    control.setOleDropMode(Lumivane::LVNOLEDropMode::Manual);
+    QVERIFY(control.acceptDrops());
+
+    QList<int> states;
+    QString droppedText;
+    float dropX = -1;
+    connect(&control, &Lumivane::OLEDragOver, this,
+        [&](const QMimeData *, qint32 &effect, int &, int &, float &, float &, int &state) {
+            states << state;
+            if (handlerEffect >= 0)
+                effect = handlerEffect;
+        });
+    connect(&control, &Lumivane::OLEDragDrop, this,
+        [&](const QMimeData *data, qint32 &, int &, int &, float &x, float &) {
+            droppedText = data->text();
+            dropX = x;
+        });
+
+    QMimeData data;
+    data.setText(QStringLiteral("Brimlow"));
+    const Qt::DropActions offered = Qt::CopyAction | Qt::MoveAction;
+    QDragEnterEvent enter(QPoint(12, 7), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&control, &enter);
+    QCOMPARE(enter.isAccepted(), accepted);
+    QCOMPARE(enter.dropAction(), accepted ? action : enter.dropAction());
+    QCOMPARE(states, QList<int> { 0 });
+    if (!accepted)
+        return; // no drop follows a refusal
+
+    QDropEvent drop(QPointF(12, 7), offered, &data, Qt::LeftButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(&control, &drop);
+    QCOMPARE(droppedText, QStringLiteral("Brimlow"));
+    QCOMPARE(dropX, 12.0f);
 }
 
 void tst_Lumivane::emptyBagReadsAsTheDefaults()
