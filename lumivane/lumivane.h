@@ -282,8 +282,11 @@ public:
     void setOleDropMode(LVNOLEDropMode value);
     bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool value);
-    // Picture1 itself, for drawing with its own members (by name through Qt's
-    // meta-object system); arms the publishing timer when AutoRedraw is on.
+    // Picture1 itself, for drawing with its own members by name through Qt's
+    // meta-object system ("line", "pset", "print", "box", "circle", "cls",
+    // properties such as "foreColor"); the module keeps its own copy of the widget
+    // layer, so a host cannot qobject_cast it to its PictureBox. Arms the
+    // publishing timer when AutoRedraw is on.
     QObject *canvas();
     bool isMoveable() const { return m_moveable; }
     void setMoveable(bool value);
