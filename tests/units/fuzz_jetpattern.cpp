@@ -27,7 +27,7 @@ namespace {
 [[noreturn]] void fail(const char *what, const QString &pattern, const QString &name, bool expected)
 {
     std::fprintf(stderr, "%s\npattern [%s]\nname    [%s]\nreference says %s\n", what,
-                 pattern.toUtf8().constData(), name.toUtf8().constData(), expected ? "match" : "no match");
+        pattern.toUtf8().constData(), name.toUtf8().constData(), expected ? "match" : "no match");
     std::abort();
 }
 
@@ -158,10 +158,10 @@ class Reference
 {
 public:
     Reference(const QString &pattern, const QString &name)
-        : m_pattern(pattern), m_name(name),
-          m_memo(size_t(pattern.size() + 1) * size_t(name.size() + 1), -1)
-    {
-    }
+        : m_pattern(pattern)
+        , m_name(name)
+        , m_memo(size_t(pattern.size() + 1) * size_t(name.size() + 1), -1)
+    { }
 
     bool matches() { return patternIsValid(m_pattern) && from(0, 0); }
 
@@ -208,8 +208,8 @@ struct Engine
             || sqlite3_prepare_v2(db, "delete from names", -1, &clear, nullptr) != SQLITE_OK
             || sqlite3_prepare_v2(db, "insert into names (rowid, unit) values (?1, ?2)", -1, &insert, nullptr)
                 != SQLITE_OK
-            || sqlite3_prepare_v2(db, "select rowid from names where unit like ?1 order by rowid", -1, &select,
-                                  nullptr)
+            || sqlite3_prepare_v2(
+                   db, "select rowid from names where unit like ?1 order by rowid", -1, &select, nullptr)
                 != SQLITE_OK) {
             std::fprintf(stderr, "engine: %s\n", sqlite3_errmsg(db));
             std::abort();
@@ -275,8 +275,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
 
     const JetPattern compiled(pattern);
     if (compiled.isValid() != patternIsValid(pattern))
-        fail(compiled.isValid() ? "refused pattern taken as valid" : "valid pattern refused", pattern, QString(),
-             false);
+        fail(compiled.isValid() ? "refused pattern taken as valid" : "valid pattern refused", pattern,
+            QString(), false);
     for (const QString &name : parts) {
         const bool expected = Reference(pattern, name).matches();
         if (compiled.matches(name) != expected)
