@@ -6,6 +6,8 @@
 #   ./setup.sh test        build and run the whole test suite, then the same suite
 #                          again under AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./setup.sh test quick  the test suite without the sanitizer pass
+#   ./setup.sh fuzz [secs] build the libFuzzer targets with clang and run each for
+#                          60 seconds (or secs) from its seed corpus
 set -euo pipefail
 cd "$(dirname "$0")"
 mode=${1:-run}
@@ -62,8 +64,44 @@ test)
         QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
     fi
     ;;
+fuzz)
+    # The libraries are built with coverage and the sanitizers too, so the
+    # fuzzers see into the code they test; new inputs and any crashing input
+    # stay in build-fuzz/, the seed corpora in tests/ are only read.
+    flags="-fsanitize=fuzzer-no-link,address,undefined"
+    CC=clang CXX=clang++ CFLAGS="$flags" CXXFLAGS="$flags" LDFLAGS="-fsanitize=address,undefined" \
+        cmake -S . -B build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DBRIMLOW_FUZZ=ON -DBRIMLOW_BUILD_BENCH=OFF
+    seconds=${2:-60}
+    corpora=(tests/*/corpus_*)
+    targets=()
+    for seeds in "${corpora[@]}"; do
+        name=${seeds##*/corpus_}
+        targets+=("fuzz_$name")
+    done
+    cmake --build build-fuzz --target "${targets[@]}" -j"$jobs"
+    mkdir -p build-fuzz/artifacts
+    failed=0
+    for seeds in "${corpora[@]}"; do
+        name=${seeds##*/corpus_}
+        corpus="build-fuzz/$seeds"
+        mkdir -p "$corpus"
+        cp -n "$seeds"/* "$corpus"/
+        echo "== fuzz_$name: $seconds s from $corpus"
+        log="build-fuzz/artifacts/fuzz_$name.log"
+        if build-fuzz/bin/"fuzz_$name" -max_total_time="$seconds" -print_final_stats=1 \
+            -artifact_prefix="build-fuzz/artifacts/fuzz_$name-" "$corpus" >"$log" 2>&1; then
+            runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
+            echo "fuzz_$name: $runs executions in $seconds s, no fault"
+        else
+            tail -n 40 "$log"
+            echo "fuzz_$name: FAULT (input and log in build-fuzz/artifacts/)"
+            failed=1
+        fi
+    done
+    exit $failed
+    ;;
 *)
-    echo "usage: $0 run | test [quick]" >&2
+    echo "usage: $0 run | test [quick] | fuzz [seconds]" >&2
     exit 2
     ;;
 esac
