@@ -1,6 +1,7 @@
 #include "lumivane/lumivane.h"
 
 #include "lumivane/colorreplace.h"
+#include "lumivane/dragdata.h"
 #include "lumivane/maskregion.h"
 #include "lumivane/membertable.h"
 #include "lumivane/variantconversion.h"
@@ -782,7 +783,8 @@ DispatchResult Lumivane::callMethod(qint32 dispatchId, QVariantList &arguments)
     case id::OLEDrag: {
         if ((result.error = needs(0, 0)))
             break;
-        auto *data = new QMimeData;
+        auto *data
+            = new DragData([this](DragData *promised, int &format) { emit OLESetData(promised, format); });
         qint32 allowed = 1 | 2;
         emit OLEStartDrag(data, allowed);
         if (allowed == 0) {
@@ -1471,18 +1473,32 @@ void Lumivane::mouseEventToHost(
 void Lumivane::mousePressEvent(QMouseEvent *event)
 {
     // The host hears of the press first; a drag of a moveable control follows it.
+    readDragCursor();
     mouseEventToHost(&Lumivane::MouseDown, mouseButtonCode(event->button()), event);
+    beginDrag();
 }
 
 void Lumivane::mouseMoveEvent(QMouseEvent *event)
 {
+    // A move that arrives while the last one still runs (through the events
+    // processed after a live move) is dropped whole.
+    if (m_inMouseMove)
+        return;
+    m_inMouseMove = true;
+    const QPointer<Lumivane> alive(this);
     mouseEventToHost(&Lumivane::MouseMove, mouseButtonCode(event->buttons()), event);
+    if (alive && m_dragging)
+        followDrag();
+    if (alive)
+        m_inMouseMove = false;
 }
 
 void Lumivane::mouseReleaseEvent(QMouseEvent *event)
 {
+    const bool over = rect().contains(event->position().toPoint());
     mouseEventToHost(&Lumivane::MouseUp, mouseButtonCode(event->button()), event);
-    if (rect().contains(event->position().toPoint()))
+    endDrag();
+    if (over)
         emit Click();
 }
 

@@ -46,8 +46,10 @@
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
+#include <QPointer>
 #include <QWidget>
 
+class DragOutline;
 class PictureBox;
 class PropertyBag;
 class QMimeData;
@@ -330,6 +332,14 @@ public:
     OleColor maskColor() const { return m_maskColor; }
     OleColor backColor() const { return m_backColor; }
 
+    // Moving by dragging. The extender is the host's view of the control in its
+    // container: "left" and "Top" are read and "Move"(left, top) is called by
+    // name, in the container's units. Without one the control moves itself in
+    // its parent widget, in twips.
+    Q_INVOKABLE void setExtender(QObject *extender);
+    QObject *extender();
+    bool isDragging() const { return m_dragging; }
+
     QSize sizeHint() const override;
 
 signals:
@@ -413,6 +423,18 @@ private:
     void mouseEventToHost(
         void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e);
 
+    // Moving by dragging (lumivanemove.cpp).
+    void readDragCursor();
+    void beginDrag();
+    void followDrag();
+    void endDrag();
+    void drawDragOutline(QPoint position);
+    QRect windowRect() const;
+    float twipsPerPixelX() const;
+    float twipsPerPixelY() const;
+    double extenderPosition(const char *name);
+    void moveToCursor();
+
     PictureBox *m_picture1 = nullptr;
     Timer *m_timer1 = nullptr;
 
@@ -439,6 +461,17 @@ private:
     bool m_autoRedraw = true;
     bool m_moveable = false;
     qint32 m_moveStyle = 0;
+
+    // Dragging: screen pixels for the outline and the cursor, container units
+    // for the offsets.
+    bool m_dragging = false;
+    QPoint m_dragPos;
+    QPoint m_cursorPos;
+    qint32 m_offsetX = 0;
+    qint32 m_offsetY = 0;
+    bool m_inMouseMove = false;
+    QPointer<QObject> m_extender;
+    DragOutline *m_dragOutline = nullptr;
 
     ControlError m_lastError;
     int m_callDepth = 0;

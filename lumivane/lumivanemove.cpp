@@ -1,0 +1,156 @@
+// Moving the control by dragging it. The press starts a drag of a moveable
+// control, each move carries the control and/or an outline of it with the
+// cursor, and the release puts the control at its final place. Moveable and
+// MoveStyle are read where the drag needs them, so switching Moveable off during
+// a drag lets the drag go on until a release finds it on again.
+
+#include "lumivane/lumivane.h"
+
+#include "lumivane/controlextender.h"
+#include "lumivane/dragoutline.h"
+#include "lumivane/movedrag.h"
+
+#include <QCoreApplication>
+#include <QCursor>
+#include <QMetaMethod>
+#include <QMetaProperty>
+#include <QScreen>
+
+namespace {
+
+// A property of the extender by name, the case of the name aside.
+QVariant propertyByName(const QObject *object, const char *name)
+{
+    const QMetaObject *meta = object->metaObject();
+    const int exact = meta->indexOfProperty(name);
+    if (exact >= 0)
+        return meta->property(exact).read(object);
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        if (qstricmp(meta->property(i).name(), name) == 0)
+            return meta->property(i).read(object);
+    }
+    for (const QByteArray &dynamic : object->dynamicPropertyNames()) {
+        if (qstricmp(dynamic.constData(), name) == 0)
+            return object->property(dynamic.constData());
+    }
+    return {};
+}
+
+// Calls the extender's Move(left, top), the case of the name aside.
+void callMove(QObject *object, double left, double top)
+{
+    const QMetaObject *meta = object->metaObject();
+    for (int i = meta->methodCount() - 1; i >= 0; --i) {
+        const QMetaMethod method = meta->method(i);
+        if (method.parameterCount() == 2 && qstricmp(method.name().constData(), "Move") == 0
+            && method.parameterType(0) == QMetaType::Double && method.parameterType(1) == QMetaType::Double) {
+            method.invoke(object, Qt::DirectConnection, Q_ARG(double, left), Q_ARG(double, top));
+            return;
+        }
+    }
+}
+
+} // namespace
+
+void Lumivane::setExtender(QObject *extender)
+{
+    m_extender = extender;
+}
+
+QObject *Lumivane::extender()
+{
+    if (!m_extender)
+        m_extender = new ControlExtender(this);
+    return m_extender;
+}
+
+QRect Lumivane::windowRect() const
+{
+    return QRect(mapToGlobal(QPoint(0, 0)), size());
+}
+
+float Lumivane::twipsPerPixelX() const
+{
+    return movedrag::twipsPerPixel(screen() ? screen()->logicalDotsPerInchX() : 96.0);
+}
+
+float Lumivane::twipsPerPixelY() const
+{
+    return movedrag::twipsPerPixel(screen() ? screen()->logicalDotsPerInchY() : 96.0);
+}
+
+double Lumivane::extenderPosition(const char *name)
+{
+    bool ok = false;
+    const double value = propertyByName(extender(), name).toDouble(&ok);
+    return ok ? value : 0.0;
+}
+
+void Lumivane::readDragCursor()
+{
+    // Read before the host hears of the press, whether or not a drag follows.
+    m_cursorPos = QCursor::pos();
+}
+
+void Lumivane::beginDrag()
+{
+    if (!m_moveable)
+        return;
+    m_dragging = true;
+    if (QWidget *holder = QWidget::mouseGrabber())
+        holder->releaseMouse();
+    grabMouse(); // the moves keep coming when the cursor leaves the control
+    m_dragPos = windowRect().topLeft();
+    m_offsetX = movedrag::offset(extenderPosition("left"), twipsPerPixelX(), m_cursorPos.x());
+    m_offsetY = movedrag::offset(extenderPosition("Top"), twipsPerPixelY(), m_cursorPos.y());
+    if (movedrag::showsOutline(m_moveStyle))
+        drawDragOutline(m_dragPos);
+}
+
+void Lumivane::moveToCursor()
+{
+    callMove(extender(), movedrag::position(twipsPerPixelX(), m_cursorPos.x(), m_offsetX),
+        movedrag::position(twipsPerPixelY(), m_cursorPos.y(), m_offsetY));
+}
+
+void Lumivane::followDrag()
+{
+    if (movedrag::showsOutline(m_moveStyle))
+        drawDragOutline(m_dragPos); // removes the last one
+    // The outline keeps its distance from the cursor.
+    m_dragPos -= m_cursorPos;
+    m_cursorPos = QCursor::pos();
+    m_dragPos += m_cursorPos;
+    if (movedrag::movesLive(m_moveStyle)) {
+        moveToCursor();
+        // The container repaints what the control uncovered before the next move.
+        const QPointer<Lumivane> alive(this);
+        QCoreApplication::processEvents();
+        if (!alive)
+            return;
+    }
+    if (movedrag::showsOutline(m_moveStyle))
+        drawDragOutline(m_dragPos);
+}
+
+void Lumivane::endDrag()
+{
+    if (!m_moveable)
+        return;
+    const bool wasDragging = m_dragging;
+    m_dragging = false;
+    // A release without a press before it (the second one of a double-click)
+    // has no outline to remove.
+    if (wasDragging && movedrag::showsOutline(m_moveStyle))
+        drawDragOutline(m_dragPos);
+    moveToCursor(); // from the cursor of the last move: it is not read again
+    if (QWidget *holder = QWidget::mouseGrabber())
+        holder->releaseMouse();
+}
+
+void Lumivane::drawDragOutline(QPoint position)
+{
+    if (!m_dragOutline)
+        m_dragOutline = new DragOutline(this);
+    m_dragOutline->draw(QRect(position, windowRect().size()));
+}
