@@ -228,6 +228,9 @@ Lumivane::Lumivane(QWidget *parent)
     setObjectName(QStringLiteral("Lumivane"));
     setFocusPolicy(Qt::StrongFocus);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    // The host hears of every mouse move, a button held or not, and so does a drag
+    // that a release left going.
+    setMouseTracking(true);
 
     // Picture1 starts with the settings a stored control reads as defaults.
     m_picture1->setObjectName(QStringLiteral("Picture1"));
