@@ -336,14 +336,15 @@ void Form1::load()
     m_state.skipColourClick = true;
     optionwhite->setValue(true);
     m_resultsLog->layoutGrid();
-    Skinner1->setProperty(0x68030039, 1);
-    Skinner1->setProperty(0x68030037, 0x00FFFFFF);
-    Skinner1->setProperty(0x68030038, 4);
-    Skinner1->setProperty(0x68030036, 0x00FFFFFF);
-    Skinner1->setProperty(0x68030031, false);
-    Skinner1->setProperty(0x68030034, 1);
-    Skinner1->setProperty(0x68030033, 0);
-    Skinner1->setProperty(0x6803003A, true);
+    // The frame's eight settings, by dispatch identifier, in this order.
+    Skinner1->setProperty(Skinner::FrameStyle, 1);            // 0x68030039
+    Skinner1->setProperty(Skinner::CaptionColor, 0x00FFFFFF); // 0x68030037
+    Skinner1->setProperty(Skinner::BorderWidth, 4);           // 0x68030038
+    Skinner1->setProperty(Skinner::FrameColor, 0x00FFFFFF);   // 0x68030036
+    Skinner1->setProperty(Skinner::ShowMaximizeButton, false); // 0x68030031
+    Skinner1->setProperty(Skinner::ShowMinimizeButton, 1);    // 0x68030034
+    Skinner1->setProperty(Skinner::CaptionAlignment, 0);      // 0x68030033
+    Skinner1->setProperty(Skinner::SkinActive, true);         // 0x6803003A
     SaveCmnd->setEnabled(false);
     MakeFileCmnd->setEnabled(false);
     m_state.firstShowPending = true;
