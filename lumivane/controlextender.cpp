@@ -5,8 +5,8 @@
 #include <QScreen>
 #include <QWidget>
 
-#include <cmath>
 #include <algorithm>
+#include <cmath>
 
 namespace {
 

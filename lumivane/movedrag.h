@@ -18,8 +18,14 @@ inline constexpr qint32 contents = 0;
 inline constexpr qint32 wireFrame = 1;
 inline constexpr qint32 both = 2;
 
-constexpr bool showsOutline(qint32 moveStyle) { return moveStyle == wireFrame || moveStyle == both; }
-constexpr bool movesLive(qint32 moveStyle) { return moveStyle == contents || moveStyle == both; }
+constexpr bool showsOutline(qint32 moveStyle)
+{
+    return moveStyle == wireFrame || moveStyle == both;
+}
+constexpr bool movesLive(qint32 moveStyle)
+{
+    return moveStyle == contents || moveStyle == both;
+}
 
 // Twips per pixel of a screen with the given logical dots per inch (15 at 96).
 LUMIVANE_EXPORT float twipsPerPixel(qreal logicalDotsPerInch);

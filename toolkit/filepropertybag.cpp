@@ -40,12 +40,23 @@ QByteArray quoted(const QString &text)
     QByteArray out = "\"";
     for (char c : text.toUtf8()) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '"': out += "\\\""; break;
-        case '\n': out += "\\n"; break;
-        case '\r': out += "\\r"; break;
-        case '\t': out += "\\t"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '"':
+            out += "\\\"";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        default:
+            out += c;
         }
     }
     out += '"';
@@ -69,12 +80,23 @@ std::optional<QString> unquoted(QByteArrayView text)
         if (++i >= text.size() - 1)
             return std::nullopt;
         switch (text.at(i)) {
-        case '\\': out += '\\'; break;
-        case '"': out += '"'; break;
-        case 'n': out += '\n'; break;
-        case 'r': out += '\r'; break;
-        case 't': out += '\t'; break;
-        default: return std::nullopt;
+        case '\\':
+            out += '\\';
+            break;
+        case '"':
+            out += '"';
+            break;
+        case 'n':
+            out += '\n';
+            break;
+        case 'r':
+            out += '\r';
+            break;
+        case 't':
+            out += '\t';
+            break;
+        default:
+            return std::nullopt;
         }
     }
     return QString::fromUtf8(out);
@@ -209,8 +231,9 @@ QString FilePropertyBag::readText(QByteArrayView text)
         const QString where = QStringLiteral("line %1: ").arg(lineNumber);
         if (!headed) {
             if (line != heading)
-                return where + QStringLiteral("not a property bag (the first line is not \"%1\")")
-                                   .arg(QString::fromLatin1(heading));
+                return where
+                    + QStringLiteral("not a property bag (the first line is not \"%1\")")
+                          .arg(QString::fromLatin1(heading));
             headed = true;
             continue;
         }

@@ -118,13 +118,14 @@ void tst_FilePropertyBag::damagedTextsSayWhereAndKeepTheBag_data()
     QTest::addColumn<QByteArray>("text");
     QTest::addColumn<QString>("error");
     QTest::newRow("empty") << QByteArray() << "line 1: not a property bag (the file is empty)";
-    QTest::newRow("another heading") << QByteArray("VERSION 5.00\n")
-                                     << "line 1: not a property bag (the first line is not \"BrimlowPropertyBag 1\")";
+    QTest::newRow("another heading") << QByteArray(
+        "VERSION 5.00\n") << "line 1: not a property bag (the first line is not \"BrimlowPropertyBag 1\")";
     QTest::newRow("no equals sign") << QByteArray("BrimlowPropertyBag 1\nA Long 1\n")
                                     << "line 2: \"name = type value\" was expected";
     QTest::newRow("bad name") << QByteArray("BrimlowPropertyBag 1\n1A = Long 1\n")
                               << "line 2: a name is letters, digits and underscores";
-    QTest::newRow("no value") << QByteArray("BrimlowPropertyBag 1\nA = Long\n") << "line 2: \"A\" has no value";
+    QTest::newRow("no value") << QByteArray("BrimlowPropertyBag 1\nA = Long\n")
+                              << "line 2: \"A\" has no value";
     QTest::newRow("unknown type") << QByteArray("BrimlowPropertyBag 1\nA = Currency 1\n")
                                   << "line 2: \"A\": unknown type \"Currency\"";
     QTest::newRow("long too large") << QByteArray("BrimlowPropertyBag 1\nA = Long 2147483648\n")
@@ -143,8 +144,8 @@ void tst_FilePropertyBag::damagedTextsSayWhereAndKeepTheBag_data()
                                          << "line 2: \"A\": not a PNG picture in base 64";
     QTest::newRow("picture not a png") << QByteArray("BrimlowPropertyBag 1\nA = Picture QUJD\n")
                                        << "line 2: \"A\": not a PNG picture in base 64";
-    QTest::newRow("error after good lines")
-        << QByteArray("BrimlowPropertyBag 1\nA = Long 1\n\nB = Long x\n") << "line 4: \"B\": not a whole number of 32 bits";
+    QTest::newRow("error after good lines") << QByteArray("BrimlowPropertyBag 1\nA = Long 1\n\nB = Long x\n")
+                                            << "line 4: \"B\": not a whole number of 32 bits";
 }
 
 void tst_FilePropertyBag::damagedTextsSayWhereAndKeepTheBag()
@@ -162,7 +163,8 @@ void tst_FilePropertyBag::readsWindowsLineEndsAndBlankLines()
 {
     FilePropertyBag bag;
     bag.writeProperty(QStringLiteral("Gone"), 1, 0);
-    QCOMPARE(bag.readText("BrimlowPropertyBag 1\r\n\r\n  Moveable  =  Boolean   True  \r\nMoveStyle = Long 2"),
+    QCOMPARE(
+        bag.readText("BrimlowPropertyBag 1\r\n\r\n  Moveable  =  Boolean   True  \r\nMoveStyle = Long 2"),
         QString());
     QCOMPARE(bag.names(), (QStringList { QStringLiteral("Moveable"), QStringLiteral("MoveStyle") }));
     QCOMPARE(bag.readProperty(QStringLiteral("moveable"), false), QVariant(true));
@@ -181,7 +183,8 @@ void tst_FilePropertyBag::fileThatCannotBeReadIsNamed()
     file.write("BrimlowPropertyBag 1\nA = Long\n");
     file.close();
     QCOMPARE(bag.load(damaged), damaged + QStringLiteral(", line 2: \"A\" has no value"));
-    QVERIFY(bag.save(folder.filePath(QStringLiteral("no/such/folder/x.bag"))).contains(QStringLiteral("cannot be written")));
+    QVERIFY(bag.save(folder.filePath(QStringLiteral("no/such/folder/x.bag")))
+                .contains(QStringLiteral("cannot be written")));
 }
 
 void tst_FilePropertyBag::fileRoundTrip()

@@ -25,7 +25,10 @@ public:
         : m_control(control)
     { }
 
-    static double perPixel() { return movedrag::twipsPerPixel(QGuiApplication::primaryScreen()->logicalDotsPerInchX()); }
+    static double perPixel()
+    {
+        return movedrag::twipsPerPixel(QGuiApplication::primaryScreen()->logicalDotsPerInchX());
+    }
     double left() const { return m_control->x() * perPixel(); }
     double top() const { return m_control->y() * perPixel(); }
     Q_INVOKABLE void Move(double left, double top)
@@ -350,8 +353,8 @@ void tst_LumivaneMove::switchingMoveableOffDuringADragLetsItGoOn()
 
     // Moves keep moving it; a release with Moveable on again ends the drag.
     QCursor::setPos(start + QPoint(20, 30));
-    QMouseEvent move(QEvent::MouseMove, scene.control->mapFromGlobal(start + QPoint(20, 30)), start + QPoint(20, 30),
-        Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+    QMouseEvent move(QEvent::MouseMove, scene.control->mapFromGlobal(start + QPoint(20, 30)),
+        start + QPoint(20, 30), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(scene.control, &move);
     QCOMPARE(scene.control->pos(), QPoint(60, 60));
     QCOMPARE(outlines(), QList<QRect> { QRect(scene.corner(), scene.control->size()) });

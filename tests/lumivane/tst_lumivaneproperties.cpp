@@ -35,7 +35,8 @@ public:
         return values.readProperty(name, defaultValue, error);
     }
 
-    ControlError writeProperty(const QString &name, const QVariant &value, const QVariant &defaultValue) override
+    ControlError writeProperty(
+        const QString &name, const QVariant &value, const QVariant &defaultValue) override
     {
         writes.append({ name, value, defaultValue });
         if (name == refused)
@@ -58,11 +59,42 @@ public:
 };
 
 const QStringList readOrder {
-    "Appearance", "TransparentColor", "BackStyle", "BorderStyle", "ClipControls", "DrawMode", "DrawStyle",
-    "DrawWidth", "Enabled", "FillColor", "FillStyle", "Font", "FontTransparent", "ForeColor", "MouseIcon",
-    "MousePointer", "Picture", "ScaleHeight", "ScaleLeft", "ScaleTop", "ScaleWidth", "ScaleMode", "ToolTipText",
-    "RightToLeft", "WhatsThisHelpID", "OLEDragMode", "OLEDropMode", "LinkTimeout", "LinkTopic", "LinkItem",
-    "LinkMode", "CurrentX", "CurrentY", "AutoRedraw", "Moveable", "MoveStyle",
+    "Appearance",
+    "TransparentColor",
+    "BackStyle",
+    "BorderStyle",
+    "ClipControls",
+    "DrawMode",
+    "DrawStyle",
+    "DrawWidth",
+    "Enabled",
+    "FillColor",
+    "FillStyle",
+    "Font",
+    "FontTransparent",
+    "ForeColor",
+    "MouseIcon",
+    "MousePointer",
+    "Picture",
+    "ScaleHeight",
+    "ScaleLeft",
+    "ScaleTop",
+    "ScaleWidth",
+    "ScaleMode",
+    "ToolTipText",
+    "RightToLeft",
+    "WhatsThisHelpID",
+    "OLEDragMode",
+    "OLEDropMode",
+    "LinkTimeout",
+    "LinkTopic",
+    "LinkItem",
+    "LinkMode",
+    "CurrentX",
+    "CurrentY",
+    "AutoRedraw",
+    "Moveable",
+    "MoveStyle",
 };
 
 QStringList writeOrder()
