@@ -34,6 +34,8 @@ void Graduations::drawGraduations(PictureBox *target, ScaleVariant variant)
     const GraduationLayout layout = graduationLayout(variant, m_state.scaleExponent,
         m_state.fractionScaleExponent, m_state.fromFactor, m_state.toFactor, contrast);
 
+    // Twenty ticks and up to twenty labels: one painter for all of them.
+    const PictureBox::Batch batch(*target);
     for (const GraduationLabel &label : layout) {
         target->setForeColor(Qt::black);
         target->line(leftTickFrom, label.row, leftTickTo, label.row);

@@ -20,6 +20,8 @@ PictureBox::PictureBox(QWidget *parent)
     m_image = background(size());
 }
 
+PictureBox::~PictureBox() = default;
+
 QSize PictureBox::sizeHint() const
 {
     return m_picture.isNull() ? QSize(100, 100) : m_picture.size();
@@ -58,6 +60,7 @@ void PictureBox::setDrawWidth(int width)
 
 void PictureBox::cls()
 {
+    endSharedPainter();
     m_image = background(size());
     m_currentX = scaleLeft();
     m_currentY = scaleTop();
@@ -190,6 +193,8 @@ const QImage &PictureBox::image() const
 
 void PictureBox::fitImageToSize() const
 {
+    // Every operation but line() and print() works on the image directly.
+    endSharedPainter();
     if (m_image.size() == size().expandedTo(QSize(1, 1)))
         return;
     QImage resized = background(size());
@@ -201,6 +206,37 @@ void PictureBox::fitImageToSize() const
 }
 
 // Drawing ---------------------------------------------------------------------
+
+PictureBox::Batch::Batch(PictureBox &box)
+    : m_box(box)
+{
+    ++m_box.m_batchDepth;
+}
+
+PictureBox::Batch::~Batch()
+{
+    if (--m_box.m_batchDepth == 0)
+        m_box.endSharedPainter();
+}
+
+void PictureBox::endSharedPainter() const
+{
+    m_sharedPainter.reset();
+}
+
+QPainter &PictureBox::beginDrawing(std::optional<QPainter> &own)
+{
+    if (m_batchDepth == 0) {
+        fitImageToSize();
+        own.emplace(&m_image);
+        return *own;
+    }
+    if (!m_sharedPainter || m_image.size() != size().expandedTo(QSize(1, 1))) {
+        fitImageToSize();
+        m_sharedPainter = std::make_unique<QPainter>(&m_image);
+    }
+    return *m_sharedPainter;
+}
 
 QPen PictureBox::pen(const QColor &color) const
 {
@@ -257,9 +293,9 @@ void PictureBox::line(float x1, float y1, float x2, float y2)
 
 void PictureBox::line(float x1, float y1, float x2, float y2, const QColor &color)
 {
-    fitImageToSize();
     {
-        QPainter painter(&m_image);
+        std::optional<QPainter> own;
+        QPainter &painter = beginDrawing(own);
         applyDrawMode(painter);
         painter.setPen(pen(color));
         const QPointF from = toPixels(QPointF(x1, y1));
@@ -298,16 +334,19 @@ std::optional<QRgb> PictureBox::point(float x, float y) const
 
 void PictureBox::print(const QString &text)
 {
-    fitImageToSize();
     const QPointF at = toPixels(QPointF(m_currentX, m_currentY));
     const QFontMetrics metrics(font());
     {
-        QPainter painter(&m_image);
+        std::optional<QPainter> own;
+        QPainter &painter = beginDrawing(own);
+        // Text is always drawn over what is there, whatever the lines' draw mode.
+        painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.setFont(font());
         painter.setPen(m_foreColor);
-        const QRectF box(at, QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+        // Measuring the text costs as much as drawing it: only for its background.
         if (!m_fontTransparent)
-            painter.fillRect(box, textBackColor());
+            painter.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(text), metrics.height())),
+                             textBackColor());
         painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     }
     m_currentX = scaleLeft();

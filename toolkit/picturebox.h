@@ -23,6 +23,7 @@
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 class QPainter;
@@ -69,6 +70,7 @@ public:
     Q_ENUM(ScaleMode)
 
     explicit PictureBox(QWidget *parent = nullptr);
+    ~PictureBox() override;
 
     QPixmap picture() const { return m_picture; }
     // Replaces the background picture; the persistent image starts again from it.
@@ -136,6 +138,22 @@ public:
     void bitBlt(const PictureBox &source, const QRect &sourcePixels, QPoint destinationPixels);
     // Many pixel writes at once (pixel coordinates), followed by one repaint.
     void drawPixels(const std::function<void(QImage &)> &draw);
+
+    // While a Batch lives, line() and print() share one painter on the
+    // persistent image instead of opening one each: a scale of many ticks and
+    // labels costs one painter. Any other operation on the image closes the
+    // shared painter first and the next line or text opens it again, so the
+    // result is the same as without a batch.
+    class Batch final
+    {
+    public:
+        explicit Batch(PictureBox &box);
+        ~Batch();
+        Q_DISABLE_COPY_MOVE(Batch)
+
+    private:
+        PictureBox &m_box;
+    };
 
     // Members of a control's drawing surface -----------------------------------
     // The colours as OLE colour values (0x00BBGGRR, or 0x80000000 plus a system
@@ -228,6 +246,9 @@ private:
     // The image follows the widget's size, also while the widget is hidden and
     // gets no resize events: every operation brings it up to date first.
     void fitImageToSize() const;
+    // The painter for line() and print(): the batch's shared one, or `own`.
+    QPainter &beginDrawing(std::optional<QPainter> &own);
+    void endSharedPainter() const;
     void keepScale();
     QPen pen(const QColor &color) const;
     void applyDrawMode(QPainter &painter) const;
@@ -236,6 +257,9 @@ private:
 
     QPixmap m_picture;
     mutable QImage m_image;
+    // Open only inside a Batch; declared after m_image so it ends before it.
+    mutable std::unique_ptr<QPainter> m_sharedPainter;
+    int m_batchDepth = 0;
     QColor m_backColor = Qt::white;
     QColor m_foreColor = Qt::black;
     int m_drawWidth = 1;

@@ -18,6 +18,9 @@ private slots:
     void fixedScaleModes();
     void blockCopyIsOneToOne();
     void hiddenBoxKeepsItsImage();
+    void batchDrawsWhatSeparateCallsDraw_data();
+    void batchDrawsWhatSeparateCallsDraw();
+    void batchFollowsAResize();
     void mouseEventsInScale();
     void mouseMoveReportsHeldButtons();
 };
@@ -177,6 +180,90 @@ void tst_PictureBox::hiddenBoxKeepsItsImage()
     box->pset(5, 5, Qt::red);
     QCOMPARE(box->size(), QSize(20, 20));
     QCOMPARE(box->image().pixel(5, 5), qRgb(255, 0, 0));
+}
+
+namespace {
+
+// A scale-like drawing: ticks and labels in turn, with the operations a caller
+// may mix in between; `between` says which.
+void drawTicksAndLabels(PictureBox &box, const PictureBox &other, const QString &between)
+{
+    for (int row = 5; row < 60; row += 11) {
+        box.setForeColor(Qt::black);
+        box.line(0, row, 6, row);
+        if (between == QLatin1String("xor lines"))
+            box.setDrawMode(7);
+        box.line(50, row, 56, row);
+        box.setDrawMode(13);
+        box.setForeColor(QColor(200, 0, 0));
+        box.setCurrentX(8);
+        box.setCurrentY(row - 4);
+        box.print(QString::number(row * 1.5));
+        if (between == QLatin1String("pixels"))
+            box.pset(30, row, QColor(0, 0, 250));
+        if (between == QLatin1String("block copy"))
+            box.bitBlt(other, QRect(0, 0, 4, 3), QPoint(40, row));
+        if (between == QLatin1String("opaque text"))
+            box.setFontTransparent(false);
+        if (between == QLatin1String("cls") && row == 27)
+            box.cls();
+        // The widget paints the image in the middle of a batch.
+        if (between == QLatin1String("repaint"))
+            box.repaint();
+    }
+}
+
+} // namespace
+
+void tst_PictureBox::batchDrawsWhatSeparateCallsDraw_data()
+{
+    QTest::addColumn<QString>("between");
+    QTest::newRow("lines and text only") << QString();
+    QTest::newRow("lines in xor mode, text over them") << QStringLiteral("xor lines");
+    QTest::newRow("single pixels between") << QStringLiteral("pixels");
+    QTest::newRow("block copies between") << QStringLiteral("block copy");
+    QTest::newRow("text with its background") << QStringLiteral("opaque text");
+    QTest::newRow("cleared half way") << QStringLiteral("cls");
+    QTest::newRow("painted half way") << QStringLiteral("repaint");
+}
+
+void tst_PictureBox::batchDrawsWhatSeparateCallsDraw()
+{
+    QFETCH(QString, between);
+    PictureBox other;
+    other.resize(8, 8);
+    other.setPicture(checkerPicture());
+    PictureBox separate;
+    PictureBox batched;
+    for (PictureBox *box : {&separate, &batched}) {
+        box->resize(64, 64);
+        box->setBackColor(QColor(128, 255, 255));
+        box->show();
+    }
+    drawTicksAndLabels(separate, other, between);
+    {
+        const PictureBox::Batch batch(batched);
+        drawTicksAndLabels(batched, other, between);
+    }
+    QCOMPARE(batched.image(), separate.image());
+    QCOMPARE(batched.currentY(), separate.currentY());
+    // After the batch, single calls draw as before.
+    batched.line(0, 63, 63, 63);
+    separate.line(0, 63, 63, 63);
+    QCOMPARE(batched.image(), separate.image());
+}
+
+void tst_PictureBox::batchFollowsAResize()
+{
+    PictureBox box;
+    box.resize(20, 20);
+    const PictureBox::Batch batch(box);
+    box.line(0, 2, 10, 2);
+    box.resize(40, 40);
+    box.line(0, 30, 30, 30);
+    QCOMPARE(box.image().size(), QSize(40, 40));
+    QCOMPARE(box.image().pixel(5, 2), qRgb(0, 0, 0));
+    QCOMPARE(box.image().pixel(25, 30), qRgb(0, 0, 0));
 }
 
 void tst_PictureBox::mouseEventsInScale()
