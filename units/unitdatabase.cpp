@@ -183,9 +183,11 @@ UnitDatabaseConnection UnitDatabase::openWithKey(const QByteArray &key, int *res
         rc = sqlite3_key(db, key.constData(), int(key.size()));
     if (rc == SQLITE_OK)
         rc = jetsql::install(db);
-    // The key is only tried when the first page is read.
+    // The key is only tried when the first page is read: reading the schema
+    // does that, without compiling and running a statement.
     if (rc == SQLITE_OK)
-        rc = sqlite3_exec(db, "select count(*) from sqlite_master", nullptr, nullptr, nullptr);
+        rc = sqlite3_table_column_metadata(
+            db, "main", "sqlite_master", nullptr, nullptr, nullptr, nullptr, nullptr, nullptr);
     *resultCode = rc;
     if (rc != SQLITE_OK) {
         connection.m_error = db ? errorOf(db) : QStringLiteral("out of memory");
