@@ -1,13 +1,14 @@
 // Cost of one size lookup as the program makes it on every edit of the volume:
 // open the encrypted unit file, run the bound select, close it.
 
+#include "bench/benchmain.h"
 #include "units/unitdatabase.h"
 
 #include <benchmark/benchmark.h>
 
 namespace {
 
-const QString shippedDatabase = QStringLiteral(BRIMLOW_UNIT_DATABASE);
+const QString shippedDatabase = shippedUnitDatabase();
 
 void lookupOneSize(benchmark::State &state)
 {
@@ -49,5 +50,3 @@ void readAllNames(benchmark::State &state)
 BENCHMARK(readAllNames)->Unit(benchmark::kMicrosecond);
 
 } // namespace
-
-BENCHMARK_MAIN();

@@ -3,6 +3,7 @@
 // lookups the new selections raise.
 
 #include "app/formprocedures.h"
+#include "bench/benchmain.h"
 #include "app/formstate.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
@@ -13,7 +14,7 @@
 
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
+#include <QWidget>
 
 namespace {
 
@@ -51,7 +52,7 @@ void refill(benchmark::State &state)
 
     FormState formState;
     Procedures procedures;
-    UnitDatabase database(QStringLiteral(BRIMLOW_UNIT_DATABASE));
+    UnitDatabase database(shippedUnitDatabase());
     UnitLists lists(formState, procedures, database, w);
     procedures.lists = &lists;
     w.Text1->setText("1");
@@ -75,14 +76,3 @@ BENCHMARK(refill)
     ->Unit(benchmark::kMillisecond);
 
 } // namespace
-
-int main(int argc, char **argv)
-{
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -1,0 +1,23 @@
+#include "bench/benchmain.h"
+
+#include <QApplication>
+
+#include <benchmark/benchmark.h>
+
+QString shippedUnitDatabase()
+{
+    return QStringLiteral(BRIMLOW_UNIT_DATABASE);
+}
+
+int main(int argc, char **argv)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 1;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
