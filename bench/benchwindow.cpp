@@ -7,6 +7,8 @@
 
 #include <QTest>
 
+#include <benchmark/benchmark.h>
+
 namespace {
 
 bool selectUnit(ListBox *list, const QString &unit)
@@ -41,4 +43,11 @@ void BenchWindow::setVolume(const QString &text)
 {
     m_form.Text1->setText(text);
     m_form.Text1->setCursorPosition(int(text.size()));
+}
+
+bool BenchWindow::readyFor(benchmark::State &state) const
+{
+    if (!ready())
+        state.SkipWithError(qPrintable(m_error));
+    return ready();
 }

@@ -10,6 +10,10 @@
 
 #include <QString>
 
+namespace benchmark {
+class State;
+}
+
 class BenchWindow final
 {
 public:
@@ -18,6 +22,8 @@ public:
     // False, with the reason, when the window did not come up converting.
     bool ready() const { return m_error.isEmpty(); }
     const QString &error() const { return m_error; }
+    // ready(), or the benchmark skipped with the reason.
+    bool readyFor(benchmark::State &state) const;
 
     Form1 &form() { return m_form; }
     Form1 *operator->() { return &m_form; }

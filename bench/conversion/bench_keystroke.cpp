@@ -26,10 +26,8 @@ const QString toUnit = QStringLiteral("Liter");
 void typeDigitThenBackspace(benchmark::State &state, const QString &start, Qt::Key digit)
 {
     BenchWindow window(fromUnit, toUnit);
-    if (!window.ready()) {
-        state.SkipWithError(qPrintable(window.error()));
+    if (!window.readyFor(state))
         return;
-    }
     window.setVolume(start);
     TextBox *text1 = window->Text1;
     for (auto _ : state) {
@@ -58,10 +56,8 @@ BENCHMARK(keystrokeBelowOne)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Rep
 void partLookups(benchmark::State &state)
 {
     BenchWindow window(fromUnit, toUnit);
-    if (!window.ready()) {
-        state.SkipWithError(qPrintable(window.error()));
+    if (!window.readyFor(state))
         return;
-    }
     for (auto _ : state) {
         window->lookupFromFactor();
         window->lookupToFactor();
@@ -73,10 +69,8 @@ BENCHMARK(partLookups)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAgg
 void partConversion(benchmark::State &state)
 {
     BenchWindow window(fromUnit, toUnit);
-    if (!window.ready()) {
-        state.SkipWithError(qPrintable(window.error()));
+    if (!window.readyFor(state))
         return;
-    }
     window.setVolume(QStringLiteral("125"));
     for (auto _ : state)
         window->updateConversion();
@@ -98,10 +92,8 @@ BENCHMARK(partConversionArithmetic)
 void partFluid(benchmark::State &state)
 {
     BenchWindow window(fromUnit, toUnit);
-    if (!window.ready()) {
-        state.SkipWithError(qPrintable(window.error()));
+    if (!window.readyFor(state))
         return;
-    }
     for (auto _ : state) {
         window->update_framestatic(157, 10);
         window->showFlask();
@@ -112,10 +104,8 @@ BENCHMARK(partFluid)->Unit(benchmark::kMicrosecond)->Repetitions(5)->ReportAggre
 void partScale(benchmark::State &state)
 {
     BenchWindow window(fromUnit, toUnit);
-    if (!window.ready()) {
-        state.SkipWithError(qPrintable(window.error()));
+    if (!window.readyFor(state))
         return;
-    }
     window.setVolume(QStringLiteral("125"));
     for (auto _ : state)
         window->drawGraduations(window->PicFlask, ScaleVariant::Large);

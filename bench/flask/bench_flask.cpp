@@ -38,12 +38,7 @@ public:
         m_window.setVolume(QStringLiteral("26.4"));
     }
 
-    bool ready(benchmark::State &state) const
-    {
-        if (!m_window.ready())
-            state.SkipWithError(qPrintable(m_window.error()));
-        return m_window.ready();
-    }
+    bool ready(benchmark::State &state) const { return m_window.readyFor(state); }
     Form1 *operator->() { return &m_window.form(); }
 
 private:
