@@ -432,7 +432,7 @@ private:
     QRect windowRect() const;
     float twipsPerPixelX() const;
     float twipsPerPixelY() const;
-    double extenderPosition(const char *name);
+    bool readExtender(const char *name, double &value);
     void moveToCursor();
 
     PictureBox *m_picture1 = nullptr;

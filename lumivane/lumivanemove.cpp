@@ -36,7 +36,8 @@ QVariant propertyByName(const QObject *object, const char *name)
     return {};
 }
 
-// Calls the extender's Move(left, top), the case of the name aside.
+// Calls the extender's Move(left, top), the case of the name aside; an extender
+// without one is not moved.
 void callMove(QObject *object, double left, double top)
 {
     const QMetaObject *meta = object->metaObject();
@@ -79,11 +80,13 @@ float Lumivane::twipsPerPixelY() const
     return movedrag::twipsPerPixel(screen() ? screen()->logicalDotsPerInchY() : 96.0);
 }
 
-double Lumivane::extenderPosition(const char *name)
+bool Lumivane::readExtender(const char *name, double &value)
 {
     bool ok = false;
-    const double value = propertyByName(extender(), name).toDouble(&ok);
-    return ok ? value : 0.0;
+    const double read = propertyByName(extender(), name).toDouble(&ok);
+    if (ok)
+        value = read;
+    return ok;
 }
 
 void Lumivane::readDragCursor()
@@ -101,8 +104,13 @@ void Lumivane::beginDrag()
         holder->releaseMouse();
     grabMouse(); // the moves keep coming when the cursor leaves the control
     m_dragPos = windowRect().topLeft();
-    m_offsetX = movedrag::offset(extenderPosition("left"), twipsPerPixelX(), m_cursorPos.x());
-    m_offsetY = movedrag::offset(extenderPosition("Top"), twipsPerPixelY(), m_cursorPos.y());
+    // An extender without the position keeps the offsets as they were.
+    double left = 0;
+    double top = 0;
+    if (readExtender("left", left))
+        m_offsetX = movedrag::offset(left, twipsPerPixelX(), m_cursorPos.x());
+    if (readExtender("Top", top))
+        m_offsetY = movedrag::offset(top, twipsPerPixelY(), m_cursorPos.y());
     if (movedrag::showsOutline(m_moveStyle))
         drawDragOutline(m_dragPos);
 }

@@ -132,6 +132,7 @@ private slots:
     void nestedMovesAreDropped();
     void cursorIsReadBeforeTheHostHearsOfThePress();
     void withoutAnExtenderTheControlMovesInItsParent();
+    void extenderWithoutTheMembersLeavesTheControl();
 };
 
 void tst_LumivaneMove::cursorCanBeSetOnThisPlatform()
@@ -425,6 +426,30 @@ void tst_LumivaneMove::withoutAnExtenderTheControlMovesInItsParent()
     QTest::mouseMove(control, control->mapFromGlobal(start + QPoint(15, 25)));
     QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFromGlobal(start + QPoint(15, 25)));
     QCOMPARE(control->pos(), QPoint(25, 45));
+}
+
+void tst_LumivaneMove::extenderWithoutTheMembersLeavesTheControl()
+{
+    // A host whose extender has neither a position nor Move: the events still
+    // come, the control stays and nothing fails.
+    QWidget container;
+    container.setGeometry(100, 100, 300, 200);
+    auto *control = new Lumivane(&container);
+    control->setGeometry(10, 20, 30, 30);
+    control->setMoveable(true);
+    QObject bare;
+    control->setExtender(&bare);
+    container.show();
+    EventCount ups(control, &Lumivane::MouseUp);
+    const QPoint start = control->mapToGlobal(QPoint(3, 3));
+    QCursor::setPos(start);
+    QTest::mousePress(control, Qt::LeftButton, {}, QPoint(3, 3));
+    QCursor::setPos(start + QPoint(15, 25));
+    QTest::mouseMove(control, control->mapFromGlobal(start + QPoint(15, 25)));
+    QTest::mouseRelease(control, Qt::LeftButton, {}, control->mapFromGlobal(start + QPoint(15, 25)));
+    QCOMPARE(ups.count, 1);
+    QCOMPARE(control->pos(), QPoint(10, 20));
+    QVERIFY(!control->lastError().isError());
 }
 
 QTEST_MAIN(tst_LumivaneMove)
