@@ -22,7 +22,8 @@ class TestExtender final : public QObject
 
 public:
     explicit TestExtender(QWidget *control)
-        : m_control(control)
+        : QObject(control)
+        , m_control(control)
     { }
 
     static double perPixel()
