@@ -15,7 +15,10 @@ int runBrimlow(QApplication &application, const std::function<void(Form1 &)> &sh
     // The unit file's key takes longest to make; it is made while the fonts load.
     UnitDatabase database(unitDatabasePath(toolkit::programFolder()));
     database.prepareKeyInBackground();
+    // The fonts and the window's widgets do not need the file: they are made
+    // while the key is derived, and the first use of the file waits for it.
     registerBrimlowFonts();
+    Form1 form(database);
 
     // Without its unit database the program has nothing to convert: say which
     // file is wrong and stop before the window opens.
@@ -24,7 +27,6 @@ int runBrimlow(QApplication &application, const std::function<void(Form1 &)> &sh
         return 1;
     }
 
-    Form1 form(database);
     form.load();
     form.show();
     if (shown)
