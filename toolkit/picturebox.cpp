@@ -344,9 +344,10 @@ void PictureBox::print(const QString &text)
         painter.setFont(font());
         painter.setPen(m_foreColor);
         // Measuring the text costs as much as drawing it: only for its background.
-        if (!m_fontTransparent)
-            painter.fillRect(QRectF(at, QSizeF(metrics.horizontalAdvance(text), metrics.height())),
-                             textBackColor());
+        if (!m_fontTransparent) {
+            const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
+            painter.fillRect(QRectF(at, size), textBackColor());
+        }
         painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     }
     m_currentX = scaleLeft();
