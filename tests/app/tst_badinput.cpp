@@ -19,6 +19,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QScopeGuard>
 #include <QTemporaryDir>
@@ -681,7 +682,12 @@ void tst_BadInput::resultsFileCannotBeWritten()
         dialogSeen = true;
         answer.stop();
         if (anotherPlace) {
-            dialog->selectFile(otherPath);
+            // Typed into the dialog's name box as a user would: the whole path.
+            auto *name = dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"));
+            if (name)
+                name->setText(otherPath);
+            else
+                dialog->selectFile(otherPath);
             QMetaObject::invokeMethod(dialog, "accept");
         } else {
             dialog->reject();
