@@ -1,7 +1,7 @@
 #include "conversion/conversion.h"
 
-#include "app/formprocedures.h"
-#include "app/formstate.h"
+#include "formstate/formprocedures.h"
+#include "formstate/formstate.h"
 #include "conversion/conversionarithmetic.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/picturebox.h"

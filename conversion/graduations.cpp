@@ -1,17 +1,30 @@
 #include "conversion/graduations.h"
 
-#include "app/formstate.h"
+#include "formstate/formstate.h"
 #include "conversion/graduationlayout.h"
 #include "toolkit/optionbutton.h"
 #include "toolkit/picturebox.h"
 
 namespace {
 
-void printAt(PictureBox *target, QRgb colour, int column, int row, const QString &text)
+QColor inkOf(LabelColour colour)
+{
+    switch (colour) {
+    case LabelColour::Yellow:
+        return QColor(255, 255, 0);
+    case LabelColour::White:
+        return QColor(255, 255, 255);
+    case LabelColour::Black:
+        break;
+    }
+    return QColor(0, 0, 0);
+}
+
+void printAt(PictureBox *target, LabelColour colour, int column, int row, const QString &text)
 {
     if (text.isEmpty())
         return; // a value beyond a Single has no label
-    target->setForeColor(QColor::fromRgb(colour));
+    target->setForeColor(inkOf(colour));
     target->setCurrentX(float(column));
     target->setCurrentY(float(row));
     target->print(text);

@@ -1,7 +1,7 @@
 #include "conversion/volumeentry.h"
 
-#include "app/formprocedures.h"
-#include "app/formstate.h"
+#include "formstate/formprocedures.h"
+#include "formstate/formstate.h"
 #include "conversion/conversionarithmetic.h"
 #include "conversion/numbertext.h"
 #include "conversion/volumeinput.h"

@@ -1,7 +1,7 @@
 #include "flask/flaskdrag.h"
 
-#include "app/formprocedures.h"
-#include "app/formstate.h"
+#include "formstate/formprocedures.h"
+#include "formstate/formstate.h"
 #include "flask/dragband.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/picturebox.h"

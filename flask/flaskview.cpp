@@ -1,7 +1,7 @@
 #include "flask/flaskview.h"
 
-#include "app/formprocedures.h"
-#include "app/formstate.h"
+#include "formstate/formprocedures.h"
+#include "formstate/formstate.h"
 #include "toolkit/optionbutton.h"
 #include "toolkit/picturebox.h"
 

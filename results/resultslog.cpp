@@ -1,9 +1,9 @@
 #include "results/resultslog.h"
 
-#include "app/formstate.h"
+#include "formstate/formstate.h"
 #include "results/resultsfile.h"
 #include "results/resultsgrid.h"
-#include "toolkit/application.h"
+#include "toolkit/programfolder.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
 #include "toolkit/messagebox.h"

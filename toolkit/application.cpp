@@ -2,23 +2,10 @@
 
 #include "toolkit/twips.h"
 
-#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QScreen>
 
 namespace toolkit {
-
-QString programFolder()
-{
-    return QCoreApplication::applicationDirPath();
-}
-
-QString joinPath(const QString &folder, const QString &name)
-{
-    if (folder.endsWith(QLatin1Char('/')))
-        return folder + name;
-    return folder + QLatin1Char('/') + name;
-}
 
 QSize screenSizeTwips()
 {

@@ -2,9 +2,9 @@
 // ordering: the statements, both lists filled entry by entry, and the two
 // lookups the new selections raise.
 
-#include "app/formprocedures.h"
 #include "bench/benchmain.h"
-#include "app/formstate.h"
+#include "formstate/formstate.h"
+#include "testsupport/fakeprocedures.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
 #include "toolkit/optionbutton.h"
@@ -17,19 +17,6 @@
 #include <QWidget>
 
 namespace {
-
-class Procedures final : public FormProcedures
-{
-public:
-    UnitLists *lists = nullptr;
-    void lookupFromFactor() override { lists->lookupFromFactor(); }
-    void lookupToFactor() override { lists->lookupToFactor(); }
-    void updateConversion() override { }
-    void update_framestatic(int, int) override { }
-    void showFlask() override { }
-    void drawGraduations(PictureBox *, ScaleVariant) override { }
-    void setVolumeFromLevel(float) override { }
-};
 
 void refill(benchmark::State &state)
 {
@@ -51,10 +38,11 @@ void refill(benchmark::State &state)
     window.show();
 
     FormState formState;
-    Procedures procedures;
+    FakeProcedures procedures; // the lookups go to the lists, as the window hands them on
     UnitDatabase database(shippedUnitDatabase());
     UnitLists lists(formState, procedures, database, w);
-    procedures.lists = &lists;
+    procedures.onLookupFromFactor = [&lists] { lists.lookupFromFactor(); };
+    procedures.onLookupToFactor = [&lists] { lists.lookupToFactor(); };
     w.Text1->setText("1");
     lists.fillUnitLists(UnitOrdering::AllAscending); // derives the key once, as at start-up
     if (w.List1->listCount() == 0) {

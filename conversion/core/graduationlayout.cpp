@@ -8,10 +8,6 @@
 
 namespace {
 
-constexpr QRgb black = qRgb(0, 0, 0);
-constexpr QRgb yellow = qRgb(255, 255, 0);
-constexpr QRgb white = qRgb(255, 255, 255);
-
 // Labels of the decade below 10^6 are written out in full; from a nine-character
 // fixed text (1000000.00) on, the left label switches to a short exponent form.
 constexpr int longestPlainLeftLabel = 9;
@@ -96,7 +92,7 @@ GraduationLayout graduationLayout(ScaleVariant variant, qint16 scaleExponent, qi
         GraduationLabel &label = layout[k - 1];
         label.k = k;
         label.row = graduationRow(k);
-        label.colour = !contrastColours ? black : (k % 2 == 1 ? yellow : white);
+        label.colour = !contrastColours ? LabelColour::Black : (k % 2 == 1 ? LabelColour::Yellow : LabelColour::White);
         label.rightColumn = 50;
 
         const std::optional<float> value = graduationValue(variant, k, scaleExponent, fractionScaleExponent);

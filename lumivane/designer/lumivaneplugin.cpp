@@ -1,4 +1,4 @@
-#include "lumivane/designer/lumivaneplugin.h"
+#include "lumivaneplugin.h"
 
 #include "lumivane/lumivane.h"
 

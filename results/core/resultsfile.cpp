@@ -1,7 +1,7 @@
 #include "results/resultsfile.h"
 
 #include "results/csvline.h"
-#include "toolkit/application.h"
+#include "toolkit/programfolder.h"
 
 #include <QSaveFile>
 

@@ -1,6 +1,7 @@
 #include "conversion/conversion.h"
 
-#include "recordingprocedures.h"
+#include "formstate/formstate.h"
+#include "testsupport/fakeprocedures.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/picturebox.h"
@@ -39,7 +40,7 @@ private:
     CommandButton *m_other = nullptr;
     PictureBox *m_flask = nullptr;
     std::unique_ptr<FormState> m_state;
-    std::unique_ptr<RecordingProcedures> m_procedures;
+    std::unique_ptr<FakeProcedures> m_procedures;
     std::unique_ptr<Conversion> m_conversion;
     QStringList m_messages;
 };
@@ -59,10 +60,10 @@ void tst_Conversion::init()
     m_state = std::make_unique<FormState>();
     m_state->fromFactor = 1.0f;
     m_state->toFactor = 1.0f;
-    m_procedures = std::make_unique<RecordingProcedures>(*m_state);
+    m_procedures = std::make_unique<FakeProcedures>();
     m_conversion = std::make_unique<Conversion>(
         *m_state, *m_procedures, ConversionWidgets { m_text1, m_text2, m_flask });
-    m_procedures->conversion = m_conversion.get();
+    m_procedures->onUpdateConversion = [this] { m_conversion->updateConversion(); };
 
     m_messages.clear();
     MessageBox::setHandler([this](const QString &text, const QString &title, MessageBox::Icon icon) {
@@ -145,7 +146,7 @@ void tst_Conversion::drawsAfterWriting()
     // The flask is drawn from the state the path has just written.
     int rowWhenDrawn = -1;
     QString resultWhenDrawn;
-    m_procedures->onUpdateFramestatic = [&] {
+    m_procedures->onUpdateFramestatic = [&](int, int) {
         rowWhenDrawn = m_state->fluidTopRow;
         resultWhenDrawn = m_text2->text();
     };

@@ -3,6 +3,7 @@
 #include <QTest>
 
 Q_DECLARE_METATYPE(ScaleVariant)
+Q_DECLARE_METATYPE(LabelColour)
 
 class tst_GraduationLayout : public QObject
 {
@@ -86,18 +87,18 @@ void tst_GraduationLayout::factorRatioOfTenThousandth()
 void tst_GraduationLayout::colours_data()
 {
     QTest::addColumn<bool>("contrast");
-    QTest::addColumn<QRgb>("odd");
-    QTest::addColumn<QRgb>("even");
+    QTest::addColumn<LabelColour>("odd");
+    QTest::addColumn<LabelColour>("even");
 
-    QTest::newRow("red or sparkle") << true << qRgb(255, 255, 0) << qRgb(255, 255, 255);
-    QTest::newRow("yellow, aqua or level marker") << false << qRgb(0, 0, 0) << qRgb(0, 0, 0);
+    QTest::newRow("red or sparkle") << true << LabelColour::Yellow << LabelColour::White;
+    QTest::newRow("yellow, aqua or level marker") << false << LabelColour::Black << LabelColour::Black;
 }
 
 void tst_GraduationLayout::colours()
 {
     QFETCH(bool, contrast);
-    QFETCH(QRgb, odd);
-    QFETCH(QRgb, even);
+    QFETCH(LabelColour, odd);
+    QFETCH(LabelColour, even);
     for (ScaleVariant variant : { ScaleVariant::Large, ScaleVariant::Small }) {
         const GraduationLayout layout = graduationLayout(variant, 2, 1, 1.0f, 1.0f, contrast);
         for (const GraduationLabel &label : layout)

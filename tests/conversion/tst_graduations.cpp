@@ -1,6 +1,6 @@
 #include "conversion/graduations.h"
 
-#include "app/formstate.h"
+#include "formstate/formstate.h"
 #include "conversion/graduationlayout.h"
 #include "resources/fonts.h"
 #include "toolkit/optionbutton.h"

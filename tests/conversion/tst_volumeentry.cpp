@@ -3,7 +3,8 @@
 #include "conversion/conversion.h"
 #include "conversion/conversionarithmetic.h"
 #include "conversion/volumeinput.h"
-#include "recordingprocedures.h"
+#include "formstate/formstate.h"
+#include "testsupport/fakeprocedures.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/picturebox.h"
@@ -54,7 +55,10 @@ private:
     CommandButton *m_makeFile = nullptr;
     PictureBox *m_flask = nullptr;
     std::unique_ptr<FormState> m_state;
-    std::unique_ptr<RecordingProcedures> m_procedures;
+    std::unique_ptr<FakeProcedures> m_procedures;
+    // The sizes of the units "selected" in the From and To lists.
+    float m_fromSize = 1.0f;
+    float m_toSize = 1.0f;
     std::unique_ptr<Conversion> m_conversion;
     std::unique_ptr<VolumeEntry> m_entry;
     QStringList m_messages;
@@ -77,13 +81,19 @@ void tst_VolumeEntry::init()
     m_makeFile->setEnabled(false);
 
     m_state = std::make_unique<FormState>();
-    m_procedures = std::make_unique<RecordingProcedures>(*m_state);
+    m_procedures = std::make_unique<FakeProcedures>();
     m_conversion = std::make_unique<Conversion>(
         *m_state, *m_procedures, ConversionWidgets { m_text1, m_text2, m_flask });
     m_entry = std::make_unique<VolumeEntry>(
         *m_state, *m_procedures, VolumeEntryWidgets { m_text1, m_text2, m_save, m_makeFile });
-    m_procedures->conversion = m_conversion.get();
-    m_procedures->volumeEntry = m_entry.get();
+    // The lookups copy the sizes of the "selected" units; the conversion and
+    // the level go to the real objects, as the window hands them on.
+    m_fromSize = 1.0f;
+    m_toSize = 1.0f;
+    m_procedures->onLookupFromFactor = [this] { m_state->fromFactor = m_fromSize; };
+    m_procedures->onLookupToFactor = [this] { m_state->toFactor = m_toSize; };
+    m_procedures->onUpdateConversion = [this] { m_conversion->updateConversion(); };
+    m_procedures->onSetVolumeFromLevel = [this](float y) { m_entry->setVolumeFromLevel(y); };
 
     VolumeEntry *entry = m_entry.get();
     connect(
@@ -321,7 +331,7 @@ void tst_VolumeEntry::pastedNumbersThatGiveNoConversion()
 
     typeKeys(QStringLiteral("4"));
     m_save->setEnabled(false);
-    m_procedures->toSize = toSize;
+    m_toSize = toSize;
     m_procedures->calls.clear();
 
     m_text1->setText(text);
@@ -371,8 +381,8 @@ void tst_VolumeEntry::startUpConvertsOneUnit()
 {
     // Load puts "1" in the box before the box is live; the start-up timer then
     // clears it and sets "1" again with the box live.
-    m_procedures->fromSize = 0.003785411784f; // a US gallon in cubic metres
-    m_procedures->toSize = 0.001f; // a litre
+    m_fromSize = 0.003785411784f; // a US gallon in cubic metres
+    m_toSize = 0.001f; // a litre
     m_text1->setText(QStringLiteral("1"));
     QVERIFY(m_procedures->calls.isEmpty());
 

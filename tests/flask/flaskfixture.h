@@ -5,13 +5,15 @@
 // the fluid options in one frame, "Save" and "Make File"), with the real flask
 // picture, and window procedures that record what the flask code asks of the
 // rest of the window. update_framestatic and showFlask go to the real FlaskView,
-// as the window hands them on.
+// as the window hands them on; the scale is a magenta line on row 2 of its
+// target, to see where it went; the filling of the volume box is recorded with
+// the state it meets ("setVolumeFromLevel(150) live=0 dragging=0").
 
-#include "app/formprocedures.h"
-#include "app/formstate.h"
 #include "flask/flaskview.h"
 #include "flask/flaskwidgets.h"
+#include "formstate/formstate.h"
 #include "resources/resourcepicture.h"
+#include "testsupport/fakeprocedures.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/optionbutton.h"
 #include "toolkit/picturebox.h"
@@ -21,50 +23,10 @@
 
 #include <memory>
 
-class RecordingProcedures final : public FormProcedures
-{
-public:
-    FormState *state = nullptr;
-    FlaskView *view = nullptr;
-    PictureBox *buffer = nullptr;
-    QStringList calls;
-    // Drawn on the target by drawGraduations, to see where the scale went.
-    QColor scaleColour = QColor(255, 0, 255);
-
-    void lookupFromFactor() override { calls << QStringLiteral("lookupFromFactor"); }
-    void lookupToFactor() override { calls << QStringLiteral("lookupToFactor"); }
-    void updateConversion() override { calls << QStringLiteral("updateConversion"); }
-    void update_framestatic(int topRow, int sparkleSpan) override
-    {
-        calls << QStringLiteral("update_framestatic(%1,%2)").arg(topRow).arg(sparkleSpan);
-        view->update_framestatic(topRow, sparkleSpan);
-    }
-    void showFlask() override
-    {
-        calls << QStringLiteral("showFlask");
-        view->showFlask();
-    }
-    void drawGraduations(PictureBox *target, ScaleVariant variant) override
-    {
-        calls << QStringLiteral("drawGraduations(%1,%2)")
-                     .arg(target == buffer ? QStringLiteral("buffer") : QStringLiteral("other"),
-                         variant == ScaleVariant::Large ? QStringLiteral("large") : QStringLiteral("small"));
-        target->line(6, 2, 86, 2, scaleColour);
-    }
-    void setVolumeFromLevel(float y) override
-    {
-        // What the state says when the volume box is filled.
-        calls << QStringLiteral("setVolumeFromLevel(%1) live=%2 dragging=%3")
-                     .arg(double(y))
-                     .arg(state->volumeEditLive)
-                     .arg(state->draggingFlask);
-    }
-};
-
 struct FlaskFixture
 {
     FormState state;
-    RecordingProcedures procedures;
+    FakeProcedures procedures;
     QWidget window;
     QWidget *frame3 = nullptr;
     FlaskWidgets widgets;
@@ -108,9 +70,16 @@ struct FlaskFixture
         widgets.makeFileCmnd->setEnabled(false);
 
         view = std::make_unique<FlaskView>(state, procedures, widgets);
-        procedures.state = &state;
-        procedures.view = view.get();
-        procedures.buffer = widgets.picflaskbuffer;
+        procedures.onUpdateFramestatic
+            = [this](int topRow, int sparkleSpan) { view->update_framestatic(topRow, sparkleSpan); };
+        procedures.onShowFlask = [this] { view->showFlask(); };
+        procedures.onDrawGraduations
+            = [](PictureBox *target, ScaleVariant) { target->line(6, 2, 86, 2, QColor(255, 0, 255)); };
+        procedures.onSetVolumeFromLevel = [this](float) {
+            procedures.calls.last() += QStringLiteral(" live=%1 dragging=%2")
+                                           .arg(state.volumeEditLive)
+                                           .arg(state.draggingFlask);
+        };
     }
 
     // Selects a fluid option the way the window's load does: the Click it

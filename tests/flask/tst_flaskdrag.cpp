@@ -124,8 +124,9 @@ void tst_FlaskDrag::positionWorkInOrder()
     // before the one copy to the screen.
     QCOMPARE(f.procedures.calls,
         QStringList({ QStringLiteral("setVolumeFromLevel(150) live=0 dragging=0"),
-            QStringLiteral("update_framestatic(150,12)"), QStringLiteral("drawGraduations(buffer,large)"),
+            QStringLiteral("update_framestatic(150,12)"), QStringLiteral("drawGraduations(large)"),
             QStringLiteral("showFlask") }));
+    QCOMPARE(f.procedures.lastGraduationTarget, f.widgets.picflaskbuffer);
     QVERIFY(f.state.draggingFlask);
     QCOMPARE(f.flask()->image(), f.widgets.picflaskbuffer->image());
     QCOMPARE(f.flask()->image().pixel(40, 2), qRgb(255, 0, 255)); // the scale made it to the screen
@@ -140,8 +141,8 @@ void tst_FlaskDrag::scaleVariantFollowsTheLastConversion_data()
 {
     QTest::addColumn<bool>("volumeAtLeastOne");
     QTest::addColumn<QString>("call");
-    QTest::newRow("volume of 1 or more") << true << "drawGraduations(buffer,large)";
-    QTest::newRow("volume below 1") << false << "drawGraduations(buffer,small)";
+    QTest::newRow("volume of 1 or more") << true << "drawGraduations(large)";
+    QTest::newRow("volume below 1") << false << "drawGraduations(small)";
 }
 
 void tst_FlaskDrag::scaleVariantFollowsTheLastConversion()
@@ -152,6 +153,7 @@ void tst_FlaskDrag::scaleVariantFollowsTheLastConversion()
     f.state.volumeAtLeastOne = volumeAtLeastOne;
     QTest::mousePress(f.flask(), Qt::LeftButton, {}, QPoint(40, 100));
     QCOMPARE(f.procedures.calls.value(2), call);
+    QCOMPARE(f.procedures.lastGraduationTarget, f.widgets.picflaskbuffer);
 }
 
 void tst_FlaskDrag::rowRoundsHalfToEven_data()

@@ -7,7 +7,7 @@
 
 #include "results/csvline.h"
 #include "results/resultsfile.h"
-#include "tests/results/rfc4180reader.h"
+#include "rfc4180reader.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,5 +1,5 @@
 #include "results/csvline.h"
-#include "tests/results/rfc4180reader.h"
+#include "rfc4180reader.h"
 
 #include <QTest>
 

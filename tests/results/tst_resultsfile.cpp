@@ -1,5 +1,5 @@
 #include "results/resultsfile.h"
-#include "tests/results/filesizelimit.h"
+#include "filesizelimit.h"
 
 #include <QDir>
 #include <QFile>

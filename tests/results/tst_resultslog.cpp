@@ -1,8 +1,8 @@
 #include "results/resultslog.h"
 
-#include "app/formstate.h"
+#include "formstate/formstate.h"
 #include "results/resultsgrid.h"
-#include "tests/results/filesizelimit.h"
+#include "filesizelimit.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
 #include "toolkit/messagebox.h"

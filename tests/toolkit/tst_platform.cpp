@@ -1,4 +1,3 @@
-#include "toolkit/application.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/olecolor.h"
 #include "toolkit/timer.h"
@@ -12,30 +11,12 @@ class tst_Platform : public QObject
     Q_OBJECT
 
 private slots:
-    void joinPath_data();
-    void joinPath();
     void twipsToPixels();
     void oleColours();
     void timerFiresOncePerEnablingWhenHandlerDisables();
     void timerEventComesFromEventLoop();
     void messageBoxHandlerSeesMessage();
 };
-
-void tst_Platform::joinPath_data()
-{
-    QTest::addColumn<QString>("folder");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("folder") << QStringLiteral("/opt/brimlow") << QStringLiteral("/opt/brimlow/BrimlowCSV.txt");
-    QTest::newRow("root") << QStringLiteral("/") << QStringLiteral("/BrimlowCSV.txt");
-    QTest::newRow("trailing slash") << QStringLiteral("/opt/") << QStringLiteral("/opt/BrimlowCSV.txt");
-}
-
-void tst_Platform::joinPath()
-{
-    QFETCH(QString, folder);
-    QFETCH(QString, expected);
-    QCOMPARE(toolkit::joinPath(folder, QStringLiteral("BrimlowCSV.txt")), expected);
-}
 
 void tst_Platform::twipsToPixels()
 {

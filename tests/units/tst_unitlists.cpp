@@ -1,5 +1,5 @@
-#include "app/formprocedures.h"
-#include "app/formstate.h"
+#include "formstate/formstate.h"
+#include "testsupport/fakeprocedures.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
 #include "toolkit/messagebox.h"
@@ -18,35 +18,6 @@
 #include <memory>
 
 namespace {
-
-// The window procedures as the window gives them: the lookups go to the unit
-// lists, the conversion is only counted, with the factors it would use.
-class RecordingProcedures final : public FormProcedures
-{
-public:
-    explicit RecordingProcedures(FormState &state)
-        : m_state(state)
-    { }
-
-    UnitLists *lists = nullptr;
-    int conversions = 0;
-    QList<std::pair<float, float>> convertedWith;
-
-    void lookupFromFactor() override { lists->lookupFromFactor(); }
-    void lookupToFactor() override { lists->lookupToFactor(); }
-    void updateConversion() override
-    {
-        ++conversions;
-        convertedWith.append({ m_state.fromFactor, m_state.toFactor });
-    }
-    void update_framestatic(int, int) override { }
-    void showFlask() override { }
-    void drawGraduations(PictureBox *, ScaleVariant) override { }
-    void setVolumeFromLevel(float) override { }
-
-private:
-    FormState &m_state;
-};
 
 // The hard cases: a region tag in small letters, a name with both tags, a
 // name with both "ter" and "metric", "ter" inside a word, names that differ
@@ -135,7 +106,11 @@ private:
     FormState m_state;
     std::unique_ptr<QWidget> m_window;
     std::unique_ptr<UnitDatabase> m_database;
-    std::unique_ptr<RecordingProcedures> m_procedures;
+    // The window procedures as the window gives them: the lookups go to the unit
+    // lists, the conversion is only recorded, with the factors it would use.
+    std::unique_ptr<FakeProcedures> m_procedures;
+    QList<std::pair<float, float>> m_convertedWith;
+    int conversions() const { return int(m_convertedWith.size()); }
     std::unique_ptr<UnitLists> m_lists;
     UnitListWidgets m_w;
 };
@@ -169,7 +144,8 @@ void tst_UnitLists::build(const QString &databasePath)
     m_window.reset();
     m_state = FormState();
     m_database = std::make_unique<UnitDatabase>(databasePath);
-    m_procedures = std::make_unique<RecordingProcedures>(m_state);
+    m_procedures = std::make_unique<FakeProcedures>();
+    m_convertedWith.clear();
 
     m_window = std::make_unique<QWidget>();
     auto *layout = new QVBoxLayout(m_window.get());
@@ -197,7 +173,9 @@ void tst_UnitLists::build(const QString &databasePath)
     m_w.MakeFileCmnd->setEnabled(false);
 
     m_lists = std::make_unique<UnitLists>(m_state, *m_procedures, *m_database, m_w);
-    m_procedures->lists = m_lists.get();
+    m_procedures->onLookupFromFactor = [this] { m_lists->lookupFromFactor(); };
+    m_procedures->onLookupToFactor = [this] { m_lists->lookupToFactor(); };
+    m_procedures->onUpdateConversion = [this] { m_convertedWith.append({ m_state.fromFactor, m_state.toFactor }); };
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }
@@ -269,7 +247,7 @@ void tst_UnitLists::startUpThroughOption1()
     QCOMPARE(m_state.toFactor, 7.0f);
     QCOMPARE(fromClicks.count(), 1);
     // The volume box is still empty at start-up: nothing converts yet.
-    QCOMPARE(m_procedures->conversions, 0);
+    QCOMPARE(conversions(), 0);
     QVERIFY(!m_w.SaveCmnd->isEnabled());
 }
 
@@ -279,12 +257,12 @@ void tst_UnitLists::refillConvertsOnlyForChangedBoxes()
     m_w.Text1->setText("2");
     // Both first entries change: each box converts once, with the new factors.
     m_w.Option4->setValue(true);
-    QCOMPARE(m_procedures->conversions, 2);
-    QCOMPARE(m_procedures->convertedWith.last(), std::make_pair(8.0f, 8.0f));
+    QCOMPARE(conversions(), 2);
+    QCOMPARE(m_convertedWith.last(), std::make_pair(8.0f, 8.0f));
     QVERIFY(m_w.SaveCmnd->isEnabled());
     // The same ordering again leaves both boxes as they are: no change, no conversion.
     m_w.Option4->setValue(true);
-    QCOMPARE(m_procedures->conversions, 2);
+    QCOMPARE(conversions(), 2);
 }
 
 void tst_UnitLists::refillWithBlankVolumeConvertsNothing()
@@ -293,7 +271,7 @@ void tst_UnitLists::refillWithBlankVolumeConvertsNothing()
     m_w.Text1->setText("   ");
     m_w.Option2->setValue(true);
     QCOMPARE(m_w.Text3->text(), "Barrel (UK) (US)");
-    QCOMPARE(m_procedures->conversions, 0);
+    QCOMPARE(conversions(), 0);
     QVERIFY(!m_w.SaveCmnd->isEnabled());
     // The factors follow the selections all the same.
     QCOMPARE(m_state.fromFactor, 4.0f);
@@ -318,7 +296,7 @@ void tst_UnitLists::changeStepButtons()
     m_w.Text4->setText("Cup (Au)");
     QVERIFY(m_w.SaveCmnd->isEnabled());
     QCOMPARE(m_w.MakeFileCmnd->isEnabled(), makeFileEnabled);
-    QCOMPARE(m_procedures->conversions, 1);
+    QCOMPARE(conversions(), 1);
 }
 
 void tst_UnitLists::swapExchangesSelections()
@@ -338,8 +316,8 @@ void tst_UnitLists::swapExchangesSelections()
     QCOMPARE(m_w.Text4->text(), "Barrel (UK) (US)");
     QCOMPARE(m_state.fromFactor, 2.0f);
     QCOMPARE(m_state.toFactor, 4.0f);
-    QCOMPARE(m_procedures->conversions, 2);
-    QCOMPARE(m_procedures->convertedWith.last(), std::make_pair(2.0f, 4.0f));
+    QCOMPARE(conversions(), 2);
+    QCOMPARE(m_convertedWith.last(), std::make_pair(2.0f, 4.0f));
 }
 
 void tst_UnitLists::swapWithSameUnit()
@@ -364,7 +342,7 @@ void tst_UnitLists::swapWithBlankVolume()
     QCOMPARE(m_w.Text4->text(), "Acre-foot");
     QCOMPARE(m_state.fromFactor, 12.0f);
     QCOMPARE(m_state.toFactor, 7.0f);
-    QCOMPARE(m_procedures->conversions, 0);
+    QCOMPARE(conversions(), 0);
 }
 
 void tst_UnitLists::mouseDownShowsPressedEntry_data()
@@ -450,7 +428,7 @@ void tst_UnitLists::typingOneLetterCompletes()
     m_w.Option1->setValue(true);
     m_w.Text1->setText("1");
     box->setText(QString());
-    m_procedures->conversions = 0;
+    m_convertedWith.clear();
 
     QTest::keyClick(box, letter);
 
@@ -460,8 +438,8 @@ void tst_UnitLists::typingOneLetterCompletes()
     QCOMPARE(box->selLength(), int(shown.size()) - 1);
     const float expected = sizeOf(list->text());
     QCOMPARE(toSide ? m_state.toFactor : m_state.fromFactor, expected);
-    QVERIFY(m_procedures->conversions >= 1);
-    const auto last = m_procedures->convertedWith.last();
+    QVERIFY(conversions() >= 1);
+    const auto last = m_convertedWith.last();
     QCOMPARE(toSide ? last.second : last.first, expected);
 }
 
@@ -512,14 +490,14 @@ void tst_UnitLists::letterWithoutMatchKeepsSelection()
     m_w.Text1->setText("1");
     m_w.List1->setListIndex(4);
     m_w.Text3->setText(QString());
-    m_procedures->conversions = 0;
+    m_convertedWith.clear();
     QTest::keyClick(m_w.Text3, 'z');
     QCOMPARE(m_w.Text3->text(), "z");
     QCOMPARE(m_w.List1->listIndex(), 4);
     QCOMPARE(m_state.fromFactor, 8.0f);
     // The box changed, so the volume is converted again with the unchanged unit.
-    QCOMPARE(m_procedures->conversions, 1);
-    QCOMPARE(m_procedures->convertedWith.last().first, 8.0f);
+    QCOMPARE(conversions(), 1);
+    QCOMPARE(m_convertedWith.last().first, 8.0f);
 }
 
 void tst_UnitLists::backspaceNeverCompletes()

@@ -4,7 +4,6 @@
 
 #include <QFileInfo>
 #include <QLibrary>
-#include <QWidget>
 
 #include <memory>
 

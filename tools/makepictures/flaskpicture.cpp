@@ -1,4 +1,4 @@
-#include "tools/makepictures/flaskpicture.h"
+#include "flaskpicture.h"
 
 #include <QColor>
 #include <algorithm>

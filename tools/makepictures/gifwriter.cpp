@@ -1,4 +1,4 @@
-#include "tools/makepictures/gifwriter.h"
+#include "gifwriter.h"
 
 #include <QFile>
 #include <gif_lib.h>

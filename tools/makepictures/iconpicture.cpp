@@ -1,4 +1,4 @@
-#include "tools/makepictures/iconpicture.h"
+#include "iconpicture.h"
 
 #include <QList>
 

@@ -1,4 +1,4 @@
-#include "tools/makepictures/icowriter.h"
+#include "icowriter.h"
 
 #include <QByteArray>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "tools/makepictures/indexedimage.h"
+#include "indexedimage.h"
 
 #include <QHash>
 

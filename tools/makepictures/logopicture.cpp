@@ -1,4 +1,4 @@
-#include "tools/makepictures/logopicture.h"
+#include "logopicture.h"
 
 #include <QFontDatabase>
 #include <QPainter>

@@ -2,12 +2,12 @@
 // Draws the flask (flask.gif), the logo (logo.gif) and the window icon
 // (flask.ico) that the program embeds.
 
-#include "tools/makepictures/flaskpicture.h"
-#include "tools/makepictures/gifwriter.h"
-#include "tools/makepictures/iconpicture.h"
-#include "tools/makepictures/icowriter.h"
-#include "tools/makepictures/indexedimage.h"
-#include "tools/makepictures/logopicture.h"
+#include "flaskpicture.h"
+#include "gifwriter.h"
+#include "iconpicture.h"
+#include "icowriter.h"
+#include "indexedimage.h"
+#include "logopicture.h"
 
 #include <QDir>
 #include <QGuiApplication>

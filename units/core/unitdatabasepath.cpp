@@ -1,6 +1,6 @@
 #include "units/unitdatabasepath.h"
 
-#include "toolkit/application.h"
+#include "toolkit/programfolder.h"
 
 QString unitDatabasePath(const QString &programFolder)
 {

@@ -14,8 +14,8 @@
 // Widgets keep the names the saved layout gives them (Text1, List2, SaveCmnd...),
 // as members and as object names, so tests and accessibility tools find them.
 
-#include "app/formprocedures.h"
-#include "app/formstate.h"
+#include "formstate/formprocedures.h"
+#include "formstate/formstate.h"
 
 #include <QWidget>
 

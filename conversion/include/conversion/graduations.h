@@ -5,7 +5,7 @@
 // flask after a conversion, or the hidden buffer during a drag. Ticks are black;
 // the labels are black, or yellow and white over a red or sparkling fluid.
 
-#include "app/formprocedures.h"
+#include "formstate/scalevariant.h"
 
 #include <QtGlobal>
 

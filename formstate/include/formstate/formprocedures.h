@@ -6,12 +6,9 @@
 // convert, the conversion can draw the flask, and so on, without the subsystems
 // knowing each other. Tests implement them to record the calls.
 
-class PictureBox;
+#include "formstate/scalevariant.h"
 
-enum class ScaleVariant {
-    Large, // the scale for a volume of 1 or more: top value 10^scaleExponent
-    Small, // the scale below 1: top value 10^-fractionScaleExponent
-};
+class PictureBox;
 
 class FormProcedures
 {

@@ -7,13 +7,19 @@
 // the same volume in the To unit, so the flask reads as a small conversion table.
 // Graduation 0 is the scale's zero and gets neither tick nor label.
 
-#include "app/formprocedures.h"
+#include "formstate/scalevariant.h"
 
-#include <QRgb>
 #include <QString>
 #include <QtGlobal>
 
 #include <array>
+
+// The ink of a label; the drawing picks its pixels.
+enum class LabelColour {
+    Black,
+    Yellow,
+    White,
+};
 
 struct GraduationLabel
 {
@@ -22,7 +28,7 @@ struct GraduationLabel
     QString leftText; // drawn from column graduationLeftColumn
     QString rightText;
     int rightColumn = 0;
-    QRgb colour = 0;
+    LabelColour colour = LabelColour::Black;
 };
 
 using GraduationLayout = std::array<GraduationLabel, 10>;
