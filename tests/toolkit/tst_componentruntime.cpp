@@ -4,12 +4,12 @@
 #include "toolkit/memorypropertybag.h"
 #include "toolkit/olecolor.h"
 #include "toolkit/twips.h"
+#include "testsupport/tempfolder.h"
 
 #include <QFile>
 #include <QLibrary>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -38,7 +38,7 @@ private slots:
 
 private:
     QString m_registry;
-    QTemporaryDir m_dir;
+    TempFolder m_dir;
 };
 
 void tst_ComponentRuntime::initTestCase()
@@ -202,7 +202,7 @@ void tst_ComponentRuntime::unregisterThenCreateFails()
 
 void tst_ComponentRuntime::createFailsForAMissingLibrary()
 {
-    QTemporaryDir dir;
+    TempFolder dir;
     const QString registryPath = dir.filePath(QStringLiteral("controls.json"));
     component::ComponentDescription d;
     d.className = QStringLiteral("Lumivane");

@@ -1,9 +1,9 @@
 #include "toolkit/controlregistry.h"
 
-#include <QFile>
+#include "testsupport/tempfolder.h"
+
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -28,10 +28,7 @@ component::ComponentDescription sample(const QString &classId, const QString &pr
 
 QJsonObject readJson(const QString &path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return QJsonDocument::fromJson(readFile(path)).object();
 }
 
 } // namespace
@@ -52,7 +49,7 @@ private slots:
 
 void tst_ControlRegistry::registersUnderIdentifierAndName()
 {
-    QTemporaryDir dir;
+    TempFolder dir;
     const QString path = dir.filePath(QStringLiteral("sub/controls.json"));
     const ControlRegistry registry(path);
     QCOMPARE(registry.registerClass(sample(QStringLiteral("{abcdef00-1111-2222-3333-444444444444}"),
@@ -90,7 +87,7 @@ void tst_ControlRegistry::findsByNameOrIdentifierInAnyCase_data()
 void tst_ControlRegistry::findsByNameOrIdentifierInAnyCase()
 {
     QFETCH(QString, key);
-    QTemporaryDir dir;
+    TempFolder dir;
     const ControlRegistry registry(dir.filePath(QStringLiteral("controls.json")));
     registry.registerClass(
         sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control")),
@@ -103,7 +100,7 @@ void tst_ControlRegistry::findsByNameOrIdentifierInAnyCase()
 
 void tst_ControlRegistry::unregisterRemovesEverything()
 {
-    QTemporaryDir dir;
+    TempFolder dir;
     const QString path = dir.filePath(QStringLiteral("controls.json"));
     const ControlRegistry registry(path);
     const auto d
@@ -122,7 +119,7 @@ void tst_ControlRegistry::unregisterRemovesEverything()
 
 void tst_ControlRegistry::unregisterLeavesANameTakenOver()
 {
-    QTemporaryDir dir;
+    TempFolder dir;
     const ControlRegistry registry(dir.filePath(QStringLiteral("controls.json")));
     const auto first
         = sample(QStringLiteral("{00000000-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
@@ -138,21 +135,15 @@ void tst_ControlRegistry::unregisterLeavesANameTakenOver()
 
 void tst_ControlRegistry::damagedRegistryIsReportedAndKept()
 {
-    QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("controls.json"));
-    {
-        QFile file(path);
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write("{ not json");
-    }
+    TempFolder dir;
+    const QString path = dir.write(QStringLiteral("controls.json"), "{ not json");
+    QVERIFY(!path.isEmpty());
     const ControlRegistry registry(path);
     const QString failure = registry.registerClass(
         sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control")),
         QStringLiteral("/opt/sample.so"));
     QVERIFY(failure.contains(QStringLiteral("damaged")));
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QCOMPARE(file.readAll(), QByteArray("{ not json"));
+    QCOMPARE(readFile(path), QByteArray("{ not json"));
     QString why;
     QVERIFY(!registry.find(QStringLiteral("Sample.Control"), &why));
     QVERIFY(why.contains(QStringLiteral("damaged")));

@@ -1,10 +1,10 @@
 #include "toolkit/filepropertybag.h"
 
-#include <QFile>
+#include "testsupport/tempfolder.h"
+
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
-#include <QTemporaryDir>
 #include <QTest>
 
 class tst_FilePropertyBag final : public QObject
@@ -173,15 +173,12 @@ void tst_FilePropertyBag::readsWindowsLineEndsAndBlankLines()
 
 void tst_FilePropertyBag::fileThatCannotBeReadIsNamed()
 {
-    QTemporaryDir folder;
+    TempFolder folder;
     const QString missing = folder.filePath(QStringLiteral("missing.bag"));
     FilePropertyBag bag;
     QVERIFY(bag.load(missing).startsWith(missing + QStringLiteral(" cannot be read: ")));
-    const QString damaged = folder.filePath(QStringLiteral("damaged.bag"));
-    QFile file(damaged);
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("BrimlowPropertyBag 1\nA = Long\n");
-    file.close();
+    const QString damaged = folder.write(QStringLiteral("damaged.bag"), "BrimlowPropertyBag 1\nA = Long\n");
+    QVERIFY(!damaged.isEmpty());
     QCOMPARE(bag.load(damaged), damaged + QStringLiteral(", line 2: \"A\" has no value"));
     QVERIFY(bag.save(folder.filePath(QStringLiteral("no/such/folder/x.bag")))
                 .contains(QStringLiteral("cannot be written")));
@@ -189,7 +186,7 @@ void tst_FilePropertyBag::fileThatCannotBeReadIsNamed()
 
 void tst_FilePropertyBag::fileRoundTrip()
 {
-    QTemporaryDir folder;
+    TempFolder folder;
     const QString path = folder.filePath(QStringLiteral("Lumivane1.bag"));
     FilePropertyBag out;
     out.writeProperty(QStringLiteral("TransparentColor"), 0x00BEBEBE, qint32(0x8000000F));

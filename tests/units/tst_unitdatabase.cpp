@@ -1,3 +1,4 @@
+#include "testsupport/tempfolder.h"
 #include "units/unitcsv.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasewriter.h"
@@ -7,7 +8,6 @@
 #include <QFile>
 #include <QRandomGenerator>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 
 #include <cmath>
@@ -119,18 +119,6 @@ UnitCsvTable readReviewedTable()
     return parseUnitCsv(QString::fromUtf8(file.readAll()));
 }
 
-bool writeBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
-}
-
-QByteArray shippedBytes()
-{
-    QFile file(shippedDatabase);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 } // namespace
 
 class tst_UnitDatabase : public QObject
@@ -177,7 +165,7 @@ private slots:
 private:
     QString writeTestDatabase(const QString &name, const QList<UnitRow> &rows,
         const QByteArray &password = QByteArray(unitDatabasePassword));
-    QTemporaryDir m_dir;
+    TempFolder m_dir;
 };
 
 QString tst_UnitDatabase::writeTestDatabase(
@@ -198,7 +186,7 @@ void tst_UnitDatabase::initTestCase()
 
 void tst_UnitDatabase::shippedFileIsEncrypted()
 {
-    const QByteArray bytes = shippedBytes();
+    const QByteArray bytes = readFile(shippedDatabase);
     QVERIFY(bytes.size() >= 1024);
     QVERIFY(!bytes.startsWith("SQLite format 3"));
     QVERIFY(!bytes.contains("table1"));
@@ -523,18 +511,18 @@ void tst_UnitDatabase::brokenFiles()
     QFETCH(QString, kind);
     QFETCH(QString, reason);
     const QString path = m_dir.filePath("broken-" + kind + ".mdb");
-    const QByteArray shipped = shippedBytes();
+    const QByteArray shipped = readFile(shippedDatabase);
     QVERIFY(shipped.size() > 1024);
     if (kind == "folder") {
         QVERIFY(QDir().mkpath(path));
     } else if (kind == "empty") {
-        QVERIFY(writeBytes(path, {}));
+        QVERIFY(writeFile(path, {}));
     } else if (kind == "truncated") {
-        QVERIFY(writeBytes(path, shipped.left(1000)));
+        QVERIFY(writeFile(path, shipped.left(1000)));
     } else if (kind == "firstpage") {
-        QVERIFY(writeBytes(path, shipped.left(1024)));
+        QVERIFY(writeFile(path, shipped.left(1024)));
     } else if (kind == "text") {
-        QVERIFY(writeBytes(path, "unit,value\nLiter,0.001\n"));
+        QVERIFY(writeFile(path, "unit,value\nLiter,0.001\n"));
     } else if (kind == "plain") {
         QCOMPARE(writeTestDatabase("broken-plain.mdb", { { "Liter", 0.001 } }, QByteArray()), path);
     } else if (kind == "random") {
@@ -542,7 +530,7 @@ void tst_UnitDatabase::brokenFiles()
         QRandomGenerator generator(361);
         for (char &c : noise)
             c = char(generator.bounded(256));
-        QVERIFY(writeBytes(path, noise));
+        QVERIFY(writeFile(path, noise));
     } else if (kind == "password") {
         QCOMPARE(writeTestDatabase("broken-password.mdb", { { "Liter", 0.001 } }, "another"), path);
     }

@@ -15,14 +15,10 @@ void tst_UnitDatabasePath::path_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
+    // How folder and name are joined is the toolkit's rule (tst_programfolder);
+    // here only that the file is brimlowDB.mdb in the folder given.
     QTest::newRow("ordinary folder") << "/opt/brimlow"
                                      << "/opt/brimlow/brimlowDB.mdb";
-    QTest::newRow("root folder gets no second slash") << "/"
-                                                      << "/brimlowDB.mdb";
-    QTest::newRow("folder ending in slash") << "/opt/brimlow/"
-                                            << "/opt/brimlow/brimlowDB.mdb";
-    QTest::newRow("folder with spaces") << "/home/a b"
-                                        << "/home/a b/brimlowDB.mdb";
 }
 
 void tst_UnitDatabasePath::path()

@@ -1,8 +1,8 @@
+#include "testsupport/tempfolder.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasewriter.h"
 
 #include <QFile>
-#include <QTemporaryDir>
 #include <QTest>
 
 class tst_UnitDatabaseWriter : public QObject
@@ -16,7 +16,7 @@ private slots:
     void failsIntoAMissingFolder();
 
 private:
-    QTemporaryDir m_dir;
+    TempFolder m_dir;
 };
 
 void tst_UnitDatabaseWriter::writesEncryptedTable()
@@ -24,9 +24,7 @@ void tst_UnitDatabaseWriter::writesEncryptedTable()
     const QString path = m_dir.filePath("units.mdb");
     QCOMPARE(writeUnitDatabase(path, { { "Liter", 0.001 }, { "Gallon (UK)", 0.00454609 } }, "secret"),
         std::nullopt);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(!file.readAll().startsWith("SQLite format 3"));
+    QVERIFY(!readFile(path).startsWith("SQLite format 3"));
     UnitDatabase database(path, "secret");
     QCOMPARE(database.lookupSize("Gallon (UK)").size, 0.00454609f);
     QVERIFY(!QFile::exists(path + ".part"));
@@ -46,9 +44,7 @@ void tst_UnitDatabaseWriter::plainWhenNoPassword()
 {
     const QString path = m_dir.filePath("plain.mdb");
     QCOMPARE(writeUnitDatabase(path, { { "Liter", 0.001 } }, QByteArray()), std::nullopt);
-    QFile file(path);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    QVERIFY(file.readAll().startsWith("SQLite format 3"));
+    QVERIFY(readFile(path).startsWith("SQLite format 3"));
 }
 
 void tst_UnitDatabaseWriter::failsIntoAMissingFolder()

@@ -1,5 +1,6 @@
 #include "formstate/formstate.h"
 #include "testsupport/fakeprocedures.h"
+#include "testsupport/tempfolder.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
 #include "toolkit/messagebox.h"
@@ -11,7 +12,6 @@
 
 #include <QFile>
 #include <QSignalSpy>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -99,7 +99,7 @@ private:
     void build(const QString &databasePath);
     void typeInto(TextBox *box, const QString &keys);
 
-    QTemporaryDir m_dir;
+    TempFolder m_dir;
     QString m_path;
     QStringList m_messages;
 
