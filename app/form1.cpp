@@ -15,6 +15,7 @@
 #include "toolkit/commandbutton.h"
 #include "toolkit/componentruntime.h"
 #include "toolkit/dispatch.h"
+#include "toolkit/frame.h"
 #include "toolkit/listbox.h"
 #include "toolkit/memorypropertybag.h"
 #include "toolkit/olecolor.h"
@@ -26,7 +27,6 @@
 #include "units/unitlists.h"
 
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QWindowStateChangeEvent>
 
@@ -59,12 +59,12 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(twips::rect(left, top, width, height));
 }
 
+// Only the back colour: text boxes, option circles and scroll bars inside keep
+// the system's colours unless the layout gives them their own.
 void paintBackground(QWidget *widget, OleColor back)
 {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour(back));
-    pal.setColor(QPalette::Base, colour(back));
-    pal.setColor(QPalette::Button, colour(back));
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }
@@ -133,7 +133,7 @@ void Form1::createWidgets()
         unitColours(w);
 
     auto frame = [&](const char *name, const QString &caption, int l, int t, int w, int h) {
-        auto *box = new QGroupBox(caption, client);
+        auto *box = new Frame(caption, client);
         named(box, name, caption);
         place(box, l, t, w, h);
         box->setFont(frameCaptionFont());
