@@ -12,6 +12,7 @@
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 
+#include <QAccessible>
 #include <QGroupBox>
 #include <QHash>
 #include <QLabel>
@@ -49,6 +50,7 @@ private slots:
     void optionsShowTheirFramesBack();
     void frameCaptionsAboveTheirContents_data();
     void frameCaptionsAboveTheirContents();
+    void hiddenGridHiddenFromScreenReaders();
 
 private:
     void makeReady();
@@ -469,6 +471,32 @@ void tst_Form1::frameCaptionsAboveTheirContents()
         qPrintable(QStringLiteral("top line at row %1, contents from row %2")
                        .arg(line - area.top())
                        .arg(contentTop - area.top())));
+}
+
+// Names the accessible nodes at and below `node` that belong to the results grid
+// and say they can be seen.
+static void gridNodesShown(QAccessibleInterface *node, bool inGrid, QStringList &shown, int depth = 0)
+{
+    for (QObject *object = node->object(); object && !inGrid; object = object->parent())
+        inGrid = qobject_cast<ResultsGrid *>(object) != nullptr;
+    if (inGrid && !node->state().invisible)
+        shown << QStringLiteral("%1 \"%2\"").arg(int(node->role())).arg(node->text(QAccessible::Name));
+    if (depth > 32)
+        return;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface *child = node->child(i))
+            gridNodesShown(child, inGrid, shown, depth + 1);
+}
+
+void tst_Form1::hiddenGridHiddenFromScreenReaders()
+{
+    makeReady();
+    QTest::mouseClick(m_form->SaveCmnd, Qt::LeftButton); // a saved row besides the headings
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_form.get());
+    QVERIFY(window);
+    QStringList shown;
+    gridNodesShown(window, false, shown);
+    QVERIFY2(shown.isEmpty(), qPrintable(shown.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(tst_Form1)
