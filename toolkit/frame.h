@@ -4,8 +4,9 @@
 // A frame: a box that holds other widgets, drawn in its own back colour (the
 // palette's Window, filled edge to edge) with an etched border whose top line
 // runs through the middle of the caption. Children keep the places the layout
-// gives them from the frame's top-left corner: the caption takes only the first
-// line height, so the first row of children starts below it, inside the border.
+// gives them from the frame's top-left corner; the caption and the top line take
+// one line height of the caption's font, so children placed below that sit
+// inside the border, clear of both.
 
 #include <QGroupBox>
 
