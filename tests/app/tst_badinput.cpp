@@ -350,23 +350,28 @@ void tst_BadInput::badVolumeThenAnotherChange_data()
     QTest::addColumn<bool>("unitClick"); // else a fluid option
     QTest::addColumn<bool>("messageExpected");
     QTest::addColumn<bool>("focusToVolume");
+    QTest::addColumn<QString>("message");
 
-    const QList<std::tuple<const char *, QString, bool>> cases = {
-        // tag, text, the path for 1 or more (which moves the focus)
-        { "negative", QStringLiteral("-5"), false },
-        { "beyond a Single", QStringLiteral("1e39"), true },
-        { "two points", QStringLiteral("1.2.3"), true },
-        { "lone point", QStringLiteral("."), false },
-        { "thousands of digits", QString(5000, QLatin1Char('9')), true },
-        { "letters", QStringLiteral("twelve"), false },
+    const QString negative = QStringLiteral("Please enter a valid number for volume.\r\n"
+                                            "A volume cannot be less than zero.");
+    const QString tooLarge = QStringLiteral("Please enter a valid number for volume.\r\n"
+                                            "The volume is too large: use less than 1E+38.");
+    const QList<std::tuple<const char *, QString, bool, QString>> cases = {
+        // tag, text, the path for 1 or more (which moves the focus), the message
+        { "negative", QStringLiteral("-5"), false, negative },
+        { "beyond a Single", QStringLiteral("1e39"), true, tooLarge },
+        { "two points", QStringLiteral("1.2.3"), true, dataEntryText },
+        { "lone point", QStringLiteral("."), false, dataEntryText },
+        { "thousands of digits", QString(5000, QLatin1Char('9')), true, tooLarge },
+        { "letters", QStringLiteral("twelve"), false, dataEntryText },
     };
-    for (const auto &[tag, text, atLeastOne] : cases) {
-        QTest::addRow("%s, then a fluid option", tag) << text << false << true << atLeastOne;
-        QTest::addRow("%s, then a To unit", tag) << text << true << true << atLeastOne;
+    for (const auto &[tag, text, atLeastOne, message] : cases) {
+        QTest::addRow("%s, then a fluid option", tag) << text << false << true << atLeastOne << message;
+        QTest::addRow("%s, then a To unit", tag) << text << true << true << atLeastOne << message;
     }
     // An empty box is converted again by a fluid option (and refused), not by a unit.
-    QTest::newRow("empty, then a fluid option") << QString() << false << true << false;
-    QTest::newRow("empty, then a To unit") << QString() << true << false << false;
+    QTest::newRow("empty, then a fluid option") << QString() << false << true << false << dataEntryText;
+    QTest::newRow("empty, then a To unit") << QString() << true << false << false << QString();
 }
 
 void tst_BadInput::badVolumeThenAnotherChange()
@@ -375,6 +380,7 @@ void tst_BadInput::badVolumeThenAnotherChange()
     QFETCH(bool, unitClick);
     QFETCH(bool, messageExpected);
     QFETCH(bool, focusToVolume);
+    QFETCH(QString, message);
 
     makeBusyWindow();
     if (QTest::currentTestFailed())
@@ -398,7 +404,7 @@ void tst_BadInput::badVolumeThenAnotherChange()
     if (messageExpected) {
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages.first().title, QStringLiteral("Data Entry"));
-        QCOMPARE(m_messages.first().text, dataEntryText);
+        QCOMPARE(m_messages.first().text, message);
         if (!unitClick)
             QCOMPARE(f.Text1->hasFocus(), focusToVolume);
     } else {
