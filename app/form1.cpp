@@ -294,7 +294,7 @@ void Form1::createSubsystems()
 {
     m_unitLists = new UnitLists(m_state, *this, m_database,
                                 UnitListWidgets{List1, List2, Text3, Text4, Text1, SaveCmnd, MakeFileCmnd, Option1,
-                                                Option2, Option3, Option4, Command2},
+                                                Option2, Option3, Option4, Command2, Text2},
                                 this);
     m_volumeEntry = std::make_unique<VolumeEntry>(m_state, *this,
                                                   VolumeEntryWidgets{Text1, Text2, SaveCmnd, MakeFileCmnd});

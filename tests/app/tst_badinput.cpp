@@ -582,24 +582,29 @@ void tst_BadInput::unitDatabaseGoneWhileWindowIsOpen()
     const QString aside = path + QStringLiteral(".aside");
     QVERIFY(QFile::rename(path, aside));
     typeVolume(QStringLiteral("6"));
-    // Told once, with the file's name; the sizes last read stay in use.
+    // Told once for the key, with the file's name; no size is left to convert with.
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().text.contains(
                  QStringLiteral("The unit database %1 cannot be opened: the file does "
                                 "not exist.")
                      .arg(path)),
         qPrintable(m_messages.first().text));
-    QCOMPARE(f.state().fromFactor, before.fromFactor);
-    QCOMPARE(f.state().toFactor, before.toFactor);
-    QCOMPARE(f.Text2->text(), expectedResult(QStringLiteral("6")));
+    QCOMPARE(f.state().fromFactor, 0.0f);
+    QCOMPARE(f.state().toFactor, 0.0f);
+    QCOMPARE(f.Text2->text(), noConversion);
+    QVERIFY(!f.SaveCmnd->isEnabled());
+    // The next key is the next action: told again.
     typeVolume(QStringLiteral("7"));
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.size(), 2);
 
     // Back in place, the file is read again without a word.
     QVERIFY(QFile::rename(aside, path));
     typeVolume(QStringLiteral("5"));
     QCOMPARE(f.Text2->text(), result);
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(f.state().fromFactor, before.fromFactor);
+    QCOMPARE(f.state().toFactor, before.toFactor);
+    QVERIFY(f.SaveCmnd->isEnabled());
+    QCOMPARE(m_messages.size(), 2);
 }
 
 void tst_BadInput::unitWithoutRow()
@@ -632,13 +637,14 @@ void tst_BadInput::unitWithoutRow()
     }
     QVERIFY(!writeUnitDatabase(path, rows, unitDatabasePassword));
     typeVolume(QStringLiteral("9"));
-    // Told once; the To size last read stays in use, the From size is read anew.
+    // Told once; the To unit has no size now, the From size is read anew.
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.first().text,
         QStringLiteral("The unit database %1 has no row for the unit \"%2\".").arg(path, toUnit));
-    QCOMPARE(f.state().toFactor, before.toFactor);
+    QCOMPARE(f.state().toFactor, 0.0f);
     QCOMPARE(f.state().fromFactor, before.fromFactor);
-    QCOMPARE(f.Text2->text(), expectedResult(QStringLiteral("9")));
+    QCOMPARE(f.Text2->text(), noConversion);
+    QVERIFY(!f.SaveCmnd->isEnabled());
     QCOMPARE(f.List2->listIndex(), 5);
     QCOMPARE(f.List2->list(5), toUnit);
 }
