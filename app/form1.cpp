@@ -4,6 +4,7 @@
 #include "app/skinner.h"
 #include "conversion/conversion.h"
 #include "conversion/graduations.h"
+#include "conversion/resultbox.h"
 #include "conversion/volumeentry.h"
 #include "flask/flaskdrag.h"
 #include "flask/flaskview.h"
@@ -208,7 +209,7 @@ void Form1::createWidgets()
     Text1 = new TextBox(client);
     named(Text1, "Text1", QStringLiteral("Volume"));
     place(Text1, 120, 4080, 2175, 300);
-    Text2 = new TextBox(client);
+    Text2 = new ResultBox(client);
     named(Text2, "Text2", QStringLiteral("Converted volume"));
     place(Text2, 2400, 4080, 2175, 300);
     Text2->setReadOnly(true);
