@@ -4,6 +4,7 @@
 #include "app/skinner.h"
 #include "conversion/conversion.h"
 #include "conversion/graduations.h"
+#include "conversion/resultbox.h"
 #include "conversion/volumeentry.h"
 #include "flask/flaskdrag.h"
 #include "flask/flaskview.h"
@@ -208,7 +209,7 @@ void Form1::createWidgets()
     Text1 = new TextBox(client);
     named(Text1, "Text1", QStringLiteral("Volume"));
     place(Text1, 120, 4080, 2175, 300);
-    Text2 = new TextBox(client);
+    Text2 = new ResultBox(client);
     named(Text2, "Text2", QStringLiteral("Converted volume"));
     place(Text2, 2400, 4080, 2175, 300);
     Text2->setReadOnly(true);
@@ -294,7 +295,7 @@ void Form1::createSubsystems()
 {
     m_unitLists = new UnitLists(m_state, *this, m_database,
                                 UnitListWidgets{List1, List2, Text3, Text4, Text1, SaveCmnd, MakeFileCmnd, Option1,
-                                                Option2, Option3, Option4, Command2},
+                                                Option2, Option3, Option4, Command2, Text2},
                                 this);
     m_volumeEntry = std::make_unique<VolumeEntry>(m_state, *this,
                                                   VolumeEntryWidgets{Text1, Text2, SaveCmnd, MakeFileCmnd});
