@@ -48,8 +48,9 @@ void VolumeEntry::change()
 
     m_procedures.lookupFromFactor();
     m_procedures.lookupToFactor();
-    // A number that still gives no conversion (a pasted sign, a To size of 0,
-    // a value beyond a Single) is answered like any text that is no number.
+    // A number that still gives no conversion (a pasted sign, a unit whose size
+    // could not be read, a value beyond a Single) is answered like any text
+    // that is no number.
     if (!convertVolume(text, m_state.fromFactor, m_state.toFactor).ok()) {
         m_widgets.text2->setText(noConversion);
         return;
@@ -95,4 +96,7 @@ void VolumeEntry::setVolumeFromLevel(float y)
         m_state.dragResult = *level.dragResult;
     writeInTurn(m_widgets.text1, level.volumeWrites);
     writeInTurn(m_widgets.text2, level.resultWrites);
+    // Without both unit sizes the level has no converted volume to save.
+    if (!level.dragResult)
+        m_widgets.saveCmnd->setEnabled(false);
 }

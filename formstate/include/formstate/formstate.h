@@ -14,7 +14,8 @@
 
 struct FormState
 {
-    // Unit sizes of the selected From and To units (the unit lookups write them).
+    // Unit sizes of the selected From and To units (the unit lookups write them);
+    // 0 while no size is known, before the first lookup and after a failed one.
     float fromFactor = 0.0f;
     float toFactor = 0.0f;
 

@@ -4,7 +4,8 @@
 // The hidden store of saved conversions. It is driven the way the converter has
 // always driven its grid: set the row and column counts, move the current cell
 // with setRow / setCol and read or write that cell's text. The table underneath
-// keeps the texts; it is never shown.
+// keeps the texts; it is never shown, and assistive tools see it as one
+// invisible table without headings or cells.
 
 #include <QTableWidget>
 
