@@ -27,6 +27,9 @@ VolumeEntry::VolumeEntry(FormState &state, FormProcedures &procedures, const Vol
 {
     Q_ASSERT_X(widgets.text1 && widgets.text2 && widgets.saveCmnd && widgets.makeFileCmnd, "VolumeEntry",
         "every widget is needed");
+    // The key filter discards Ctrl+Z, so an undo history of the volume box would
+    // serve nothing and only grow with every key.
+    m_widgets.text1->setUndoLimit(0);
 }
 
 void VolumeEntry::keyPress(int &keyAscii)

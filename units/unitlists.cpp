@@ -20,7 +20,28 @@ bool isModifierKey(int keyCode)
         || keyCode == Qt::Key_Meta || keyCode == Qt::Key_AltGr;
 }
 
-constexpr int backspace = 8;
+constexpr int enter = 13;
+constexpr int escape = 27;
+
+// Whether the release of the keys that follow may complete the box's text.
+// Backspace never completes, nor do the editing shortcuts (Ctrl+A, Ctrl+C,
+// Ctrl+V, Ctrl+X, Ctrl+Z and the other Ctrl+letter codes): completing after
+// them would drop the selection Ctrl+A made or lengthen what Ctrl+V pasted.
+// Ctrl+M types Enter's code, and like Enter it may complete.
+bool completesAfter(int keyAscii)
+{
+    return keyAscii >= 32 || keyAscii == enter || keyAscii == escape;
+}
+
+// Releasing Shift, Ctrl or Alt completes nothing: after a capital letter the
+// Shift key comes up last, and completing again then would drop the selection
+// of the completed tail that the next letter should replace. Nor does a key
+// released while Ctrl is held, which is part of a shortcut.
+bool completesOnRelease(int keyCode, int shift)
+{
+    constexpr int ctrl = 2;
+    return !isModifierKey(keyCode) && (shift & ctrl) == 0;
+}
 
 const QString noConversion = QStringLiteral("No conversion");
 
@@ -84,8 +105,11 @@ void UnitLists::wireEvents()
     connect(m_w.List1, &ListBox::click, this, [this] { m_procedures.lookupFromFactor(); });
     connect(m_w.List2, &ListBox::click, this, [this] { m_procedures.lookupToFactor(); });
     // The list has moved its selection to the pressed entry before it reports the press.
-    connect(m_w.List1, &ListBox::mouseDown, this, [this] { m_w.Text3->setText(m_w.List1->text()); });
-    connect(m_w.List2, &ListBox::mouseDown, this, [this] { m_w.Text4->setText(m_w.List2->text()); });
+    // A unit chosen with the keys or by dragging is shown and converted the same way.
+    for (auto [list, box] : { std::pair { m_w.List1, m_w.Text3 }, std::pair { m_w.List2, m_w.Text4 } }) {
+        connect(list, &ListBox::mouseDown, this, [list, box] { box->setText(list->text()); });
+        connect(list, &ListBox::userMovedSelection, this, [list, box] { box->setText(list->text()); });
+    }
 
     connect(m_w.Text3, &TextBox::change, this, [this] { unitBoxChanged(Side::From); });
     connect(m_w.Text4, &TextBox::change, this, [this] { unitBoxChanged(Side::To); });
@@ -96,18 +120,15 @@ void UnitLists::wireEvents()
         });
     }
     connect(m_w.Text3, &TextBox::keyPress, this,
-        [this](int &keyAscii) { m_state.fromCompleteAllowed = keyAscii != backspace; });
+        [this](int &keyAscii) { m_state.fromCompleteAllowed = completesAfter(keyAscii); });
     connect(m_w.Text4, &TextBox::keyPress, this,
-        [this](int &keyAscii) { m_state.toCompleteAllowed = keyAscii != backspace; });
-    // Releasing Shift, Ctrl or Alt completes nothing: after a capital letter the
-    // Shift key comes up last, and completing again then would drop the
-    // selection of the completed tail that the next letter should replace.
-    connect(m_w.Text3, &TextBox::keyUp, this, [this](int keyCode, int) {
-        if (!isModifierKey(keyCode))
+        [this](int &keyAscii) { m_state.toCompleteAllowed = completesAfter(keyAscii); });
+    connect(m_w.Text3, &TextBox::keyUp, this, [this](int keyCode, int shift) {
+        if (completesOnRelease(keyCode, shift))
             completeUnitName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed);
     });
-    connect(m_w.Text4, &TextBox::keyUp, this, [this](int keyCode, int) {
-        if (!isModifierKey(keyCode))
+    connect(m_w.Text4, &TextBox::keyUp, this, [this](int keyCode, int shift) {
+        if (completesOnRelease(keyCode, shift))
             completeUnitName(m_w.Text4, m_w.List2, m_state.toCompleteAllowed);
     });
 }

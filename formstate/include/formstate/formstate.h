@@ -33,7 +33,8 @@ struct FormState
     // A conversion has been saved into the results grid.
     bool gridHasRows = false;
 
-    // Type-ahead boxes: the last character key typed was not Backspace.
+    // Type-ahead boxes: the last character key typed was neither Backspace nor a
+    // Ctrl shortcut (Ctrl+A, Ctrl+V...), so its release may complete the name.
     bool fromCompleteAllowed = false;
     bool toCompleteAllowed = false;
 

@@ -6,7 +6,9 @@
 // UnitLists fills them in one of four orderings from the unit database, swaps
 // the two selections, completes a unit name as it is typed, keeps fromFactor
 // and toFactor in step with the selections, and on every change of a unit box
-// has the volume converted again through the window's procedures.
+// has the volume converted again through the window's procedures. A unit the
+// user picks in a list (a press, the keys or a drag) is shown in its box, whose
+// change converts again; selections made here by code fill the boxes themselves.
 //
 // It wires the widgets' events itself when it is constructed; the window only
 // forwards its lookupFromFactor / lookupToFactor procedures to it.
