@@ -18,13 +18,11 @@ namespace vc = variantconversion;
 constexpr std::size_t memberCount = std::tuple_size_v<std::remove_const_t<decltype(lumivaneMemberRows)>>;
 
 template <class Row> constexpr bool isMethod = std::is_same_v<std::remove_cvref_t<Row>, Method>;
-
-// Whether a row has the function (a helper, so that the test does not read as
-// the address of a function, which is never null).
-template <class F> constexpr bool given(F *function)
+// A property that can be let and is kept in the bag.
+template <class Row> constexpr bool isWritable = requires(Row row)
 {
-    return function != nullptr;
-}
+    row.put;
+};
 
 // A late-bound value converted to the type of a property.
 vc::Converted<bool> fromVariant(bool *, ValueType, const QVariant &v)
@@ -126,8 +124,7 @@ template <std::size_t I> ControlError LumivaneMembers::readAt(Lumivane &control,
         return letValue(control, p, v.value);
     if (const ControlError put = putValue(control, p, v.value); put.isError())
         return put;
-    if constexpr (given(p.afterRead))
-        p.afterRead(control);
+    p.afterRead(control);
     return {};
 }
 
@@ -147,15 +144,15 @@ template <std::size_t I> constexpr MemberRow LumivaneMembers::lateBound()
     } else {
         MemberRow row { r.name, r.dispatchId, lumivanetypes::Get, r.type, r.target, &getAt<I>, nullptr,
             nullptr, nullptr, 0, 0, nullptr };
-        if constexpr (given(r.put)) {
+        if constexpr (isWritable<decltype(r)>) {
             const bool object = r.type == ValueType::Font || r.type == ValueType::Picture;
             row.access |= object ? lumivanetypes::Set : lumivanetypes::Let;
             row.let = &letAt<I>;
+            if constexpr (r.stored.read != 0)
+                row.read = &readAt<I>;
+            if constexpr (r.stored.write != 0)
+                row.write = &writeAt<I>;
         }
-        if constexpr (r.stored.read != 0)
-            row.read = &readAt<I>;
-        if constexpr (r.stored.write != 0)
-            row.write = &writeAt<I>;
         return row;
     }
 }
@@ -180,21 +177,32 @@ constexpr bool identifiersDiffer()
 }
 static_assert(identifiersDiffer(), "every member has its own identifier");
 
+// Every place from 1 to count is taken by one row.
+template <class Ranks> constexpr bool eachPlaceOnce(const Ranks &ranks, std::size_t count)
+{
+    for (std::size_t place = 1; place <= count; ++place) {
+        if (std::count(ranks.begin(), ranks.end(), int(place)) != 1)
+            return false;
+    }
+    return true;
+}
+
 // The stored rows in the order of one of their ranks.
 template <int Stored::*Rank> constexpr auto storedOrder()
 {
     constexpr auto ranks = []<std::size_t... I>(std::index_sequence<I...>)
     {
         return std::array { [] {
-            if constexpr (isMethod<decltype(std::get<I>(lumivaneMemberRows))>)
-                return 0;
-            else
+            if constexpr (isWritable<decltype(std::get<I>(lumivaneMemberRows))>)
                 return std::get<I>(lumivaneMemberRows).stored.*Rank;
+            else
+                return 0;
         }()... };
     }
     (std::make_index_sequence<memberCount>());
     constexpr auto storedCount
         = std::size_t(std::count_if(ranks.begin(), ranks.end(), [](int r) { return r != 0; }));
+    static_assert(eachPlaceOnce(ranks, storedCount), "every stored row has its own place");
     std::array<const MemberRow *, storedCount> order {};
     for (std::size_t i = 0; i < memberCount; ++i) {
         if (ranks[i] != 0)
@@ -206,11 +214,6 @@ template <int Stored::*Rank> constexpr auto storedOrder()
 constexpr auto rowsRead = storedOrder<&Stored::read>();
 constexpr auto rowsWritten = storedOrder<&Stored::write>();
 
-constexpr bool eachOnce(std::span<const MemberRow *const> order)
-{
-    return std::none_of(order.begin(), order.end(), [](const MemberRow *row) { return row == nullptr; });
-}
-static_assert(eachOnce(rowsRead) && eachOnce(rowsWritten), "every stored row has its own place");
 static_assert(rowsRead.size() == rowsWritten.size(), "every stored row is read and written");
 static_assert(std::is_partitioned(rowsRead.begin(), rowsRead.end(),
                   [](const MemberRow *row) { return row->target != lumivanemembers::Target::Own; }),

@@ -26,6 +26,7 @@
 struct LumivaneMembers
 {
     template <class T> using Property = lumivanemembers::Property<T>;
+    template <class T> using ReadOnly = lumivanemembers::ReadOnly<T>;
 
     // The rows, in interface order.
     static constexpr auto rows();
@@ -260,14 +261,14 @@ constexpr auto LumivaneMembers::rows()
                 },
             .stored = { 14, 14, 0x80000012 }, // button text
         },
-        Property<qint32> {
+        ReadOnly<qint32> {
             .name = "hwnd",
             .dispatchId = lumivaneid::hwnd,
             .type = VT::Long,
             .target = Target::UserControl,
             .get = [](Lv &c) { return c.hwnd(); },
         },
-        Property<QPixmap> {
+        ReadOnly<QPixmap> {
             .name = "Image",
             .dispatchId = lumivaneid::Image,
             .type = VT::Picture,
@@ -528,7 +529,7 @@ constexpr auto LumivaneMembers::rows()
             .put = [](Lv &c, const qint32 &v) { return c.m_picture1->setLinkMode(v); },
             .stored = { 31, 31, 0 },
         },
-        Property<qint32> {
+        ReadOnly<qint32> {
             .name = "hDC",
             .dispatchId = lumivaneid::hDC,
             .type = VT::Long,
@@ -597,7 +598,7 @@ constexpr auto LumivaneMembers::rows()
                 },
             .stored = { 34, 34, true },
         },
-        Property<QObject *> {
+        ReadOnly<QObject *> {
             .name = "Canvas",
             .dispatchId = lumivaneid::Canvas,
             .type = VT::Object,
@@ -667,8 +668,7 @@ ControlError LumivaneMembers::letValue(Lumivane &control, const Property<T> &p, 
 {
     if (const ControlError e = putValue(control, p, value); e.isError())
         return e;
-    if (p.afterLet)
-        p.afterLet(control);
+    p.afterLet(control);
     emit control.propertyChanged(QString::fromLatin1(p.name));
     return {};
 }

@@ -54,8 +54,11 @@ struct Stored
     double byDefault = 0;
 };
 
+// The step of a row that has nothing more to do.
+inline void noStep(Lumivane &) { }
+
 // A property holding a T: bool, qint32 (Integer, enum or Long, as the type
-// says), float, OleColor, QString, QFont, QPixmap or QObject *.
+// says), float, OleColor, QString, QFont or QPixmap.
 template <class T> struct Property
 {
     const char *name;
@@ -63,16 +66,26 @@ template <class T> struct Property
     ValueType type;
     Target target;
     T (*get)(Lumivane &);
-    // Gives its target a value that is in range; none for a read-only property.
-    ControlError (*put)(Lumivane &, const T &) = nullptr;
+    // Gives its target a value that is in range.
+    ControlError (*put)(Lumivane &, const T &);
     Range range = {};
     Stored stored = {};
     // What a let does after the put (before telling the host), and what a read
     // from the bag does after it.
-    void (*afterLet)(Lumivane &) = nullptr;
-    void (*afterRead)(Lumivane &) = nullptr;
+    void (*afterLet)(Lumivane &) = noStep;
+    void (*afterRead)(Lumivane &) = noStep;
     // Read from the bag through the public let, which tells the host.
     bool readByLet = false;
+};
+
+// A property that is only read (the bag does not keep it).
+template <class T> struct ReadOnly
+{
+    const char *name;
+    qint32 dispatchId;
+    ValueType type;
+    Target target;
+    T (*get)(Lumivane &);
 };
 
 struct Method
