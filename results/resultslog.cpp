@@ -3,10 +3,10 @@
 #include "formstate/formstate.h"
 #include "results/resultsfile.h"
 #include "results/resultsgrid.h"
-#include "toolkit/programfolder.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
 #include "toolkit/messagebox.h"
+#include "toolkit/programfolder.h"
 #include "toolkit/textbox.h"
 
 #include <QDir>
