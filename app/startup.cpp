@@ -21,6 +21,8 @@ int runBrimlowFrom(QApplication &application, const QString &programFolder, cons
     const std::function<void(Form1 &)> &shown)
 {
     QApplication::setApplicationName(QStringLiteral("Brimlow"));
+    // Desktops match the window to the desktop entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brimlow.Brimlow"));
     const toolkit::DataFileLocation unitFile = locateUnitDatabase(programFolder);
     if (!unitFile.layout) {
         MessageBox::show(nullptr, unitDatabaseNotFoundMessage(unitFile), QStringLiteral("Brimlow"),

@@ -127,6 +127,9 @@ void tst_ProgramLayoutWindow::start()
               gridRowsAfter = f.ResultsGrid->rows();
           });
 
+    // Desktops find the window's desktop entry, and so its icon, by this name.
+    QCOMPARE(QGuiApplication::desktopFileName(), QStringLiteral("org.brimlow.Brimlow"));
+
     if (unitFile.isEmpty()) {
         // Told which places were looked at; no window, nothing written.
         QCOMPARE(status, 1);
