@@ -18,6 +18,8 @@ packages=(
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick
+    desktop-file-utils appstream lintian groff-base
+    libgif-dev fonts-lobster
 )
 missing=()
 for package in "${packages[@]}"; do
