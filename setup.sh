@@ -18,6 +18,7 @@ packages=(
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick
+    xdotool libxcb1-dev
 )
 missing=()
 for package in "${packages[@]}"; do
