@@ -4,6 +4,7 @@
 #include "resources/fonts.h"
 #include "toolkit/application.h"
 #include "toolkit/messagebox.h"
+#include "units/shippedunitkey.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 
@@ -12,11 +13,12 @@
 int runBrimlow(QApplication &application, const std::function<void(Form1 &)> &shown)
 {
     QApplication::setApplicationName(QStringLiteral("Brimlow"));
-    // The unit file's key takes longest to make; it is made while the fonts load.
+    // The shipped unit file opens with the key the build worked out for it. Any
+    // other file's key takes longest to make: it is derived in the background
+    // while the fonts and the window's widgets, which do not need the file, are
+    // made, and the first use of the file waits for it.
     UnitDatabase database(unitDatabasePath(toolkit::programFolder()));
-    database.prepareKeyInBackground();
-    // The fonts and the window's widgets do not need the file: they are made
-    // while the key is derived, and the first use of the file waits for it.
+    database.prepareKey(shippedUnitDatabaseKey());
     registerBrimlowFonts();
     Form1 form(database);
 

@@ -103,6 +103,11 @@ QByteArray immutableUri(const QString &path)
 
 } // namespace
 
+QByteArray deriveUnitDatabaseKey(const QByteArray &password, const QByteArray &salt)
+{
+    return deriveRawKey(password, salt);
+}
+
 UnitDatabaseConnection::UnitDatabaseConnection(UnitDatabaseConnection &&other) noexcept
     : m_db(std::exchange(other.m_db, nullptr))
     , m_error(std::move(other.m_error))
@@ -202,6 +207,7 @@ void UnitDatabase::prepareKeyInBackground()
 {
     if (m_preparedKey.valid() || !m_rawKey.isEmpty())
         return;
+    ++m_keyDerivations;
     m_preparedKey = std::async(std::launch::async, [path = m_filePath, password = m_password] {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
@@ -243,6 +249,7 @@ UnitDatabaseConnection UnitDatabase::openUnitDatabase()
         return failed;
     }
     if (m_rawKeyUsable && (m_rawKey.isEmpty() || m_salt != salt)) {
+        ++m_keyDerivations;
         m_rawKey = deriveRawKey(m_password, salt);
         m_salt = salt;
         if (m_rawKey.isEmpty())
@@ -253,7 +260,10 @@ UnitDatabaseConnection UnitDatabase::openUnitDatabase()
         if (connection.isOpen())
             return connection;
     }
-    // Without a usable raw key, or when it was refused: the password itself.
+    // Without a usable raw key, or when it was refused: the password itself,
+    // which the engine derives a key from.
+    if (!m_password.isEmpty())
+        ++m_keyDerivations;
     UnitDatabaseConnection connection = openWithKey(m_password, &rc);
     if (connection.isOpen()) {
         // The password opens what the raw key could not: this engine derives
@@ -278,10 +288,27 @@ UnitDatabaseConnection UnitDatabase::openWithPasswordOnly()
         return failed;
     }
     int rc = SQLITE_OK;
+    if (!m_password.isEmpty())
+        ++m_keyDerivations;
     UnitDatabaseConnection connection = openWithKey(m_password, &rc);
     if (!connection.isOpen())
         connection.m_error = openingFailure(connection.m_error);
     return connection;
+}
+
+void UnitDatabase::prepareKey(const UnitDatabaseKey &known)
+{
+    if (m_preparedKey.valid() || !m_rawKey.isEmpty())
+        return;
+    if (!known.rawKey.isEmpty()) {
+        QFile file(m_filePath);
+        if (file.open(QIODevice::ReadOnly) && file.read(saltSize) == known.salt) {
+            m_salt = known.salt;
+            m_rawKey = known.rawKey;
+            return;
+        }
+    }
+    prepareKeyInBackground();
 }
 
 UnitNamesResult UnitDatabase::readUnitNames(
