@@ -2,6 +2,7 @@
 
 #include "units/jetsql.h"
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <sqlite3.h>
 
@@ -31,6 +32,18 @@ QString errorOf(sqlite3 *db)
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
+// SQLCipher's cipher is OpenSSL's, which on its first use would read the
+// system's OpenSSL configuration and load its table of error texts: over half a
+// megabyte that nothing here needs (the unit file takes AES and SHA-1 from the
+// built-in provider, and failures are told in this program's own words). Settled
+// once for the process, before the engine's first use.
+void startCrypto()
+{
+    static const bool started
+        = OPENSSL_init_crypto(OPENSSL_INIT_NO_LOAD_CONFIG | OPENSSL_INIT_NO_LOAD_CRYPTO_STRINGS, nullptr);
+    Q_UNUSED(started);
+}
+
 struct KeyDerivation
 {
     const EVP_MD *digest = nullptr; // null: raw keys are not used with this engine
@@ -42,6 +55,7 @@ struct KeyDerivation
 const KeyDerivation &keyDerivation()
 {
     static const KeyDerivation derivation = [] {
+        startCrypto();
         KeyDerivation d;
         sqlite3 *db = nullptr;
         if (sqlite3_open(":memory:", &db) != SQLITE_OK) {
@@ -177,6 +191,7 @@ std::optional<QString> UnitDatabase::checkFile(QByteArray &salt) const
 
 UnitDatabaseConnection UnitDatabase::openWithKey(const QByteArray &key, int *resultCode) const
 {
+    startCrypto();
     UnitDatabaseConnection connection;
     sqlite3 *db = nullptr;
     // The unit file is read-only data that nothing changes while it is open:
