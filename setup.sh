@@ -14,7 +14,7 @@ mode=${1:-run}
 
 packages=(
     build-essential cmake pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-tools-dev libgl-dev
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev libqt6opengl6-dev libgl-dev
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
     xvfb xauth imagemagick

@@ -4,6 +4,7 @@
 #include "app/skinner.h"
 #include "conversion/conversion.h"
 #include "conversion/graduations.h"
+#include "conversion/resultbox.h"
 #include "conversion/volumeentry.h"
 #include "flask/flaskdrag.h"
 #include "flask/flaskview.h"
@@ -15,6 +16,7 @@
 #include "toolkit/commandbutton.h"
 #include "toolkit/componentruntime.h"
 #include "toolkit/dispatch.h"
+#include "toolkit/frame.h"
 #include "toolkit/listbox.h"
 #include "toolkit/memorypropertybag.h"
 #include "toolkit/olecolor.h"
@@ -26,7 +28,6 @@
 #include "units/unitlists.h"
 
 #include <QEvent>
-#include <QGroupBox>
 #include <QLabel>
 #include <QWindowStateChangeEvent>
 
@@ -59,12 +60,12 @@ void place(QWidget *widget, int left, int top, int width, int height)
     widget->setGeometry(twips::rect(left, top, width, height));
 }
 
+// Only the back colour: text boxes, option circles and scroll bars inside keep
+// the system's colours unless the layout gives them their own.
 void paintBackground(QWidget *widget, OleColor back)
 {
     QPalette pal = widget->palette();
     pal.setColor(QPalette::Window, colour(back));
-    pal.setColor(QPalette::Base, colour(back));
-    pal.setColor(QPalette::Button, colour(back));
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
 }
@@ -133,7 +134,7 @@ void Form1::createWidgets()
         unitColours(w);
 
     auto frame = [&](const char *name, const QString &caption, int l, int t, int w, int h) {
-        auto *box = new QGroupBox(caption, client);
+        auto *box = new Frame(caption, client);
         named(box, name, caption);
         place(box, l, t, w, h);
         box->setFont(frameCaptionFont());
@@ -208,7 +209,7 @@ void Form1::createWidgets()
     Text1 = new TextBox(client);
     named(Text1, "Text1", QStringLiteral("Volume"));
     place(Text1, 120, 4080, 2175, 300);
-    Text2 = new TextBox(client);
+    Text2 = new ResultBox(client);
     named(Text2, "Text2", QStringLiteral("Converted volume"));
     place(Text2, 2400, 4080, 2175, 300);
     Text2->setReadOnly(true);
@@ -294,7 +295,7 @@ void Form1::createSubsystems()
 {
     m_unitLists = new UnitLists(m_state, *this, m_database,
                                 UnitListWidgets{List1, List2, Text3, Text4, Text1, SaveCmnd, MakeFileCmnd, Option1,
-                                                Option2, Option3, Option4, Command2},
+                                                Option2, Option3, Option4, Command2, Text2},
                                 this);
     m_volumeEntry = std::make_unique<VolumeEntry>(m_state, *this,
                                                   VolumeEntryWidgets{Text1, Text2, SaveCmnd, MakeFileCmnd});

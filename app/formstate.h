@@ -14,7 +14,8 @@
 
 struct FormState
 {
-    // Unit sizes of the selected From and To units (the unit lookups write them).
+    // Unit sizes of the selected From and To units (the unit lookups write them);
+    // 0 while no size is known, before the first lookup and after a failed one.
     float fromFactor = 0.0f;
     float toFactor = 0.0f;
 
@@ -32,7 +33,8 @@ struct FormState
     // A conversion has been saved into the results grid.
     bool gridHasRows = false;
 
-    // Type-ahead boxes: the last character key typed was not Backspace.
+    // Type-ahead boxes: the last character key typed was neither Backspace nor a
+    // Ctrl shortcut (Ctrl+A, Ctrl+V...), so its release may complete the name.
     bool fromCompleteAllowed = false;
     bool toCompleteAllowed = false;
 

@@ -35,8 +35,8 @@ void Conversion::do_integerpositive()
     const ConversionOutcome outcome
         = convertAtLeastOne(m_widgets.text1->text(), m_state.fromFactor, m_state.toFactor);
     if (!outcome.ok()) {
-        showDataEntryMessage();
-        m_widgets.text1->setFocus();
+        if (reject(outcome.fault))
+            m_widgets.text1->setFocus();
         return;
     }
     m_state.scaleExponent = outcome.scaleExponent;
@@ -48,7 +48,7 @@ void Conversion::do_decimalpositive()
     const ConversionOutcome outcome
         = convertBelowOne(m_widgets.text1->text(), m_state.fromFactor, m_state.toFactor);
     if (!outcome.ok()) {
-        showDataEntryMessage();
+        reject(outcome.fault);
         return;
     }
     m_state.fractionScaleExponent = outcome.fractionScaleExponent;
@@ -71,9 +71,15 @@ void Conversion::apply(const ConversionOutcome &outcome)
     m_procedures.drawGraduations(m_widgets.picFlask, atLeastOne ? ScaleVariant::Large : ScaleVariant::Small);
 }
 
-void Conversion::showDataEntryMessage()
+bool Conversion::reject(ConversionFault fault)
 {
-    MessageBox::show(m_widgets.text1->window(),
-        QStringLiteral("Please enter a valid number for volume.\r\nUse only one decimal point."),
-        QStringLiteral("Data Entry"), MessageBox::Icon::Information);
+    if (fault == ConversionFault::NoUnitSize) {
+        // A unit's size could not be read, and the unit lists said so: there is
+        // no result, and nothing wrong with the volume.
+        m_widgets.text2->setText(QStringLiteral("No conversion"));
+        return false;
+    }
+    MessageBox::show(m_widgets.text1->window(), dataEntryMessage(fault), QStringLiteral("Data Entry"),
+        MessageBox::Icon::Information);
+    return true;
 }

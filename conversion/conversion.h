@@ -5,8 +5,9 @@
 // (1 or more, or below 1) computes the result and the flask's scale and level
 // (conversionarithmetic.h), writes the result box and the state record, and
 // has the flask and its scale redrawn through the window procedures. A text
-// that gives no conversion brings up the "Data Entry" message and changes
-// nothing.
+// that gives no conversion brings up the "Data Entry" message, which names what
+// is wrong with it, and changes nothing; with a unit whose size could not be
+// read the result box shows "No conversion" instead.
 
 #include <QtGlobal>
 
@@ -15,6 +16,7 @@ class FormProcedures;
 class PictureBox;
 class TextBox;
 struct ConversionOutcome;
+enum class ConversionFault;
 
 struct ConversionWidgets
 {
@@ -40,7 +42,8 @@ public:
 
 private:
     void apply(const ConversionOutcome &outcome);
-    void showDataEntryMessage();
+    // Shows why there is no conversion; true when the volume text is at fault.
+    bool reject(ConversionFault fault);
 
     FormState &m_state;
     FormProcedures &m_procedures;

@@ -21,14 +21,24 @@ ConversionOutcome rejected(ConversionFault fault)
     return outcome;
 }
 
+// A text that is no number: a number too large for 64 bits is still a number,
+// only one that cannot be a volume.
+ConversionOutcome rejectedText(QStringView volumeText)
+{
+    const std::optional<double> unbounded = unboundedNumericValue(volumeText);
+    if (!unbounded)
+        return rejected(ConversionFault::NotNumeric);
+    return rejected(*unbounded < 0.0 ? ConversionFault::Negative : ConversionFault::VolumeOutOfRange);
+}
+
 // Result, its text and the row of the level: the part both paths share.
 ConversionOutcome finish(ConversionOutcome outcome, float fromFactor, float toFactor)
 {
-    if (toFactor == 0.0f)
-        return rejected(ConversionFault::ZeroToFactor);
+    if (fromFactor == 0.0f || toFactor == 0.0f)
+        return rejected(ConversionFault::NoUnitSize);
     const std::optional<float> result = convertedSingle(fromFactor, toFactor, outcome.volumeValue);
     if (!result)
-        return rejected(ConversionFault::OutOfRange);
+        return rejected(ConversionFault::ResultOutOfRange);
     outcome.resultValue = *result;
     outcome.resultWrites = resultTextWrites(outcome.resultValue);
     outcome.fluidTopRow = levelRow(outcome.levelFraction);
@@ -46,7 +56,7 @@ std::optional<float> toSingle(double value)
 
 std::optional<float> convertedSingle(float fromFactor, float toFactor, double value)
 {
-    if (toFactor == 0.0f)
+    if (fromFactor == 0.0f || toFactor == 0.0f)
         return std::nullopt;
     return toSingle(double(fromFactor) / double(toFactor) * value);
 }
@@ -65,17 +75,17 @@ ConversionOutcome convertAtLeastOne(QStringView volumeText, float fromFactor, fl
 {
     const std::optional<double> typed = numericValue(volumeText);
     if (!typed)
-        return rejected(ConversionFault::NotNumeric);
+        return rejectedText(volumeText);
 
     // The volume is the typed number rounded to two decimals: 1.006 converts as 1.01.
     const std::optional<double> rounded = numericValue(groupedFixedText(*typed, volumeDecimals));
     if (!rounded)
-        return rejected(ConversionFault::OutOfRange);
+        return rejected(ConversionFault::VolumeOutOfRange);
+    if (*rounded < 0.0)
+        return rejected(ConversionFault::Negative);
     const std::optional<float> volume = toSingle(*rounded);
     if (!volume)
-        return rejected(ConversionFault::OutOfRange);
-    if (*volume < 0.0f)
-        return rejected(ConversionFault::Negative);
+        return rejected(ConversionFault::VolumeOutOfRange);
 
     ConversionOutcome outcome;
     outcome.path = ConversionPath::AtLeastOne;
@@ -92,7 +102,7 @@ ConversionOutcome convertAtLeastOne(QStringView volumeText, float fromFactor, fl
     }
     const double top = std::pow(10.0, n);
     if (!toSingle(top))
-        return rejected(ConversionFault::OutOfRange); // its graduations would not fit a Single
+        return rejected(ConversionFault::VolumeOutOfRange); // its graduations would not fit a Single
     outcome.scaleExponent = qint16(n);
     outcome.levelFraction = float(double(outcome.volumeValue) / top);
     return finish(outcome, fromFactor, toFactor);
@@ -101,13 +111,13 @@ ConversionOutcome convertAtLeastOne(QStringView volumeText, float fromFactor, fl
 ConversionOutcome convertBelowOne(QStringView volumeText, float fromFactor, float toFactor)
 {
     if (!isNumericText(volumeText))
-        return rejected(ConversionFault::NotNumeric);
+        return rejectedText(volumeText);
     const double typed = leadingNumber(volumeText);
     if (typed < 0.0)
         return rejected(ConversionFault::Negative);
     const std::optional<float> volume = toSingle(typed);
     if (!volume)
-        return rejected(ConversionFault::OutOfRange);
+        return rejected(ConversionFault::VolumeOutOfRange);
 
     ConversionOutcome outcome;
     outcome.path = ConversionPath::BelowOne;
@@ -144,4 +154,24 @@ QStringList resultTextWrites(float result)
 QString resultText(float result)
 {
     return resultTextWrites(result).last();
+}
+
+QString dataEntryMessage(ConversionFault fault)
+{
+    const QString invalid = QStringLiteral("Please enter a valid number for volume.\r\n");
+    switch (fault) {
+    case ConversionFault::NotNumeric:
+        return invalid + QStringLiteral("Use only one decimal point.");
+    case ConversionFault::Negative:
+        return invalid + QStringLiteral("A volume cannot be less than zero.");
+    case ConversionFault::VolumeOutOfRange:
+        // The scale's top, a power of ten above the volume, must fit a Single.
+        return invalid + QStringLiteral("The volume is too large: use less than 1E+38.");
+    case ConversionFault::ResultOutOfRange:
+        return QStringLiteral("Please enter a smaller volume.\r\nIts converted volume is too large to show.");
+    case ConversionFault::None:
+    case ConversionFault::NoUnitSize:
+        break;
+    }
+    return QString();
 }

@@ -25,9 +25,14 @@ enum class ConversionFault {
     None,
     NotNumeric, // empty, a lone ".", two points, letters
     Negative, // only a paste can put a sign into the box
-    ZeroToFactor, // a To unit of size 0 would divide by zero
-    OutOfRange, // the volume, its scale top or the result beyond the Single range
+    NoUnitSize, // a unit size of 0: its lookup failed, and that was told
+    VolumeOutOfRange, // the volume or its scale top beyond the Single range
+    ResultOutOfRange, // the converted volume beyond the Single range
 };
+
+// The "Data Entry" message that names what is wrong with a volume; empty for
+// a fault that is no fault of the volume text (no fault, or a unit without size).
+QString dataEntryMessage(ConversionFault fault);
 
 struct ConversionOutcome
 {
@@ -70,8 +75,8 @@ ConversionOutcome convertVolume(QStringView volumeText, float fromFactor, float 
 QString resultText(float result);
 QStringList resultTextWrites(float result);
 
-// fromFactor / toFactor × value in 64-bit, as a Single; no value when the To
-// size is 0 or the product leaves the Single range.
+// fromFactor / toFactor × value in 64-bit, as a Single; no value when either
+// size is 0 (no size known) or the product leaves the Single range.
 std::optional<float> convertedSingle(float fromFactor, float toFactor, double value);
 
 // A 64-bit value as a Single, or no value when it lies beyond the Single range.

@@ -12,8 +12,8 @@ constexpr QRgb black = qRgb(0, 0, 0);
 constexpr QRgb yellow = qRgb(255, 255, 0);
 constexpr QRgb white = qRgb(255, 255, 255);
 
-// Labels of the decade below 10^6 are written out in full; from a nine-character
-// fixed text (1000000.00) on, the left label switches to a short exponent form.
+// Left labels whose fixed text has up to nine characters (900000.00) are written
+// out in full; from 1000000.00 on they switch to a short exponent form.
 constexpr int longestPlainLeftLabel = 9;
 
 std::optional<float> graduationValue(
@@ -24,14 +24,19 @@ std::optional<float> graduationValue(
                                           : toSingle(tenths / std::pow(10.0, fractionScaleExponent));
 }
 
-QString leftLabel(ScaleVariant variant, int k, float value, qint16 fractionScaleExponent)
+QString leftLabel(
+    ScaleVariant variant, int k, float value, qint16 scaleExponent, qint16 fractionScaleExponent)
 {
     if (variant == ScaleVariant::Large) {
-        const QString fixed = fixedText(value);
-        if (fixed.size() <= longestPlainLeftLabel)
-            return groupedFixedText(value, 0);
-        // 1,000,000 gives 1.0E+6: the digits before the point less one.
-        return fixed.left(1) + QStringLiteral(".0E+") + QString::number(fixed.indexOf(QLatin1Char('.')) - 1);
+        // Graduation k of the scale to 10^n stands for k × 10^(n - 1), or 10^n at
+        // k = 10. The label is written from that digit and power, never from the
+        // Single: 9 × 10^9 is held as 8,999,999,488 and 10^28 just below it.
+        const int digit = k < 10 ? k : 1;
+        const int power = k < 10 ? scaleExponent - 1 : int(scaleExponent);
+        // The fixed text of digit × 10^power has power + 1 digits, a point and two decimals.
+        if (power + 4 <= longestPlainLeftLabel)
+            return groupedFixedText(digit * std::pow(10.0, power), 0);
+        return QString::number(digit) + QStringLiteral(".0E+") + QString::number(power);
     }
     if (fractionScaleExponent <= 4)
         return generalNumberText(value) + QLatin1Char(' ');
@@ -102,7 +107,7 @@ GraduationLayout graduationLayout(ScaleVariant variant, qint16 scaleExponent, qi
         const std::optional<float> value = graduationValue(variant, k, scaleExponent, fractionScaleExponent);
         if (!value)
             continue;
-        label.leftText = leftLabel(variant, k, *value, fractionScaleExponent);
+        label.leftText = leftLabel(variant, k, *value, scaleExponent, fractionScaleExponent);
         if (const std::optional<float> converted = convertedSingle(fromFactor, toFactor, *value))
             placeRightLabel(*converted, label);
     }

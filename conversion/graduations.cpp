@@ -2,22 +2,9 @@
 
 #include "app/formstate.h"
 #include "conversion/graduationlayout.h"
+#include "resources/labelface.h"
 #include "toolkit/optionbutton.h"
 #include "toolkit/picturebox.h"
-
-namespace {
-
-void printAt(PictureBox *target, QRgb colour, int column, int row, const QString &text)
-{
-    if (text.isEmpty())
-        return; // a value beyond a Single has no label
-    target->setForeColor(QColor::fromRgb(colour));
-    target->setCurrentX(float(column));
-    target->setCurrentY(float(row));
-    target->print(text);
-}
-
-} // namespace
 
 Graduations::Graduations(const FormState &state, const GraduationWidgets &widgets)
     : m_state(state)
@@ -34,14 +21,22 @@ void Graduations::drawGraduations(PictureBox *target, ScaleVariant variant)
     const GraduationLayout layout = graduationLayout(variant, m_state.scaleExponent,
         m_state.fractionScaleExponent, m_state.fromFactor, m_state.toFactor, contrast);
 
-    // Twenty ticks and up to twenty labels: one painter for all of them.
-    const PictureBox::Batch batch(*target);
-    for (const GraduationLabel &label : layout) {
+    {
+        // Twenty ticks: one painter for all of them.
+        const PictureBox::Batch batch(*target);
         target->setForeColor(Qt::black);
-        target->line(leftTickFrom, label.row, leftTickTo, label.row);
-        target->line(rightTickFrom, label.row, rightTickTo, label.row);
-        printAt(target, label.colour, graduationLeftColumn, label.row, label.leftText);
+        for (const GraduationLabel &label : layout) {
+            target->line(leftTickFrom, label.row, leftTickTo, label.row);
+            target->line(rightTickFrom, label.row, rightTickTo, label.row);
+        }
     }
-    for (const GraduationLabel &label : layout)
-        printAt(target, label.colour, label.rightColumn, label.row, label.rightText);
+    // The labels hang below their ticks and end before the right ones, so
+    // nothing they set is drawn over by a tick or the other way round. A value
+    // beyond a Single has no text and draws nothing.
+    target->drawPixels([&layout](QImage &image) {
+        for (const GraduationLabel &label : layout)
+            labelface::draw(image, QPoint(graduationLeftColumn, label.row), label.leftText, label.colour);
+        for (const GraduationLabel &label : layout)
+            labelface::draw(image, QPoint(label.rightColumn, label.row), label.rightText, label.colour);
+    });
 }

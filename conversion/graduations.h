@@ -24,7 +24,8 @@ class Graduations final
 public:
     Graduations(const FormState &state, const GraduationWidgets &widgets);
 
-    // Ticks and both label columns of graduations 1 to 10, in the target's font.
+    // Ticks and both label columns of graduations 1 to 10, the labels in the
+    // pixel face of labelface.h.
     void drawGraduations(PictureBox *target, ScaleVariant variant);
 
 private:

@@ -287,7 +287,7 @@ double leadingNumber(QStringView text)
     return std::strtod(number.c_str(), nullptr);
 }
 
-std::optional<double> numericValue(QStringView text)
+std::optional<double> unboundedNumericValue(QStringView text)
 {
     // Blanks may stand around the number, nothing else.
     while (!text.isEmpty() && text.front() == QLatin1Char(' '))
@@ -334,8 +334,13 @@ std::optional<double> numericValue(QStringView text)
         return std::nullopt;
     if (i != text.size())
         return std::nullopt;
-    const double value = std::strtod(number.c_str(), nullptr);
-    if (!std::isfinite(value))
+    return std::strtod(number.c_str(), nullptr);
+}
+
+std::optional<double> numericValue(QStringView text)
+{
+    const std::optional<double> value = unboundedNumericValue(text);
+    if (!value || !std::isfinite(*value))
         return std::nullopt;
     return value;
 }

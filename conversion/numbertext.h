@@ -60,6 +60,10 @@ double leadingNumber(QStringView text);
 std::optional<double> numericValue(QStringView text);
 bool isNumericText(QStringView text);
 
+// The same reading, but a number beyond the 64-bit range is an infinity of its
+// sign rather than no value: "1e400" has the shape of a number, only too large.
+std::optional<double> unboundedNumericValue(QStringView text);
+
 // Drops trailing "0"s, then one trailing ".": "0.2641720000" gives 0.264172,
 // "2.0000" gives 2. Meant for texts that hold a point.
 QString trimResultText(const QString &text);

@@ -27,6 +27,9 @@ VolumeEntry::VolumeEntry(FormState &state, FormProcedures &procedures, const Vol
 {
     Q_ASSERT_X(widgets.text1 && widgets.text2 && widgets.saveCmnd && widgets.makeFileCmnd, "VolumeEntry",
         "every widget is needed");
+    // The key filter discards Ctrl+Z, so an undo history of the volume box would
+    // serve nothing and only grow with every key.
+    m_widgets.text1->setUndoLimit(0);
 }
 
 void VolumeEntry::keyPress(int &keyAscii)
@@ -48,8 +51,9 @@ void VolumeEntry::change()
 
     m_procedures.lookupFromFactor();
     m_procedures.lookupToFactor();
-    // A number that still gives no conversion (a pasted sign, a To size of 0,
-    // a value beyond a Single) is answered like any text that is no number.
+    // A number that still gives no conversion (a pasted sign, a unit whose size
+    // could not be read, a value beyond a Single) is answered like any text
+    // that is no number.
     if (!convertVolume(text, m_state.fromFactor, m_state.toFactor).ok()) {
         m_widgets.text2->setText(noConversion);
         return;
@@ -95,4 +99,7 @@ void VolumeEntry::setVolumeFromLevel(float y)
         m_state.dragResult = *level.dragResult;
     writeInTurn(m_widgets.text1, level.volumeWrites);
     writeInTurn(m_widgets.text2, level.resultWrites);
+    // Without both unit sizes the level has no converted volume to save.
+    if (!level.dragResult)
+        m_widgets.saveCmnd->setEnabled(false);
 }

@@ -235,6 +235,9 @@ Lumivane::Lumivane(QWidget *parent)
     // Picture1 starts with the settings a stored control reads as defaults.
     m_picture1->setObjectName(QStringLiteral("Picture1"));
     m_picture1->hide();
+    // RightToLeft is the control's own: False until set, whatever the direction of
+    // the application or the container.
+    m_picture1->setLayoutDirection(Qt::LeftToRight);
     m_picture1->setBackColorValue(m_backColor);
     m_picture1->setForeColorValue(olecolor::systemFlag | 18u); // button text
     connect(m_picture1, &PictureBox::change, this, &Lumivane::Change);
@@ -360,7 +363,7 @@ QVariant Lumivane::getProperty(qint32 dispatchId)
     case id::DrawWidth:
         return m_picture1->drawWidth();
     case id::Enabled:
-        return isEnabled();
+        return controlEnabled();
     case id::FillColor:
         return fillColor();
     case id::FillStyle:
@@ -977,6 +980,11 @@ void Lumivane::setDrawWidth(int value)
 {
     letTyped(id::DrawWidth, value);
 }
+bool Lumivane::controlEnabled() const
+{
+    // Qt marks only a widget disabled on its own with WA_ForceDisabled.
+    return !testAttribute(Qt::WA_ForceDisabled);
+}
 void Lumivane::setControlEnabled(bool value)
 {
     letTyped(id::Enabled, value);
@@ -1501,12 +1509,16 @@ void Lumivane::mouseReleaseEvent(QMouseEvent *event)
     const bool over = rect().contains(event->position().toPoint());
     mouseEventToHost(&Lumivane::MouseUp, mouseButtonCode(event->button()), event);
     endDrag();
-    if (over)
+    const bool click = over && !m_doubleClicked;
+    m_doubleClicked = false;
+    if (click)
         emit Click();
 }
 
 void Lumivane::mouseDoubleClickEvent(QMouseEvent *)
 {
+    // Down, up, Click, DblClick, up: the second press is the double-click.
+    m_doubleClicked = true;
     emit DblClick();
 }
 

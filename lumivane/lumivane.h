@@ -77,7 +77,7 @@ class LUMIVANE_EXPORT Lumivane final : public QWidget, public Dispatchable
     Q_PROPERTY(LVNDrawMode DrawMode READ drawMode WRITE setDrawMode)
     Q_PROPERTY(LVNDrawStyle DrawStyle READ drawStyle WRITE setDrawStyle)
     Q_PROPERTY(int DrawWidth READ drawWidth WRITE setDrawWidth)
-    Q_PROPERTY(bool Enabled READ isEnabled WRITE setControlEnabled)
+    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
     Q_PROPERTY(quint32 FillColor READ fillColor WRITE setFillColor)
     Q_PROPERTY(LVNFillStyle FillStyle READ fillStyle WRITE setFillStyle)
     Q_PROPERTY(QFont Font READ drawingFont WRITE setDrawingFont)
@@ -227,7 +227,9 @@ public:
     void setDrawStyle(LVNDrawStyle value);
     int drawWidth() const;
     void setDrawWidth(int value);
-    // Enabled reads QWidget::isEnabled().
+    // The control's own Enabled, which it stores: a control in a disabled
+    // container takes no input (QWidget::isEnabled() is false) and still reads True.
+    bool controlEnabled() const;
     void setControlEnabled(bool value);
     OleColor fillColor() const;
     void setFillColor(OleColor value);
@@ -239,6 +241,7 @@ public:
     void setFontTransparent(bool value);
     OleColor foreColor() const;
     void setForeColor(OleColor value);
+    // The nearest native window's id, 0 until the control is shown (see hDC).
     qint32 hwnd() const;
     QPixmap image() const;
     QPixmap mouseIcon() const { return m_mouseIcon; }
@@ -259,6 +262,8 @@ public:
     void setScaleWidth(float value);
     QString toolTipText() const;
     void setToolTipText(const QString &value);
+    // The control's own setting, False until set: Picture1 does not take the
+    // application's or the container's layout direction.
     bool rightToLeft() const;
     void setRightToLeft(bool value);
     qint32 whatsThisHelpId() const;
@@ -275,6 +280,10 @@ public:
     void setLinkMode(LVNLinkMode value);
     // A handle of the visible surface's paint device, not of Picture1: Qt paints
     // a widget only in its paint event, so lasting drawings go through Canvas.
+    // hwnd is no window of the control's own either: Qt gives a child widget no
+    // native window, so hwnd is the id of the nearest native window that holds the
+    // control (its top-level window, or a native container), and 0 until the
+    // control is first shown. Reading it makes no native window.
     qint32 hDC() const { return m_deviceHandle; }
     float currentX() const;
     void setCurrentX(float value);
@@ -470,6 +479,8 @@ private:
     qint32 m_offsetX = 0;
     qint32 m_offsetY = 0;
     bool m_inMouseMove = false;
+    // The release that ends a double-click raises no second Click.
+    bool m_doubleClicked = false;
     QPointer<QObject> m_extender;
     DragOutline *m_dragOutline = nullptr;
 

@@ -237,7 +237,7 @@ ControlError Lumivane::writeRows(PropertyBag &bag)
         { "DrawMode", m_picture1->drawMode(), 13 },
         { "DrawStyle", m_picture1->drawStyle(), 0 },
         { "DrawWidth", m_picture1->drawWidth(), 1 },
-        { "Enabled", isEnabled(), true },
+        { "Enabled", controlEnabled(), true },
         { "FillColor", colour(m_picture1->fillColorValue()), 0 },
         { "FillStyle", m_picture1->fillStyle(), 1 },
         { "Font", m_picture1->font(), ambientFont() },

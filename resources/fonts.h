@@ -2,10 +2,9 @@
 #define BRIMLOW_FONTS_H
 
 // The program's fonts travel inside it (Liberation Sans and Liberation Serif),
-// so the window and the flask labels look the same on every machine. Sizes are
-// in pixels: the window's layout and the flask are measured in pixels at 96
-// dots per inch, and labels must fit the 92-pixel flask whatever the screen's
-// resolution.
+// so the window looks the same on every machine. Sizes are in pixels: the
+// window's layout and the flask are measured in pixels at 96 dots per inch
+// whatever the screen's resolution.
 //
 // All of these need a QGuiApplication; each registers the fonts on first use.
 
@@ -21,7 +20,9 @@ QFont windowFont();
 // Frame captions: the window font in bold.
 QFont frameCaptionFont();
 
-// The flask's scale labels: serif, 6 points (8 pixels), hinted for the screen.
+// The font of the two flask picture boxes: serif, 6 points (8 pixels), hinted
+// for the screen. The scale's labels are not drawn in it but in the pixel face
+// of labelface.h, which stays crisp and narrow at that size.
 QFont flaskLabelFont();
 
 #endif

@@ -1,11 +1,52 @@
 #include "results/resultsgrid.h"
 
+#include <QAccessibleWidget>
 #include <QtGlobal>
 #include <algorithm>
+
+namespace {
+
+// The grid is a store that is never shown, so assistive tools get one invisible
+// table with nothing under it. The table view's own tree would offer every
+// heading and cell, each placed inside the grid's rectangle and so reporting
+// itself on screen although the grid is hidden.
+class HiddenGridAccessible final : public QAccessibleWidget
+{
+public:
+    explicit HiddenGridAccessible(QWidget *grid)
+        : QAccessibleWidget(grid, QAccessible::Table)
+    { }
+
+    int childCount() const override { return 0; }
+    QAccessibleInterface *child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface *) const override { return -1; }
+    QAccessibleInterface *childAt(int, int) const override { return nullptr; }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.invisible = true;
+        state.offscreen = true;
+        state.focusable = false;
+        return state;
+    }
+};
+
+QAccessibleInterface *hiddenGridAccessible(const QString &className, QObject *object)
+{
+    if (object && object->isWidgetType()
+        && className == QLatin1String(ResultsGrid::staticMetaObject.className()))
+        return new HiddenGridAccessible(static_cast<QWidget *>(object));
+    return nullptr;
+}
+
+} // namespace
 
 ResultsGrid::ResultsGrid(QWidget *parent)
     : QWidget(parent)
 {
+    static const bool accessibleInstalled = (QAccessible::installFactory(hiddenGridAccessible), true);
+    Q_UNUSED(accessibleInstalled);
     // Only a store: keep it out of sight and out of the tab order even when the
     // window around it is shown.
     setFocusPolicy(Qt::NoFocus);

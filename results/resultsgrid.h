@@ -6,6 +6,7 @@
 // with setRow / setCol and read or write that cell's text. It has its place on
 // the window but is never shown, so it keeps its texts in a plain table and
 // draws nothing: no view, headers or scroll bars to build at start-up.
+// Assistive tools see it as one invisible table without headings or cells.
 
 #include <QList>
 #include <QStringList>

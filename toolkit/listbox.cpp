@@ -66,14 +66,20 @@ QString ListBox::text() const
 
 void ListBox::onCurrentRowChanged()
 {
-    if (!m_quiet)
-        emit click();
+    if (m_quiet)
+        return;
+    emit click();
+    if (!m_pressing)
+        emit userMovedSelection();
 }
 
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
-    QListWidget::mousePressEvent(event);
+    {
+        QScopedValueRollback pressing(m_pressing, true);
+        QListWidget::mousePressEvent(event);
+    }
     const QPointF at = event->position();
     emit mouseDown(mouseButtonCode(event->button()), shiftStateOf(event->modifiers()),
-                   float(twips::fromPixels(1) * at.x()), float(twips::fromPixels(1) * at.y()));
+        float(twips::fromPixels(1) * at.x()), float(twips::fromPixels(1) * at.y()));
 }

@@ -8,6 +8,10 @@
 //  - mouseDown(button, shift, x, y): raised for a press after the list has moved
 //    its selection to the pressed entry, so a handler reads the entry the press
 //    selected. x and y are in twips from the list's top left corner.
+//  - userMovedSelection(): raised right after click() when the user moves the
+//    selection other than by pressing a button on an entry (which mouseDown
+//    reports): with the keys (arrows, Home, End, Page Up/Down, a typed letter)
+//    or by dragging with a button held. Never raised for a selection set by code.
 
 #include <QListWidget>
 
@@ -33,6 +37,7 @@ public:
 signals:
     void click();
     void mouseDown(int button, int shift, float x, float y);
+    void userMovedSelection();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;
@@ -41,6 +46,7 @@ private:
     void onCurrentRowChanged();
 
     bool m_quiet = false;
+    bool m_pressing = false;
 
     Q_DISABLE_COPY_MOVE(ListBox)
 };

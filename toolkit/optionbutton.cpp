@@ -3,6 +3,9 @@
 OptionButton::OptionButton(const QString &caption, QWidget *parent)
     : QRadioButton(caption, parent)
 {
+    // The back colour is the Window colour, as for the frame or window that holds
+    // the option; Button (a button's usual background) is the system's.
+    setBackgroundRole(QPalette::Window);
 }
 
 void OptionButton::setValue(bool selected)

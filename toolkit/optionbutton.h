@@ -4,7 +4,8 @@
 // An option button whose clicked() is its Click event: raised by a user's click
 // and also, at once, when code selects it with setValue(true), even when it was
 // selected already. One option per container is selected; setValue(false) can
-// leave a group with none selected.
+// leave a group with none selected. Its background, when filled, is the
+// palette's Window colour, like that of its container.
 
 #include <QRadioButton>
 

@@ -11,6 +11,15 @@
 //  - keyUp(keyCode, shift) for every released key (Qt::Key codes), gotFocus().
 // The maximum length limits typing and pasting only: a text set by code is never
 // cut, which is why Qt's own QLineEdit::maxLength is not used.
+//
+// A mouse press that brings the focus into the box keeps the selection that the
+// gotFocus() handler made (so a box that selects its text on focus is replaced by
+// what is typed next, whether the focus came by Tab or by a click); a press into
+// the box that already has the focus places the caret as usual, and dragging
+// after the press selects from the pressed place.
+//
+// Undo keeps at most a bounded number of edits (undoLimit), where QLineEdit
+// alone would keep every edit of the session.
 
 #include <QLineEdit>
 
@@ -18,6 +27,7 @@ class TextBox : public QLineEdit
 {
     Q_OBJECT
     Q_PROPERTY(int maxTypedLength READ maxLength WRITE setMaxLength)
+    Q_PROPERTY(int undoLimit READ undoLimit WRITE setUndoLimit)
 
 public:
     explicit TextBox(QWidget *parent = nullptr);
@@ -31,6 +41,12 @@ public:
     int selLength() const;
     void setSelLength(int length);
 
+    // How many of the latest edits Ctrl+Z can take back: always the last
+    // `edits`, never more than twice as many. 0 keeps no undo history at all.
+    static constexpr int defaultUndoLimit = 100;
+    int undoLimit() const { return m_undoLimit; }
+    void setUndoLimit(int edits);
+
 signals:
     void change();
     void keyPress(int &keyAscii);
@@ -38,17 +54,44 @@ signals:
     void gotFocus();
 
 protected:
+    bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void keyReleaseEvent(QKeyEvent *event) override;
     void focusInEvent(QFocusEvent *event) override;
+    void focusOutEvent(QFocusEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
+    struct Selection
+    {
+        int cursor = 0;
+        int start = 0;
+        int length = 0;
+    };
+
     void onTextChanged(const QString &text);
     void typeText(QString text);
     int roomLeft() const;
+    Selection selection() const;
+    void restoreSelection(const Selection &selection);
+    void keepUndoWithinLimit();
+    void dropUndoHistory();
+    void trimUndoHistory();
+    void replayEdit(const QString &to);
+    void endUndoStep();
 
     int m_maxLength = 0;
     QString m_lastText;
+    int m_undoLimit = defaultUndoLimit;
+    int m_editsSinceTrim = 0;
+    int m_eventDepth = 0;
+    // The focus came in by a mouse press that has not reached the box yet.
+    bool m_focusPressDue = false;
+    // That press has come and keeps the focus selection until the mouse drags.
+    bool m_keepingFocusSelection = false;
+    QPointF m_focusPressAt;
 
     Q_DISABLE_COPY_MOVE(TextBox)
 };

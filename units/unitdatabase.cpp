@@ -167,7 +167,7 @@ QString UnitDatabase::openingFailure(const QString &reason) const
 
 // Looks at the file before the engine does, so that the common faults get a
 // message of their own instead of the engine's "file is not a database".
-std::optional<QString> UnitDatabase::checkFile(QByteArray &salt) const
+std::optional<QString> UnitDatabase::checkFile(FileStamp &stamp) const
 {
     const QFileInfo info(m_filePath);
     if (!info.exists())
@@ -177,14 +177,15 @@ std::optional<QString> UnitDatabase::checkFile(QByteArray &salt) const
     QFile file(m_filePath);
     if (!file.open(QIODevice::ReadOnly))
         return openingFailure(QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
-    const qint64 size = file.size();
-    if (size == 0)
+    stamp.size = file.size();
+    stamp.modified = info.lastModified().toMSecsSinceEpoch();
+    if (stamp.size == 0)
         return openingFailure(QStringLiteral("the file is empty"));
-    salt = file.read(saltSize);
-    if (salt.startsWith(QByteArrayLiteral("SQLite format 3")))
+    stamp.salt = file.read(saltSize);
+    if (stamp.salt.startsWith(QByteArrayLiteral("SQLite format 3")))
         return openingFailure(QStringLiteral("the file is not protected by the unit password"));
     // The engine writes whole pages of 512 bytes or a multiple of it.
-    if (size < 512 || size % 512 != 0)
+    if (stamp.size < 512 || stamp.size % 512 != 0)
         return openingFailure(QStringLiteral("the file is damaged or is not a unit database"));
     return std::nullopt;
 }
@@ -235,6 +236,21 @@ void UnitDatabase::prepareKeyInBackground()
     });
 }
 
+void UnitDatabase::prepareKey(const UnitDatabaseKey &known)
+{
+    if (m_preparedKey.valid() || !m_rawKey.isEmpty())
+        return;
+    if (!known.rawKey.isEmpty()) {
+        QFile file(m_filePath);
+        if (file.open(QIODevice::ReadOnly) && file.read(saltSize) == known.salt) {
+            m_salt = known.salt;
+            m_rawKey = known.rawKey;
+            return;
+        }
+    }
+    prepareKeyInBackground();
+}
+
 void UnitDatabase::adoptPreparedKey()
 {
     if (!m_preparedKey.valid())
@@ -249,37 +265,76 @@ void UnitDatabase::adoptPreparedKey()
 UnitDatabaseConnection UnitDatabase::openUnitDatabase()
 {
     adoptPreparedKey();
-    int rc = SQLITE_OK;
     // The usual case: the kept key still fits the file. Any failure takes the
     // long way below, which also finds the words for what is wrong.
     if (m_rawKeyUsable && !m_rawKey.isEmpty()) {
+        int rc = SQLITE_OK;
         UnitDatabaseConnection connection = openWithKey(m_rawKey, &rc);
-        if (connection.isOpen())
+        if (connection.isOpen()) {
+            m_rawKeyProven = true;
             return connection;
+        }
     }
-    QByteArray salt;
-    if (std::optional<QString> problem = checkFile(salt)) {
+    FileStamp stamp;
+    if (std::optional<QString> problem = checkFile(stamp)) {
         UnitDatabaseConnection failed;
         failed.m_error = *problem;
         return failed;
     }
-    if (m_rawKeyUsable && (m_rawKey.isEmpty() || m_salt != salt)) {
-        ++m_keyDerivations;
-        m_rawKey = deriveRawKey(m_password, salt);
-        m_salt = salt;
-        if (m_rawKey.isEmpty())
-            m_rawKeyUsable = false;
+    // The same file that failed before fails the same way: told without
+    // deriving its key again.
+    if (m_failedFile == stamp) {
+        UnitDatabaseConnection failed;
+        failed.m_error = m_failedFileError;
+        return failed;
     }
+    UnitDatabaseConnection connection = openChangedFile(stamp.salt);
+    if (connection.isOpen()) {
+        m_failedFile.reset();
+    } else {
+        m_failedFile = stamp;
+        m_failedFileError = connection.m_error;
+    }
+    return connection;
+}
+
+// Opens a file that the kept key did not open: one derived for its salt, or the
+// password itself while derivation here is not known to match the engine's.
+UnitDatabaseConnection UnitDatabase::openChangedFile(const QByteArray &salt)
+{
+    int rc = SQLITE_OK;
     if (m_rawKeyUsable) {
-        UnitDatabaseConnection connection = openWithKey(m_rawKey, &rc);
-        if (connection.isOpen())
-            return connection;
+        const bool keptKeyFits = !m_rawKey.isEmpty() && m_salt == salt;
+        QByteArray key = keptKeyFits ? m_rawKey : QByteArray();
+        if (key.isEmpty()) {
+            key = deriveRawKey(m_password, salt);
+            ++m_keyDerivations;
+        }
+        if (key.isEmpty()) {
+            m_rawKeyUsable = false;
+        } else {
+            UnitDatabaseConnection connection = openWithKey(key, &rc);
+            if (connection.isOpen()) {
+                m_salt = salt;
+                m_rawKey = std::move(key);
+                m_rawKeyProven = true;
+                return connection;
+            }
+            if (m_rawKeyProven && rc == SQLITE_NOTADB) {
+                // The right key for this salt is refused: the salt is the file's
+                // own, so the pages behind it are not what it was written with.
+                connection.m_error = openingFailure(keptKeyFits ? QStringLiteral("the file is damaged")
+                                                                : QStringLiteral("the password was refused"));
+                return connection;
+            }
+            if (m_rawKeyProven) {
+                connection.m_error = openingFailure(connection.m_error);
+                return connection;
+            }
+        }
     }
-    // Without a usable raw key, or when it was refused: the password itself,
-    // which the engine derives a key from.
-    if (!m_password.isEmpty())
-        ++m_keyDerivations;
-    UnitDatabaseConnection connection = openWithKey(m_password, &rc);
+    // Without a usable raw key, or when it was refused: the password itself.
+    UnitDatabaseConnection connection = openWithPassword(&rc);
     if (connection.isOpen()) {
         // The password opens what the raw key could not: this engine derives
         // keys differently, so stop deriving them.
@@ -294,36 +349,26 @@ UnitDatabaseConnection UnitDatabase::openUnitDatabase()
     return connection;
 }
 
+UnitDatabaseConnection UnitDatabase::openWithPassword(int *resultCode)
+{
+    // The engine derives the key from the password itself: the slow way.
+    ++m_keyDerivations;
+    return openWithKey(m_password, resultCode);
+}
+
 UnitDatabaseConnection UnitDatabase::openWithPasswordOnly()
 {
-    QByteArray salt;
-    if (std::optional<QString> problem = checkFile(salt)) {
+    FileStamp stamp;
+    if (std::optional<QString> problem = checkFile(stamp)) {
         UnitDatabaseConnection failed;
         failed.m_error = *problem;
         return failed;
     }
     int rc = SQLITE_OK;
-    if (!m_password.isEmpty())
-        ++m_keyDerivations;
-    UnitDatabaseConnection connection = openWithKey(m_password, &rc);
+    UnitDatabaseConnection connection = openWithPassword(&rc);
     if (!connection.isOpen())
         connection.m_error = openingFailure(connection.m_error);
     return connection;
-}
-
-void UnitDatabase::prepareKey(const UnitDatabaseKey &known)
-{
-    if (m_preparedKey.valid() || !m_rawKey.isEmpty())
-        return;
-    if (!known.rawKey.isEmpty()) {
-        QFile file(m_filePath);
-        if (file.open(QIODevice::ReadOnly) && file.read(saltSize) == known.salt) {
-            m_salt = known.salt;
-            m_rawKey = known.rawKey;
-            return;
-        }
-    }
-    prepareKeyInBackground();
 }
 
 UnitNamesResult UnitDatabase::readUnitNames(

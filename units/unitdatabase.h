@@ -6,11 +6,13 @@
 // size of one unit. Nothing stays open between operations: each one opens the
 // file, runs its statement and closes it again. Only the engine object lives
 // for the whole run; it keeps the file's derived key so that later openings
-// skip the slow key derivation.
+// skip the slow key derivation, and it remembers the last file that could not
+// be opened (by its size, modification time and salt), so that a damaged or
+// foreign file costs one derivation when it appears, not one per keystroke.
 //
 // Every failure a user can meet (a missing, foreign or damaged file, a refused
 // password, a unit without a usable size) comes back as a message naming the
-// file and what is wrong.
+// file and what is wrong. Nothing here ever writes to the file.
 
 #include <QByteArray>
 #include <QString>
@@ -111,22 +113,34 @@ public:
     // prepareKeyInBackground() does.
     void prepareKey(const UnitDatabaseKey &known);
 
-    // How many keys this database has derived from the password, on any thread,
-    // itself or through the engine.
-    int keyDerivations() const { return m_keyDerivations; }
-
     // True once the file's key is known, so that openings skip derivation.
     bool hasDerivedKey() const { return !m_rawKey.isEmpty(); }
+
+    // How many times a key was derived from the password (the slow step of
+    // opening, about a sixth of a second): by an opening on the caller's
+    // thread, or on the worker that prepareKeyInBackground() starts.
+    int keyDerivations() const { return m_keyDerivations; }
 
     // Opens with the password alone, deriving the key every time (the slow
     // way); for checking the fast way against it.
     UnitDatabaseConnection openWithPasswordOnly();
 
 private:
+    // What tells one state of the file from another without reading it through.
+    struct FileStamp
+    {
+        qint64 size = -1;
+        qint64 modified = 0; // milliseconds since the epoch
+        QByteArray salt;
+        bool operator==(const FileStamp &) const = default;
+    };
+
     QString message(const QString &what) const;
     QString openingFailure(const QString &reason) const;
-    std::optional<QString> checkFile(QByteArray &salt) const;
+    std::optional<QString> checkFile(FileStamp &stamp) const;
     UnitDatabaseConnection openWithKey(const QByteArray &key, int *resultCode) const;
+    UnitDatabaseConnection openWithPassword(int *resultCode);
+    UnitDatabaseConnection openChangedFile(const QByteArray &salt);
     void adoptPreparedKey();
 
     QString m_filePath;
@@ -134,8 +148,14 @@ private:
     QByteArray m_salt; // salt of the file the raw key was derived for
     QByteArray m_rawKey; // "x'<key hex><salt hex>'", empty until derived
     bool m_rawKeyUsable = true;
+    // A derived key has opened a file: derivation here matches the engine's, so
+    // a file that refuses a key derived for its salt refuses the password too.
+    bool m_rawKeyProven = false;
     std::future<std::pair<QByteArray, QByteArray>> m_preparedKey; // salt, raw key
     int m_keyDerivations = 0;
+    // The last file that could not be opened, and why.
+    std::optional<FileStamp> m_failedFile;
+    QString m_failedFileError;
 };
 
 #endif

@@ -9,6 +9,9 @@
 #include "toolkit/textbox.h"
 #include "units/unitdatabase.h"
 
+#include <QCoreApplication>
+#include <QEvent>
+
 namespace {
 
 bool isModifierKey(int keyCode)
@@ -17,7 +20,30 @@ bool isModifierKey(int keyCode)
         || keyCode == Qt::Key_Meta || keyCode == Qt::Key_AltGr;
 }
 
-constexpr int backspace = 8;
+constexpr int enter = 13;
+constexpr int escape = 27;
+
+// Whether the release of the keys that follow may complete the box's text.
+// Backspace never completes, nor do the editing shortcuts (Ctrl+A, Ctrl+C,
+// Ctrl+V, Ctrl+X, Ctrl+Z and the other Ctrl+letter codes): completing after
+// them would drop the selection Ctrl+A made or lengthen what Ctrl+V pasted.
+// Ctrl+M types Enter's code, and like Enter it may complete.
+bool completesAfter(int keyAscii)
+{
+    return keyAscii >= 32 || keyAscii == enter || keyAscii == escape;
+}
+
+// Releasing Shift, Ctrl or Alt completes nothing: after a capital letter the
+// Shift key comes up last, and completing again then would drop the selection
+// of the completed tail that the next letter should replace. Nor does a key
+// released while Ctrl is held, which is part of a shortcut.
+bool completesOnRelease(int keyCode, int shift)
+{
+    constexpr int ctrl = 2;
+    return !isModifierKey(keyCode) && (shift & ctrl) == 0;
+}
+
+const QString noConversion = QStringLiteral("No conversion");
 
 // The volume box counts as empty when it holds nothing but spaces.
 bool isBlank(const QString &text)
@@ -39,7 +65,27 @@ UnitLists::UnitLists(FormState &state, FormProcedures &procedures, UnitDatabase 
     , m_database(database)
     , m_w(widgets)
 {
+    Q_ASSERT_X(m_w.List1 && m_w.List2 && m_w.Text1 && m_w.Text2 && m_w.Text3 && m_w.Text4 && m_w.SaveCmnd
+            && m_w.MakeFileCmnd && m_w.Option1 && m_w.Option2 && m_w.Option3 && m_w.Option4 && m_w.Command2,
+        "UnitLists", "every widget is needed");
     wireEvents();
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+bool UnitLists::eventFilter(QObject *, QEvent *event)
+{
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonDblClick:
+        // An event passed on to a parent widget counts again; that is harmless,
+        // since the handlers of its first receiver have run by then.
+        ++m_userAction;
+        break;
+    default:
+        break;
+    }
+    return false;
 }
 
 void UnitLists::wireEvents()
@@ -59,8 +105,11 @@ void UnitLists::wireEvents()
     connect(m_w.List1, &ListBox::click, this, [this] { m_procedures.lookupFromFactor(); });
     connect(m_w.List2, &ListBox::click, this, [this] { m_procedures.lookupToFactor(); });
     // The list has moved its selection to the pressed entry before it reports the press.
-    connect(m_w.List1, &ListBox::mouseDown, this, [this] { m_w.Text3->setText(m_w.List1->text()); });
-    connect(m_w.List2, &ListBox::mouseDown, this, [this] { m_w.Text4->setText(m_w.List2->text()); });
+    // A unit chosen with the keys or by dragging is shown and converted the same way.
+    for (auto [list, box] : { std::pair { m_w.List1, m_w.Text3 }, std::pair { m_w.List2, m_w.Text4 } }) {
+        connect(list, &ListBox::mouseDown, this, [list, box] { box->setText(list->text()); });
+        connect(list, &ListBox::userMovedSelection, this, [list, box] { box->setText(list->text()); });
+    }
 
     connect(m_w.Text3, &TextBox::change, this, [this] { unitBoxChanged(Side::From); });
     connect(m_w.Text4, &TextBox::change, this, [this] { unitBoxChanged(Side::To); });
@@ -71,18 +120,15 @@ void UnitLists::wireEvents()
         });
     }
     connect(m_w.Text3, &TextBox::keyPress, this,
-        [this](int &keyAscii) { m_state.fromCompleteAllowed = keyAscii != backspace; });
+        [this](int &keyAscii) { m_state.fromCompleteAllowed = completesAfter(keyAscii); });
     connect(m_w.Text4, &TextBox::keyPress, this,
-        [this](int &keyAscii) { m_state.toCompleteAllowed = keyAscii != backspace; });
-    // Releasing Shift, Ctrl or Alt completes nothing: after a capital letter the
-    // Shift key comes up last, and completing again then would drop the
-    // selection of the completed tail that the next letter should replace.
-    connect(m_w.Text3, &TextBox::keyUp, this, [this](int keyCode, int) {
-        if (!isModifierKey(keyCode))
+        [this](int &keyAscii) { m_state.toCompleteAllowed = completesAfter(keyAscii); });
+    connect(m_w.Text3, &TextBox::keyUp, this, [this](int keyCode, int shift) {
+        if (completesOnRelease(keyCode, shift))
             completeUnitName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed);
     });
-    connect(m_w.Text4, &TextBox::keyUp, this, [this](int keyCode, int) {
-        if (!isModifierKey(keyCode))
+    connect(m_w.Text4, &TextBox::keyUp, this, [this](int keyCode, int shift) {
+        if (completesOnRelease(keyCode, shift))
             completeUnitName(m_w.Text4, m_w.List2, m_state.toCompleteAllowed);
     });
 }
@@ -94,16 +140,14 @@ void UnitLists::fillUnitLists(UnitOrdering ordering)
     {
         const UnitDatabaseConnection connection = m_database.openUnitDatabase();
         if (!connection.isOpen()) {
-            report(connection.errorText());
+            listsLost(connection.errorText());
             return;
         }
         for (const QString &statement : unitListStatements(ordering)) {
             const UnitNamesResult result = m_database.readUnitNames(connection, statement);
             if (!result.ok()) {
                 // Half a list would hide units without a word: show none.
-                m_w.List1->clear();
-                m_w.List2->clear();
-                report(result.error);
+                listsLost(result.error);
                 return;
             }
             for (const QString &name : result.names) {
@@ -114,13 +158,27 @@ void UnitLists::fillUnitLists(UnitOrdering ordering)
         // The connection closes here, before any selection raises a lookup.
     }
     if (m_w.List1->listCount() == 0) {
-        report(QStringLiteral("The unit database %1 holds no units.").arg(m_database.filePath()));
+        listsLost(QStringLiteral("The unit database %1 holds no units.").arg(m_database.filePath()));
         return;
     }
     m_w.List1->setListIndex(0);
     m_w.List2->setListIndex(0);
     m_w.Text3->setText(m_w.List1->text());
     m_w.Text4->setText(m_w.List2->text());
+}
+
+// Empty lists select no unit: nothing is left to convert with or to save, and
+// the find boxes no longer name units that are not there.
+void UnitLists::listsLost(const QString &message)
+{
+    m_w.List1->clear();
+    m_w.List2->clear();
+    m_state.fromFactor = 0.0f;
+    m_state.toFactor = 0.0f;
+    m_w.Text3->setText(QString());
+    m_w.Text4->setText(QString());
+    showNoSizes();
+    report(message);
 }
 
 void UnitLists::swapUnits()
@@ -143,6 +201,9 @@ void UnitLists::unitBoxChanged(Side side)
         m_procedures.lookupFromFactor();
     else
         m_procedures.lookupToFactor();
+    // A unit whose size could not be read gives nothing to save.
+    if (!unitSizesKnown())
+        m_w.SaveCmnd->setEnabled(false);
     m_procedures.updateConversion();
 }
 
@@ -171,33 +232,56 @@ void UnitLists::completeUnitName(TextBox *box, ListBox *list, bool allowed)
 
 void UnitLists::lookupFromFactor()
 {
-    lookup(m_w.List1, m_state.fromFactor);
+    if (lookup(m_w.List1, m_state.fromFactor) && m_state.toFactor == 0.0f)
+        lookup(m_w.List2, m_state.toFactor);
 }
 
 void UnitLists::lookupToFactor()
 {
-    lookup(m_w.List2, m_state.toFactor);
+    if (lookup(m_w.List2, m_state.toFactor) && m_state.fromFactor == 0.0f)
+        lookup(m_w.List1, m_state.fromFactor);
 }
 
-void UnitLists::lookup(ListBox *list, float &factor)
+// True when the size was read. A size is never 0, so a factor of 0 stands for
+// "no size known": no conversion can use a size that belongs to another unit.
+bool UnitLists::lookup(ListBox *list, float &factor)
 {
     // With nothing selected (a refill failed and was reported) there is
-    // nothing to look up; the factor keeps its value.
-    if (list->listIndex() < 0)
-        return;
+    // nothing to look up, and no size.
+    if (list->listIndex() < 0) {
+        factor = 0.0f;
+        return false;
+    }
     const UnitSizeResult size = m_database.lookupSize(list->text());
     if (!size.ok()) {
+        factor = 0.0f;
+        showNoSizes();
         report(size.error);
-        return;
+        return false;
     }
-    m_lastMessage.clear();
     factor = size.size;
+    return true;
+}
+
+bool UnitLists::unitSizesKnown() const
+{
+    return m_state.fromFactor != 0.0f && m_state.toFactor != 0.0f;
+}
+
+void UnitLists::showNoSizes()
+{
+    m_w.Text2->setText(noConversion);
+    m_w.SaveCmnd->setEnabled(false);
 }
 
 void UnitLists::report(const QString &message)
 {
-    if (message == m_lastMessage)
+    // One action runs several lookups (a key in the volume box looks up both
+    // units): the same fault is told once per action, and again in the next.
+    if (message == m_lastMessage && m_userAction == m_lastMessageAction)
         return;
-    m_lastMessage = message;
     MessageBox::show(m_w.List1->window(), message, QStringLiteral("Brimlow"), MessageBox::Icon::Critical);
+    // Read after the message: the click that closed it belongs to this action.
+    m_lastMessage = message;
+    m_lastMessageAction = m_userAction;
 }

@@ -6,10 +6,18 @@
 // UnitLists fills them in one of four orderings from the unit database, swaps
 // the two selections, completes a unit name as it is typed, keeps fromFactor
 // and toFactor in step with the selections, and on every change of a unit box
-// has the volume converted again through the window's procedures.
+// has the volume converted again through the window's procedures. A unit the
+// user picks in a list (a press, the keys or a drag) is shown in its box, whose
+// change converts again; selections made here by code fill the boxes themselves.
 //
 // It wires the widgets' events itself when it is constructed; the window only
 // forwards its lookupFromFactor / lookupToFactor procedures to it.
+//
+// When the unit file fails while the program runs, no size is left behind: a
+// failed lookup sets its factor to 0 (no size known), the result box shows "No
+// conversion" and "Save" stays disabled until the sizes are read again; a failed
+// refill leaves both lists and both boxes empty. Each user action (one key, one
+// click) that meets the fault is told once, however many lookups it runs.
 
 #include "units/unitorderings.h"
 
@@ -39,6 +47,7 @@ struct UnitListWidgets
     OptionButton *Option3 = nullptr; // Metric units first
     OptionButton *Option4 = nullptr; // Aussie units first
     CommandButton *Command2 = nullptr; // Swap Units
+    TextBox *Text2 = nullptr; // the result, "No conversion" while a size is missing
 };
 
 class UnitLists final : public QObject
@@ -61,25 +70,35 @@ public:
     void completeUnitName(TextBox *box, ListBox *list, bool allowed);
 
     // The size of the selected entry of List1 / List2 into fromFactor /
-    // toFactor. When the lookup fails the user is told and the factor keeps its
-    // last value.
+    // toFactor. When the lookup fails the user is told and the factor becomes 0.
+    // A good lookup also reads the other side's size if that one is missing.
     void lookupFromFactor();
     void lookupToFactor();
+
+protected:
+    // Counts the user's actions: every key and mouse button pressed in the program.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     enum class Side { From, To };
 
     void wireEvents();
     void unitBoxChanged(Side side);
-    void lookup(ListBox *list, float &factor);
+    bool lookup(ListBox *list, float &factor);
+    bool unitSizesKnown() const;
+    void showNoSizes();
+    void listsLost(const QString &message);
     void report(const QString &message);
 
     FormState &m_state;
     FormProcedures &m_procedures;
     UnitDatabase &m_database;
     UnitListWidgets m_w;
-    // The last message shown, so that a fault met on every keystroke is told once.
+    // The user's actions so far, and the message last shown with the action it
+    // was shown in: the lookups of one action tell a fault once.
+    quint64 m_userAction = 0;
     QString m_lastMessage;
+    quint64 m_lastMessageAction = 0;
 
     Q_DISABLE_COPY_MOVE(UnitLists)
 };

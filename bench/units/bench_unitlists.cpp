@@ -41,6 +41,7 @@ void refill(benchmark::State &state)
     w.Text3 = new TextBox(&window);
     w.Text4 = new TextBox(&window);
     w.Text1 = new TextBox(&window);
+    w.Text2 = new TextBox(&window);
     w.SaveCmnd = new CommandButton("Save", &window);
     w.MakeFileCmnd = new CommandButton("Make File", &window);
     w.Option1 = new OptionButton(QString(), &window);

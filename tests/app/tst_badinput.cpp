@@ -350,23 +350,28 @@ void tst_BadInput::badVolumeThenAnotherChange_data()
     QTest::addColumn<bool>("unitClick"); // else a fluid option
     QTest::addColumn<bool>("messageExpected");
     QTest::addColumn<bool>("focusToVolume");
+    QTest::addColumn<QString>("message");
 
-    const QList<std::tuple<const char *, QString, bool>> cases = {
-        // tag, text, the path for 1 or more (which moves the focus)
-        { "negative", QStringLiteral("-5"), false },
-        { "beyond a Single", QStringLiteral("1e39"), true },
-        { "two points", QStringLiteral("1.2.3"), true },
-        { "lone point", QStringLiteral("."), false },
-        { "thousands of digits", QString(5000, QLatin1Char('9')), true },
-        { "letters", QStringLiteral("twelve"), false },
+    const QString negative = QStringLiteral("Please enter a valid number for volume.\r\n"
+                                            "A volume cannot be less than zero.");
+    const QString tooLarge = QStringLiteral("Please enter a valid number for volume.\r\n"
+                                            "The volume is too large: use less than 1E+38.");
+    const QList<std::tuple<const char *, QString, bool, QString>> cases = {
+        // tag, text, the path for 1 or more (which moves the focus), the message
+        { "negative", QStringLiteral("-5"), false, negative },
+        { "beyond a Single", QStringLiteral("1e39"), true, tooLarge },
+        { "two points", QStringLiteral("1.2.3"), true, dataEntryText },
+        { "lone point", QStringLiteral("."), false, dataEntryText },
+        { "thousands of digits", QString(5000, QLatin1Char('9')), true, tooLarge },
+        { "letters", QStringLiteral("twelve"), false, dataEntryText },
     };
-    for (const auto &[tag, text, atLeastOne] : cases) {
-        QTest::addRow("%s, then a fluid option", tag) << text << false << true << atLeastOne;
-        QTest::addRow("%s, then a To unit", tag) << text << true << true << atLeastOne;
+    for (const auto &[tag, text, atLeastOne, message] : cases) {
+        QTest::addRow("%s, then a fluid option", tag) << text << false << true << atLeastOne << message;
+        QTest::addRow("%s, then a To unit", tag) << text << true << true << atLeastOne << message;
     }
     // An empty box is converted again by a fluid option (and refused), not by a unit.
-    QTest::newRow("empty, then a fluid option") << QString() << false << true << false;
-    QTest::newRow("empty, then a To unit") << QString() << true << false << false;
+    QTest::newRow("empty, then a fluid option") << QString() << false << true << false << dataEntryText;
+    QTest::newRow("empty, then a To unit") << QString() << true << false << false << QString();
 }
 
 void tst_BadInput::badVolumeThenAnotherChange()
@@ -375,6 +380,7 @@ void tst_BadInput::badVolumeThenAnotherChange()
     QFETCH(bool, unitClick);
     QFETCH(bool, messageExpected);
     QFETCH(bool, focusToVolume);
+    QFETCH(QString, message);
 
     makeBusyWindow();
     if (QTest::currentTestFailed())
@@ -398,7 +404,7 @@ void tst_BadInput::badVolumeThenAnotherChange()
     if (messageExpected) {
         QCOMPARE(m_messages.size(), 1);
         QCOMPARE(m_messages.first().title, QStringLiteral("Data Entry"));
-        QCOMPARE(m_messages.first().text, dataEntryText);
+        QCOMPARE(m_messages.first().text, message);
         if (!unitClick)
             QCOMPARE(f.Text1->hasFocus(), focusToVolume);
     } else {
@@ -576,24 +582,29 @@ void tst_BadInput::unitDatabaseGoneWhileWindowIsOpen()
     const QString aside = path + QStringLiteral(".aside");
     QVERIFY(QFile::rename(path, aside));
     typeVolume(QStringLiteral("6"));
-    // Told once, with the file's name; the sizes last read stay in use.
+    // Told once for the key, with the file's name; no size is left to convert with.
     QCOMPARE(m_messages.size(), 1);
     QVERIFY2(m_messages.first().text.contains(
                  QStringLiteral("The unit database %1 cannot be opened: the file does "
                                 "not exist.")
                      .arg(path)),
         qPrintable(m_messages.first().text));
-    QCOMPARE(f.state().fromFactor, before.fromFactor);
-    QCOMPARE(f.state().toFactor, before.toFactor);
-    QCOMPARE(f.Text2->text(), expectedResult(QStringLiteral("6")));
+    QCOMPARE(f.state().fromFactor, 0.0f);
+    QCOMPARE(f.state().toFactor, 0.0f);
+    QCOMPARE(f.Text2->text(), noConversion);
+    QVERIFY(!f.SaveCmnd->isEnabled());
+    // The next key is the next action: told again.
     typeVolume(QStringLiteral("7"));
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.size(), 2);
 
     // Back in place, the file is read again without a word.
     QVERIFY(QFile::rename(aside, path));
     typeVolume(QStringLiteral("5"));
     QCOMPARE(f.Text2->text(), result);
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(f.state().fromFactor, before.fromFactor);
+    QCOMPARE(f.state().toFactor, before.toFactor);
+    QVERIFY(f.SaveCmnd->isEnabled());
+    QCOMPARE(m_messages.size(), 2);
 }
 
 void tst_BadInput::unitWithoutRow()
@@ -626,13 +637,14 @@ void tst_BadInput::unitWithoutRow()
     }
     QVERIFY(!writeUnitDatabase(path, rows, unitDatabasePassword));
     typeVolume(QStringLiteral("9"));
-    // Told once; the To size last read stays in use, the From size is read anew.
+    // Told once; the To unit has no size now, the From size is read anew.
     QCOMPARE(m_messages.size(), 1);
     QCOMPARE(m_messages.first().text,
         QStringLiteral("The unit database %1 has no row for the unit \"%2\".").arg(path, toUnit));
-    QCOMPARE(f.state().toFactor, before.toFactor);
+    QCOMPARE(f.state().toFactor, 0.0f);
     QCOMPARE(f.state().fromFactor, before.fromFactor);
-    QCOMPARE(f.Text2->text(), expectedResult(QStringLiteral("9")));
+    QCOMPARE(f.Text2->text(), noConversion);
+    QVERIFY(!f.SaveCmnd->isEnabled());
     QCOMPARE(f.List2->listIndex(), 5);
     QCOMPARE(f.List2->list(5), toUnit);
 }

@@ -12,11 +12,14 @@
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 
+#include <QAccessible>
 #include <QGroupBox>
+#include <QHash>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 // The whole window on the unit database that the build puts beside the tests.
@@ -41,9 +44,18 @@ private slots:
     void restoreKeepsTextThatIsNoNumber();
     void resizeThatIsNoRestoreChangesNothing();
     void everyRestoreTakesTheRestorePath();
+    void valueBoxesShowTheSystemBase_data();
+    void valueBoxesShowTheSystemBase();
+    void optionsShowTheirFramesBack_data();
+    void optionsShowTheirFramesBack();
+    void frameCaptionsAboveTheirContents_data();
+    void frameCaptionsAboveTheirContents();
+    void hiddenGridHiddenFromScreenReaders();
 
 private:
     void makeReady();
+    QImage shot() const;
+    QRect shown(const QImage &shot, QWidget *widget, const QRect &area) const;
     void minimiseAndRestore();
 
     std::unique_ptr<UnitDatabase> m_database;
@@ -73,6 +85,37 @@ void tst_Form1::makeReady()
     m_form->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_form.get()));
     QTRY_VERIFY(!m_form->Timer1->isEnabled());
+}
+
+QImage tst_Form1::shot() const
+{
+    return m_form->grab().toImage();
+}
+
+// `area` of `widget` (in its own coordinates) in the pixels of a grab of the window.
+QRect tst_Form1::shown(const QImage &shot, QWidget *widget, const QRect &area) const
+{
+    const int scale = qRound(shot.devicePixelRatio());
+    const QPoint at = widget->mapTo(m_form.get(), area.topLeft());
+    return QRect(at * scale, area.size() * scale);
+}
+
+// The most frequent colour of the pixels in `areas`.
+static QColor commonest(const QImage &image, const QList<QRect> &areas)
+{
+    QHash<QRgb, int> counts;
+    for (const QRect &area : areas)
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ++counts[image.pixel(x, y)];
+    QRgb best = 0;
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            best = it.key();
+            most = it.value();
+        }
+    return QColor(best);
 }
 
 void tst_Form1::minimiseAndRestore()
@@ -328,6 +371,132 @@ void tst_Form1::everyRestoreTakesTheRestorePath()
     QVERIFY(f.MakeFileCmnd->isEnabled());
     QCOMPARE(f.Text1->text(), QStringLiteral("1"));
     QVERIFY(!f.state().firstShowPending);
+}
+
+void tst_Form1::valueBoxesShowTheSystemBase_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("volume") << "Text1";
+    QTest::newRow("result") << "Text2";
+}
+
+void tst_Form1::valueBoxesShowTheSystemBase()
+{
+    QFETCH(QString, name);
+    makeReady();
+    auto *box = m_form->findChild<TextBox *>(name);
+    QVERIFY(box);
+    const QImage image = shot();
+    // The right half of the box, inside its border: no text there, only the box.
+    const QRect empty = box->rect().adjusted(box->width() / 2, 3, -3, -3);
+    QCOMPARE(commonest(image, { shown(image, box, empty) }), QApplication::palette().color(QPalette::Base));
+}
+
+void tst_Form1::optionsShowTheirFramesBack_data()
+{
+    QTest::addColumn<QString>("name");
+    for (const char *name :
+        { "Option1", "Option3", "Option2", "Option4", "optionwhite", "optionblue", "OptionLevel" })
+        QTest::newRow(name) << name;
+}
+
+void tst_Form1::optionsShowTheirFramesBack()
+{
+    QFETCH(QString, name);
+    makeReady();
+    auto *option = m_form->findChild<OptionButton *>(name);
+    QVERIFY(option);
+    const QImage image = shot();
+    // The option's edges against two columns of its frame just left of it.
+    const QRect r = option->rect();
+    const QColor optionBack = commonest(image,
+        { shown(image, option, QRect(r.left(), r.top(), r.width(), 1)),
+            shown(image, option, QRect(r.left(), r.bottom(), r.width(), 1)),
+            shown(image, option, QRect(r.left(), r.top(), 1, r.height())),
+            shown(image, option, QRect(r.right(), r.top(), 1, r.height())) });
+    const QColor frameBack
+        = commonest(image, { shown(image, option, QRect(r.left() - 3, r.top(), 2, r.height())) });
+    QCOMPARE(optionBack, frameBack);
+}
+
+void tst_Form1::frameCaptionsAboveTheirContents_data()
+{
+    QTest::addColumn<QString>("frame");
+    QTest::addColumn<QString>("first");
+    QTest::newRow("ordering") << "Frame1"
+                              << "Option1";
+    QTest::newRow("report") << "Frame2"
+                            << "SaveCmnd";
+    QTest::newRow("fluid") << "Frame3"
+                           << "optionwhite";
+}
+
+void tst_Form1::frameCaptionsAboveTheirContents()
+{
+    QFETCH(QString, frame);
+    QFETCH(QString, first);
+    makeReady();
+    auto *box = m_form->findChild<QGroupBox *>(frame);
+    auto *content = m_form->findChild<QWidget *>(first);
+    QVERIFY(box && content);
+    const QImage image = shot();
+    const QRect area = shown(image, box, box->rect());
+    const int contentTop = shown(image, content, content->rect()).top();
+    QList<QRect> children;
+    for (QWidget *child : box->findChildren<QWidget *>(Qt::FindDirectChildrenOnly))
+        if (child->isVisible())
+            children << shown(image, child, child->rect());
+
+    // The caption's ink: the near-black pixels of the frame outside its children.
+    int inkBottom = -1;
+    for (int y = area.top(); y < contentTop + content->height(); ++y)
+        for (int x = area.left() + 2; x < area.right() - 2; ++x)
+            if (qGray(image.pixel(x, y)) < 96
+                && std::none_of(
+                    children.cbegin(), children.cend(), [&](const QRect &c) { return c.contains(x, y); }))
+                inkBottom = y;
+    QVERIFY2(inkBottom >= 0, "the caption is drawn");
+    QVERIFY2(inkBottom < contentTop,
+        qPrintable(QStringLiteral("caption ink down to row %1, contents from row %2")
+                       .arg(inkBottom - area.top())
+                       .arg(contentTop - area.top())));
+
+    // The frame's top line, met going down its right end, runs above the contents too.
+    const QColor back = box->palette().color(QPalette::Window);
+    const int x = area.right() - 4 * qRound(image.devicePixelRatio());
+    int line = area.top();
+    while (line < area.bottom() && QColor(image.pixel(x, line)) == back)
+        ++line;
+    QVERIFY2(line < contentTop,
+        qPrintable(QStringLiteral("top line at row %1, contents from row %2")
+                       .arg(line - area.top())
+                       .arg(contentTop - area.top())));
+}
+
+// Names the accessible nodes at and below `node` that belong to the results grid
+// and say they can be seen.
+static void gridNodesShown(QAccessibleInterface *node, bool inGrid, QStringList &shown, int depth = 0)
+{
+    for (QObject *object = node->object(); object && !inGrid; object = object->parent())
+        inGrid = qobject_cast<ResultsGrid *>(object) != nullptr;
+    if (inGrid && !node->state().invisible)
+        shown << QStringLiteral("%1 \"%2\"").arg(int(node->role())).arg(node->text(QAccessible::Name));
+    if (depth > 32)
+        return;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface *child = node->child(i))
+            gridNodesShown(child, inGrid, shown, depth + 1);
+}
+
+void tst_Form1::hiddenGridHiddenFromScreenReaders()
+{
+    makeReady();
+    QTest::mouseClick(m_form->SaveCmnd, Qt::LeftButton); // a saved row besides the headings
+    QAccessibleInterface *window = QAccessible::queryAccessibleInterface(m_form.get());
+    QVERIFY(window);
+    QStringList shown;
+    gridNodesShown(window, false, shown);
+    QVERIFY2(shown.isEmpty(), qPrintable(shown.join(QStringLiteral(", "))));
 }
 
 QTEST_MAIN(tst_Form1)

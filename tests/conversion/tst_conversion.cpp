@@ -29,6 +29,8 @@ private slots:
     void resultWrittenStepByStep();
     void rejectedVolume_data();
     void rejectedVolume();
+    void unitWithoutSize_data();
+    void unitWithoutSize();
     void focusRuleOfEachPath_data();
     void focusRuleOfEachPath();
 
@@ -190,21 +192,30 @@ void tst_Conversion::rejectedVolume_data()
 {
     QTest::addColumn<QString>("volume");
     QTest::addColumn<float>("toFactor");
+    QTest::addColumn<QString>("reason");
 
-    QTest::newRow("empty box") << "" << 1.0f;
-    QTest::newRow("lone point") << "." << 1.0f;
-    QTest::newRow("two points") << "1.2.3" << 1.0f;
-    QTest::newRow("pasted negative") << "-0.5" << 1.0f;
-    QTest::newRow("To unit of size 0 above 1") << "5" << 0.0f;
-    QTest::newRow("To unit of size 0 below 1") << "0.5" << 0.0f;
-    QTest::newRow("result beyond a single") << "3e37" << 1e-3f;
-    QTest::newRow("scale beyond a single") << "2e38" << 1.0f;
+    const QString onePoint
+        = QStringLiteral("Please enter a valid number for volume.\r\nUse only one decimal point.");
+    QTest::newRow("empty box") << "" << 1.0f << onePoint;
+    QTest::newRow("lone point") << "." << 1.0f << onePoint;
+    QTest::newRow("two points") << "1.2.3" << 1.0f << onePoint;
+    QTest::newRow("pasted negative")
+        << "-0.5" << 1.0f
+        << QStringLiteral("Please enter a valid number for volume.\r\nA volume cannot be less than zero.");
+    QTest::newRow("result beyond a single")
+        << "3e37" << 1e-3f
+        << QStringLiteral("Please enter a smaller volume.\r\nIts converted volume is too large to show.");
+    QTest::newRow("scale beyond a single")
+        << "2e38" << 1.0f
+        << QStringLiteral(
+               "Please enter a valid number for volume.\r\nThe volume is too large: use less than 1E+38.");
 }
 
 void tst_Conversion::rejectedVolume()
 {
     QFETCH(QString, volume);
     QFETCH(float, toFactor);
+    QFETCH(QString, reason);
 
     m_text1->setText(QStringLiteral("7"));
     m_conversion->updateConversion();
@@ -215,9 +226,7 @@ void tst_Conversion::rejectedVolume()
     m_text1->setText(volume);
     m_conversion->updateConversion();
 
-    QCOMPARE(m_messages,
-        QStringList { QStringLiteral("Data Entry|Please enter a valid number for volume.\r\n"
-                                     "Use only one decimal point.") });
+    QCOMPARE(m_messages, QStringList { QStringLiteral("Data Entry|") + reason });
     QCOMPARE(m_text2->text(), QStringLiteral("7"));
     QVERIFY(m_procedures->calls.isEmpty());
     QCOMPARE(m_state->volumeValue, before.volumeValue);
@@ -227,6 +236,39 @@ void tst_Conversion::rejectedVolume()
     QCOMPARE(m_state->scaleExponent, before.scaleExponent);
     QCOMPARE(m_state->fractionScaleExponent, before.fractionScaleExponent);
     QCOMPARE(m_state->volumeAtLeastOne, before.volumeAtLeastOne);
+}
+
+void tst_Conversion::unitWithoutSize_data()
+{
+    QTest::addColumn<QString>("volume");
+    QTest::addColumn<bool>("fromSide");
+
+    QTest::newRow("To unit, volume above 1") << "5" << false;
+    QTest::newRow("To unit, volume below 1") << "0.5" << false;
+    QTest::newRow("From unit") << "5" << true;
+}
+
+void tst_Conversion::unitWithoutSize()
+{
+    QFETCH(QString, volume);
+    QFETCH(bool, fromSide);
+
+    m_text1->setText(QStringLiteral("7"));
+    m_conversion->updateConversion();
+    const FormState before = *m_state;
+    m_procedures->calls.clear();
+
+    // A failed lookup leaves a size of 0: no result, and the volume is not to blame.
+    (fromSide ? m_state->fromFactor : m_state->toFactor) = 0.0f;
+    m_text1->setText(volume);
+    m_conversion->updateConversion();
+
+    QVERIFY(m_messages.isEmpty());
+    QCOMPARE(m_text2->text(), QStringLiteral("No conversion"));
+    QVERIFY(m_procedures->calls.isEmpty());
+    QCOMPARE(m_state->volumeValue, before.volumeValue);
+    QCOMPARE(m_state->resultValue, before.resultValue);
+    QCOMPARE(m_state->fluidTopRow, before.fluidTopRow);
 }
 
 void tst_Conversion::focusRuleOfEachPath_data()

@@ -1,5 +1,6 @@
 #include "conversion/conversionarithmetic.h"
 
+#include <QSet>
 #include <QTest>
 
 #include <limits>
@@ -17,6 +18,7 @@ private slots:
     void rejections_data();
     void rejections();
     void pathIsForcedByCaller();
+    void dataEntryMessageNamesEachFault();
     void resultTextWritesEveryStep();
     void resultText_data();
     void resultText();
@@ -123,17 +125,24 @@ void tst_ConversionArithmetic::rejections_data()
     QTest::newRow("letters after digits") << "12abc" << 1.0f << 1.0f << one << ConversionFault::NotNumeric;
     QTest::newRow("negative below 1") << "-0.5" << 1.0f << 1.0f << below << ConversionFault::Negative;
     QTest::newRow("negative whole number") << "-5" << 1.0f << 1.0f << below << ConversionFault::Negative;
-    QTest::newRow("To size 0 above 1") << "1" << 1.0f << 0.0f << one << ConversionFault::ZeroToFactor;
-    QTest::newRow("To size 0 below 1") << "0.5" << 1.0f << 0.0f << below << ConversionFault::ZeroToFactor;
+    // A size of 0 is a unit whose lookup failed.
+    QTest::newRow("To size 0 above 1") << "1" << 1.0f << 0.0f << one << ConversionFault::NoUnitSize;
+    QTest::newRow("To size 0 below 1") << "0.5" << 1.0f << 0.0f << below << ConversionFault::NoUnitSize;
+    QTest::newRow("From size 0") << "5" << 0.0f << 1.0f << one << ConversionFault::NoUnitSize;
     QTest::newRow("scale top beyond a single")
-        << "1e38" << 1.0f << 1.0f << one << ConversionFault::OutOfRange;
-    QTest::newRow("volume beyond a single") << "1e39" << 1.0f << 1.0f << one << ConversionFault::OutOfRange;
-    QTest::newRow("volume beyond 64 bits") << "1e400" << 1.0f << 1.0f << one << ConversionFault::NotNumeric;
-    QTest::newRow("result beyond a single") << "1000" << 1e36f << 1e-3f << one << ConversionFault::OutOfRange;
+        << "1e38" << 1.0f << 1.0f << one << ConversionFault::VolumeOutOfRange;
+    QTest::newRow("volume beyond a single")
+        << "1e39" << 1.0f << 1.0f << one << ConversionFault::VolumeOutOfRange;
+    QTest::newRow("volume beyond 64 bits")
+        << "1e400" << 1.0f << 1.0f << one << ConversionFault::VolumeOutOfRange;
+    QTest::newRow("negative beyond 64 bits")
+        << "-1e400" << 1.0f << 1.0f << below << ConversionFault::Negative;
+    QTest::newRow("result beyond a single")
+        << "1000" << 1e36f << 1e-3f << one << ConversionFault::ResultOutOfRange;
     QTest::newRow("result beyond a single below 1")
-        << "0.5" << 3e38f << 1e-3f << below << ConversionFault::OutOfRange;
+        << "0.5" << 3e38f << 1e-3f << below << ConversionFault::ResultOutOfRange;
     QTest::newRow("From size not a number")
-        << "1" << std::numeric_limits<float>::quiet_NaN() << 1.0f << one << ConversionFault::OutOfRange;
+        << "1" << std::numeric_limits<float>::quiet_NaN() << 1.0f << one << ConversionFault::ResultOutOfRange;
 }
 
 void tst_ConversionArithmetic::rejections()
@@ -149,6 +158,25 @@ void tst_ConversionArithmetic::rejections()
     QCOMPARE(outcome.fault, fault);
     QVERIFY(!outcome.ok());
     QVERIFY(outcome.resultWrites.isEmpty());
+}
+
+void tst_ConversionArithmetic::dataEntryMessageNamesEachFault()
+{
+    // The text of old for what is no number; every other fault says what it is.
+    QCOMPARE(dataEntryMessage(ConversionFault::NotNumeric),
+        QStringLiteral("Please enter a valid number for volume.\r\nUse only one decimal point."));
+    QSet<QString> seen;
+    for (const ConversionFault fault :
+        { ConversionFault::Negative, ConversionFault::VolumeOutOfRange, ConversionFault::ResultOutOfRange }) {
+        const QString text = dataEntryMessage(fault);
+        QVERIFY(!text.isEmpty());
+        QVERIFY2(!text.contains(QStringLiteral("decimal point")), qPrintable(text));
+        seen.insert(text);
+    }
+    QCOMPARE(seen.size(), 3);
+    // A unit without a size was told by the unit lists: no message of its own.
+    QVERIFY(dataEntryMessage(ConversionFault::NoUnitSize).isEmpty());
+    QVERIFY(dataEntryMessage(ConversionFault::None).isEmpty());
 }
 
 void tst_ConversionArithmetic::pathIsForcedByCaller()

@@ -18,6 +18,9 @@ private slots:
     void colours();
     void leftLabels_data();
     void leftLabels();
+    void leftLabelsOfScaleTops_data();
+    void leftLabelsOfScaleTops();
+    void leftLabelsOfEveryLargeScale();
     void rightLabels_data();
     void rightLabels();
     void valuesBeyondSingleHaveNoText();
@@ -137,6 +140,89 @@ void tst_GraduationLayout::leftLabels()
     const GraduationLayout layout
         = graduationLayout(variant, qint16(scaleExponent), qint16(fractionScaleExponent), 1.0f, 1.0f, false);
     QCOMPARE(layout[k - 1].leftText, expected);
+}
+
+void tst_GraduationLayout::leftLabelsOfScaleTops_data()
+{
+    QTest::addColumn<ScaleVariant>("variant");
+    QTest::addColumn<int>("exponent"); // scaleExponent, or fractionScaleExponent for the small scale
+    QTest::addColumn<QStringList>("labels"); // graduations 1 to 10
+
+    const auto large = ScaleVariant::Large;
+    const auto small = ScaleVariant::Small;
+    QTest::newRow("1") << small << 0
+                       << QStringList { " 0.1 ", " 0.2 ", " 0.3 ", " 0.4 ", " 0.5 ", " 0.6 ", " 0.7 ",
+                              " 0.8 ", " 0.9 ", " 1 " };
+    QTest::newRow("0.1") << small << 1
+                         << QStringList { " 0.01 ", " 0.02 ", " 0.03 ", " 0.04 ", " 0.05 ", " 0.06 ",
+                                " 0.07 ", " 0.08 ", " 0.09 ", " 0.1 " };
+    QTest::newRow("0.0001") << small << 4
+                            << QStringList { " 1E-05 ", " 2E-05 ", " 3E-05 ", " 4E-05 ", " 5E-05 ", " 6E-05 ",
+                                   " 7E-05 ", " 8E-05 ", " 9E-05 ", " 0.0001 " };
+    QTest::newRow("0.00001") << small << 5
+                             << QStringList { "1.0E-6", "2.0E-6", "3.0E-6", "4.0E-6", "5.0E-6", "6.0E-6",
+                                    "7.0E-6", "8.0E-6", "9.0E-6", "1.0E-5" };
+    QTest::newRow("10") << large << 1 << QStringList { "1", "2", "3", "4", "5", "6", "7", "8", "9", "10" };
+    QTest::newRow("10^3") << large << 3
+                          << QStringList { "100", "200", "300", "400", "500", "600", "700", "800", "900",
+                                 "1,000" };
+    QTest::newRow("10^6") << large << 6
+                          << QStringList { "100,000", "200,000", "300,000", "400,000", "500,000", "600,000",
+                                 "700,000", "800,000", "900,000", "1.0E+6" };
+    QTest::newRow("10^9") << large << 9
+                          << QStringList { "1.0E+8", "2.0E+8", "3.0E+8", "4.0E+8", "5.0E+8", "6.0E+8",
+                                 "7.0E+8", "8.0E+8", "9.0E+8", "1.0E+9" };
+    QTest::newRow("10^10") << large << 10
+                           << QStringList { "1.0E+9", "2.0E+9", "3.0E+9", "4.0E+9", "5.0E+9", "6.0E+9",
+                                  "7.0E+9", "8.0E+9", "9.0E+9", "1.0E+10" };
+    QTest::newRow("10^28") << large << 28
+                           << QStringList { "1.0E+27", "2.0E+27", "3.0E+27", "4.0E+27", "5.0E+27", "6.0E+27",
+                                  "7.0E+27", "8.0E+27", "9.0E+27", "1.0E+28" };
+    QTest::newRow("10^29") << large << 29
+                           << QStringList { "1.0E+28", "2.0E+28", "3.0E+28", "4.0E+28", "5.0E+28", "6.0E+28",
+                                  "7.0E+28", "8.0E+28", "9.0E+28", "1.0E+29" };
+    QTest::newRow("10^38") << large << 38
+                           << QStringList { "1.0E+37", "2.0E+37", "3.0E+37", "4.0E+37", "5.0E+37", "6.0E+37",
+                                  "7.0E+37", "8.0E+37", "9.0E+37", "1.0E+38" };
+}
+
+void tst_GraduationLayout::leftLabelsOfScaleTops()
+{
+    QFETCH(ScaleVariant, variant);
+    QFETCH(int, exponent);
+    QFETCH(QStringList, labels);
+    const GraduationLayout layout
+        = graduationLayout(variant, qint16(exponent), qint16(exponent), 1.0f, 1.0f, false);
+    for (int k = 1; k <= 10; ++k)
+        QCOMPARE(layout[k - 1].leftText, labels[k - 1]);
+}
+
+void tst_GraduationLayout::leftLabelsOfEveryLargeScale()
+{
+    // A volume of 1 or more puts the scale's top anywhere from 10^1 to 10^38. At
+    // k < 10 the label starts with the digit k and stands for k × 10^(n - 1);
+    // at 10 it is one more power of ten. Up to six digits it is written out
+    // with grouping, beyond that as the digit, ".0E+" and the power.
+    const auto expected = [](int digit, int power) {
+        if (power > 5)
+            return QStringLiteral("%1.0E+%2").arg(digit).arg(power);
+        QString text = QString::number(digit) + QString(power, QLatin1Char('0'));
+        for (qsizetype at = text.size() - 3; at > 0; at -= 3)
+            text.insert(at, QLatin1Char(','));
+        return text;
+    };
+    for (int n = 1; n <= 38; ++n) {
+        const GraduationLayout layout
+            = graduationLayout(ScaleVariant::Large, qint16(n), 0, 1.0f, 1.0f, false);
+        for (int k = 1; k <= 10; ++k) {
+            const QString want = k < 10 ? expected(k, n - 1) : expected(1, n);
+            QVERIFY2(layout[k - 1].leftText == want,
+                qPrintable(QStringLiteral("scale 10^%1, k %2: %3, not %4")
+                               .arg(n)
+                               .arg(k)
+                               .arg(layout[k - 1].leftText, want)));
+        }
+    }
 }
 
 void tst_GraduationLayout::rightLabels_data()

@@ -3,6 +3,7 @@
 #include "app/formstate.h"
 #include "conversion/graduationlayout.h"
 #include "resources/fonts.h"
+#include "resources/resourcepicture.h"
 #include "toolkit/optionbutton.h"
 #include "toolkit/picturebox.h"
 
@@ -12,6 +13,16 @@
 
 #include <functional>
 #include <memory>
+
+// A fluid display option, the fluid's dots and the colours of odd and even labels over it.
+struct FluidMode
+{
+    int option = 0; // 0 yellow fluid, 1 red, 2 sparkle
+    QRgb fluid = 0;
+    QRgb oddLabel = 0;
+    QRgb evenLabel = 0;
+};
+Q_DECLARE_METATYPE(FluidMode)
 
 // The scale drawn on real picture boxes of the flask's size, read back pixel by pixel.
 class tst_Graduations : public QObject
@@ -28,9 +39,14 @@ private slots:
     void labelColours();
     void sameDrawingOnBothTargets();
     void smallScaleLabels();
+    void labelsAreCrisp_data();
+    void labelsAreCrisp();
+    void labelsKeepClearOfColumns49And79_data();
+    void labelsKeepClearOfColumns49And79();
 
 private:
     PictureBox *makeFlask(const QColor &back);
+    PictureBox *makeFlaskWithFluid(QRgb fluid);
     int countPixels(const PictureBox *box, QRect area, const std::function<bool(QColor)> &test) const;
 
     std::unique_ptr<QWidget> m_window;
@@ -44,17 +60,15 @@ private:
 
 namespace {
 
-// Labels are drawn smoothed, so their pixels are blends of the label colour
-// with the background; these tell the blends apart. Over white, any darker
-// pixel is ink.
+// These tell label pixels from the background whatever their shade: over
+// white, any darker pixel is ink.
 bool isInkOnWhite(QColor c)
 {
     return c.red() + c.green() + c.blue() < 3 * 230;
 }
 
-// Over the dark blue background (0, 0, 160) of the colour test: a blend with
-// black only loses blue, a blend with yellow gains red and green and loses
-// blue, a blend with white gains all three.
+// Over the dark blue background (0, 0, 160) of the colour test: black only
+// loses blue, yellow gains red and green and loses blue, white gains all three.
 const QColor darkBlue(0, 0, 160);
 bool isBlackOnBlue(QColor c)
 {
@@ -75,6 +89,15 @@ QRect labelArea(int fromColumn, int toColumn, int row)
 {
     return QRect(QPoint(fromColumn, row + 1), QPoint(toColumn, row + 9));
 }
+
+constexpr QRgb black = qRgb(0, 0, 0);
+constexpr QRgb yellow = qRgb(255, 255, 0);
+constexpr QRgb white = qRgb(255, 255, 255);
+constexpr QRgb red = qRgb(255, 0, 0);
+
+const FluidMode yellowFluid { 0, yellow, black, black };
+const FluidMode redFluid { 1, red, yellow, white };
+const FluidMode sparkleFluid { 2, qRgb(0, 128, 128), yellow, white };
 
 } // namespace
 
@@ -113,6 +136,23 @@ PictureBox *tst_Graduations::makeFlask(const QColor &back)
     if (!QTest::qWaitForWindowExposed(m_window.get()))
         return nullptr;
     box->setBackColor(back);
+    return box;
+}
+
+// The real flask picture with a full fluid's dots on it, as the conversion leaves
+// it before the scale is drawn.
+PictureBox *tst_Graduations::makeFlaskWithFluid(QRgb fluid)
+{
+    PictureBox *box = makeFlask(Qt::white);
+    if (!box)
+        return nullptr;
+    box->setPicture(QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom"))));
+    box->drawPixels([fluid](QImage &image) {
+        for (int x = 6; x <= 86; x += 2) {
+            for (int y = 18; y <= 232; y += 2)
+                image.setPixel(x, y, fluid);
+        }
+    });
     return box;
 }
 
@@ -239,6 +279,104 @@ void tst_Graduations::smallScaleLabels()
     QVERIFY(countPixels(flask, labelArea(8, 24, graduationRow(1)), isInkOnWhite) > 0);
     QCOMPARE(countPixels(flask, labelArea(57, 70, graduationRow(10)), isInkOnWhite), 0);
     QVERIFY(countPixels(flask, labelArea(71, 87, graduationRow(10)), isInkOnWhite) > 0);
+}
+
+void tst_Graduations::labelsAreCrisp_data()
+{
+    QTest::addColumn<FluidMode>("mode");
+    QTest::addColumn<int>("scaleExponent");
+    QTest::addColumn<float>("toFactor");
+
+    QTest::newRow("yellow fluid, scale to 10") << yellowFluid << 1 << 1.0f;
+    QTest::newRow("yellow fluid, scale to 10^6, litres to gallons") << yellowFluid << 6 << 3.785411f;
+    QTest::newRow("red fluid, scale to 10^3") << redFluid << 3 << 0.01f;
+    QTest::newRow("sparkle fluid, scale to 10^10") << sparkleFluid << 10 << 1000.0f;
+}
+
+void tst_Graduations::labelsAreCrisp()
+{
+    QFETCH(FluidMode, mode);
+    QFETCH(int, scaleExponent);
+    QFETCH(float, toFactor);
+
+    PictureBox *flask = makeFlaskWithFluid(mode.fluid);
+    QVERIFY(flask);
+    OptionButton *options[] = { m_yellow, m_red, m_sparkle };
+    options[mode.option]->setValue(true);
+    m_state.scaleExponent = qint16(scaleExponent);
+    m_state.toFactor = toFactor;
+    const QImage before = flask->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    m_graduations->drawGraduations(flask, ScaleVariant::Large);
+    const QImage after = flask->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    QCOMPARE(after.size(), QSize(92, 236));
+
+    // Below each tick, down to the next graduation: every pixel the label
+    // changed has exactly the label's colour, no shade between it and what was there.
+    for (int k = 1; k <= 10; ++k) {
+        const QRgb colour = k % 2 == 1 ? mode.oddLabel : mode.evenLabel;
+        int changed = 0;
+        for (int y = graduationRow(k) + 1; y < graduationRow(k - 1); ++y) {
+            for (int x = 0; x < after.width(); ++x) {
+                if (after.pixel(x, y) == before.pixel(x, y))
+                    continue;
+                ++changed;
+                QVERIFY2(after.pixel(x, y) == colour,
+                    qPrintable(QStringLiteral("k %1: pixel (%2, %3) is #%4")
+                                   .arg(k)
+                                   .arg(x)
+                                   .arg(y)
+                                   .arg(after.pixel(x, y) & 0xFFFFFFu, 6, 16, QLatin1Char('0'))));
+            }
+        }
+        QVERIFY2(changed > 0, qPrintable(QStringLiteral("k %1 has no label").arg(k)));
+    }
+}
+
+void tst_Graduations::labelsKeepClearOfColumns49And79_data()
+{
+    QTest::addColumn<int>("variant"); // 0 large, 1 small
+    QTest::addColumn<int>("exponent"); // scaleExponent or fractionScaleExponent
+    QTest::addColumn<float>("toFactor");
+
+    // Graduation 1 of the scale to 10 stands for 1 From unit: its right label is
+    // 1 / toFactor, graduation 10 ten times that. Each row puts the longest
+    // right labels at one of their columns.
+    QTest::newRow("8.9 at 71, 88.9 at 67") << 0 << 1 << 1.0f / 8.888f;
+    QTest::newRow("9.96 gives 10.0 at 67") << 0 << 1 << 1.0f / 9.96f;
+    QTest::newRow("888.9 at 62") << 0 << 1 << 1.0f / 888.88f;
+    QTest::newRow("999.96 gives 1,000.0 at 56") << 0 << 1 << 1.0f / 999.96f;
+    QTest::newRow("8,888.8 at 56, 88,888.8 at 51") << 0 << 1 << 1.0f / 8888.8f;
+    QTest::newRow("26,417.2 at 51") << 0 << 1 << 1.0f / 26417.2f;
+    QTest::newRow("99,999.96 gives 100,000.0 at 51") << 0 << 1 << 1.0f / 99999.96f;
+    QTest::newRow("0.8888 at 57") << 1 << 0 << 1.0f / 0.8888f;
+    QTest::newRow("1.00E-05 at 50, left 0.1 to 1") << 1 << 0 << 10000.0f;
+    QTest::newRow("8.88E+37 at 50, left 1.0E+37 to 1.0E+38") << 0 << 38 << 1.0f / 0.888f;
+    QTest::newRow("left 1E-05 to 0.0001") << 1 << 4 << 1.0f;
+    QTest::newRow("left 1.0E-8 to 1.0E-7") << 1 << 7 << 1.0f;
+}
+
+void tst_Graduations::labelsKeepClearOfColumns49And79()
+{
+    QFETCH(int, variant);
+    QFETCH(int, exponent);
+    QFETCH(float, toFactor);
+
+    PictureBox *flask = makeFlaskWithFluid(yellow);
+    QVERIFY(flask);
+    m_state.scaleExponent = qint16(exponent);
+    m_state.fractionScaleExponent = qint16(exponent);
+    m_state.toFactor = toFactor;
+    const QImage before = flask->image().copy();
+    m_graduations->drawGraduations(flask, variant == 0 ? ScaleVariant::Large : ScaleVariant::Small);
+    const QImage after = flask->image();
+
+    // Column 49 parts the left labels from the right ones, which start at 50 or
+    // later; column 79 stays clear before the right ticks at 80.
+    for (int x : { 49, 79 }) {
+        for (int y = 0; y < after.height(); ++y)
+            QVERIFY2(after.pixel(x, y) == before.pixel(x, y),
+                qPrintable(QStringLiteral("pixel (%1, %2) was drawn on").arg(x).arg(y)));
+    }
 }
 
 QTEST_MAIN(tst_Graduations)

@@ -96,6 +96,10 @@ private slots:
     void hostHandlersRunFirstWithTheSameBag();
     void readErrorStopsAtItsRow();
     void writeStoresChangedValuesInOrder();
+    void enabledIsTheControlsOwnFlag();
+    void rightToLeftIsTheControlsOwnSetting();
+    void doubleClickRaisesOneClick();
+    void hwndIsTheNearestNativeWindow();
 };
 
 void tst_Lumivane::startsAsAStoredControlWithEmptySettings()
@@ -1011,6 +1015,120 @@ void tst_Lumivane::writeStoresChangedValuesInOrder()
     QCOMPARE(copy->transparentColor(), 0x00BEBEBEu);
     QCOMPARE(copy->scaleMode(), Lumivane::LVNScaleMode::Pixel);
     QCOMPARE(copy->moveStyle(), Lumivane::LVNMoveStyle::Both);
+}
+
+void tst_Lumivane::enabledIsTheControlsOwnFlag()
+{
+    // A control saved while its container was disabled.
+    Container disabledHost;
+    auto *saved = new Lumivane(&disabledHost);
+    disabledHost.setEnabled(false);
+    QVERIFY(!saved->isEnabled());
+    QVERIFY(get(*saved, "Enabled").toBool());
+    MemoryPropertyBag bag;
+    QVERIFY(saved->writeProperties(&bag));
+    QVERIFY(!bag.names().contains(QStringLiteral("Enabled")));
+
+    // Loaded into an enabled container, it takes the clicks.
+    Container container;
+    container.resize(120, 80);
+    auto *control = new Lumivane(&container);
+    control->setGeometry(10, 10, 60, 40);
+    QVERIFY(control->readProperties(&bag));
+    control->setBackStyle(Lumivane::LVNBackStyle::Opaque);
+    QSignalSpy clicks(control, &Lumivane::Click);
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    QTest::mouseClick(container.windowHandle(), Qt::LeftButton, {}, QPoint(30, 30));
+    QCOMPARE(clicks.count(), 1);
+    QCOMPARE(container.presses, 0);
+
+    // Its own False outlasts the container's changes and is what it stores.
+    control->setControlEnabled(false);
+    container.setEnabled(false);
+    container.setEnabled(true);
+    QVERIFY(!get(*control, "Enabled").toBool());
+    QTest::mouseClick(container.windowHandle(), Qt::LeftButton, {}, QPoint(30, 30));
+    QCOMPARE(clicks.count(), 1);
+    MemoryPropertyBag disabled;
+    QVERIFY(control->writeProperties(&disabled));
+    QCOMPARE(disabled.value(QStringLiteral("Enabled")).toBool(), false);
+}
+
+void tst_Lumivane::rightToLeftIsTheControlsOwnSetting()
+{
+    struct Direction
+    {
+        Direction() { QGuiApplication::setLayoutDirection(Qt::RightToLeft); }
+        ~Direction() { QGuiApplication::setLayoutDirection(Qt::LeftToRight); }
+    } rightToLeftApplication;
+
+    Container container;
+    auto *control = new Lumivane(&container);
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    QVERIFY(!control->rightToLeft());
+    QVERIFY(!get(*control, "RightToLeft").toBool());
+    MemoryPropertyBag bag;
+    QVERIFY(control->writeProperties(&bag));
+    QVERIFY(!bag.names().contains(QStringLiteral("RightToLeft")));
+
+    QVERIFY(call(*control, "RightToLeft", DispatchKind::Let, { true }).ok());
+    QVERIFY(control->rightToLeft());
+    QGuiApplication::setLayoutDirection(Qt::LeftToRight);
+    QVERIFY(control->rightToLeft());
+    QVERIFY(control->writeProperties(&bag));
+    QCOMPARE(bag.value(QStringLiteral("RightToLeft")).toBool(), true);
+}
+
+void tst_Lumivane::doubleClickRaisesOneClick()
+{
+    Container container;
+    container.resize(120, 80);
+    auto *control = new Lumivane(&container);
+    control->setGeometry(10, 10, 60, 40);
+    control->setBackStyle(Lumivane::LVNBackStyle::Opaque);
+    QStringList raised;
+    connect(control, &Lumivane::MouseDown, this,
+        [&](int &, int &, float &, float &) { raised << QStringLiteral("MouseDown"); });
+    connect(control, &Lumivane::MouseUp, this,
+        [&](int &, int &, float &, float &) { raised << QStringLiteral("MouseUp"); });
+    connect(control, &Lumivane::Click, this, [&] { raised << QStringLiteral("Click"); });
+    connect(control, &Lumivane::DblClick, this, [&] { raised << QStringLiteral("DblClick"); });
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+
+    QTest::mouseDClick(container.windowHandle(), Qt::LeftButton, {}, QPoint(30, 30));
+    QCOMPARE(raised,
+        (QStringList { QStringLiteral("MouseDown"), QStringLiteral("MouseUp"), QStringLiteral("Click"),
+            QStringLiteral("DblClick"), QStringLiteral("MouseUp") }));
+
+    // The next single click clicks again.
+    raised.clear();
+    QTest::mouseClick(container.windowHandle(), Qt::LeftButton, {}, QPoint(30, 30));
+    QCOMPARE(raised,
+        (QStringList { QStringLiteral("MouseDown"), QStringLiteral("MouseUp"), QStringLiteral("Click") }));
+}
+
+void tst_Lumivane::hwndIsTheNearestNativeWindow()
+{
+    Container container;
+    auto *control = new Lumivane(&container);
+    QCOMPARE(get(*control, "hwnd").toLongLong(), 0);
+    QCOMPARE(control->hwnd(), 0);
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    QVERIFY(container.winId() != 0);
+    QCOMPARE(get(*control, "hwnd").toLongLong(), qint64(qint32(container.winId())));
+    // Asking does not give the control a native window of its own.
+    QVERIFY(!control->testAttribute(Qt::WA_NativeWindow));
+    QVERIFY(control->internalWinId() == 0);
+
+    // A control placed on a shown window has none until it is shown itself.
+    auto *later = new Lumivane(&container);
+    QCOMPARE(later->hwnd(), 0);
+    later->show();
+    QCOMPARE(later->hwnd(), qint32(container.winId()));
 }
 
 QTEST_MAIN(tst_Lumivane)

@@ -1,5 +1,6 @@
 #include "results/resultsgrid.h"
 
+#include <QAccessible>
 #include <QTest>
 #include <QWidget>
 
@@ -17,6 +18,7 @@ private slots:
     void currentCellClampedToTheTable();
     void noCellWithoutRowsOrColumns();
     void staysHiddenWhenTheWindowShows();
+    void hiddenFromScreenReaders();
 };
 
 static void putRow(ResultsGrid &grid, int row, const QStringList &texts)
@@ -163,6 +165,29 @@ void tst_ResultsGrid::staysHiddenWhenTheWindowShows()
     window.show();
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     QVERIFY(!grid->isVisible());
+}
+
+void tst_ResultsGrid::hiddenFromScreenReaders()
+{
+    QWidget window;
+    auto *grid = new ResultsGrid(&window);
+    grid->setRows(2);
+    grid->setCols(4);
+    putRow(*grid, 0, { "From Unit", "From Value", "To Unit", "To Value" });
+    putRow(*grid, 1, { "Litre", "2", "Pint", "3.5" });
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+
+    // Neither the table nor any heading or cell under it says it is shown.
+    QList<QAccessibleInterface *> pending { QAccessible::queryAccessibleInterface(grid) };
+    QVERIFY(pending.first());
+    while (!pending.isEmpty()) {
+        QAccessibleInterface *node = pending.takeLast();
+        QVERIFY2(node->state().invisible, qPrintable(node->text(QAccessible::Name)));
+        for (int i = 0; i < node->childCount(); ++i)
+            if (QAccessibleInterface *child = node->child(i))
+                pending << child;
+    }
 }
 
 QTEST_MAIN(tst_ResultsGrid)

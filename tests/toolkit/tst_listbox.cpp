@@ -15,6 +15,7 @@ private slots:
     void entriesAndSelectedText();
     void arrowKeysMoveSelectionAndClick();
     void mouseDownSeesTheEntryThePressSelected();
+    void userMovedSelectionOnlyForKeysAndDrags();
 };
 
 namespace {
@@ -28,18 +29,18 @@ void fill(ListBox &list, const QStringList &entries)
 void tst_ListBox::settingIndexRaisesClickAtOnce()
 {
     ListBox list;
-    fill(list, {QStringLiteral("Cup"), QStringLiteral("Liter"), QStringLiteral("Pint")});
+    fill(list, { QStringLiteral("Cup"), QStringLiteral("Liter"), QStringLiteral("Pint") });
     QStringList seen;
     connect(&list, &ListBox::click, [&] { seen << list.text(); });
     list.setListIndex(2);
-    QCOMPARE(seen, QStringList{QStringLiteral("Pint")});
+    QCOMPARE(seen, QStringList { QStringLiteral("Pint") });
     QCOMPARE(list.listIndex(), 2);
 }
 
 void tst_ListBox::settingSameIndexRaisesClickAgain()
 {
     ListBox list;
-    fill(list, {QStringLiteral("Cup"), QStringLiteral("Liter")});
+    fill(list, { QStringLiteral("Cup"), QStringLiteral("Liter") });
     list.setListIndex(1);
     QSignalSpy click(&list, &ListBox::click);
     list.setListIndex(1);
@@ -49,11 +50,11 @@ void tst_ListBox::settingSameIndexRaisesClickAgain()
 void tst_ListBox::clearAndAddRaiseNothing()
 {
     ListBox list;
-    fill(list, {QStringLiteral("Cup"), QStringLiteral("Liter")});
+    fill(list, { QStringLiteral("Cup"), QStringLiteral("Liter") });
     list.setListIndex(1);
     QSignalSpy click(&list, &ListBox::click);
     list.clear();
-    fill(list, {QStringLiteral("Gill")});
+    fill(list, { QStringLiteral("Gill") });
     QCOMPARE(click.count(), 0);
     QCOMPARE(list.listCount(), 1);
     QCOMPARE(list.listIndex(), -1);
@@ -63,10 +64,10 @@ void tst_ListBox::clearAndAddRaiseNothing()
 void tst_ListBox::clickAfterClear()
 {
     ListBox list;
-    fill(list, {QStringLiteral("Cup")});
+    fill(list, { QStringLiteral("Cup") });
     list.setListIndex(0);
     list.clear();
-    fill(list, {QStringLiteral("Cup")});
+    fill(list, { QStringLiteral("Cup") });
     QSignalSpy click(&list, &ListBox::click);
     list.setListIndex(0); // the same index as before the clear, still a Click
     QCOMPARE(click.count(), 1);
@@ -76,7 +77,7 @@ void tst_ListBox::clickAfterClear()
 void tst_ListBox::entriesAndSelectedText()
 {
     ListBox list;
-    fill(list, {QStringLiteral("Barrel (US)"), QStringLiteral("Gill (UK)")});
+    fill(list, { QStringLiteral("Barrel (US)"), QStringLiteral("Gill (UK)") });
     QCOMPARE(list.list(0), QStringLiteral("Barrel (US)"));
     QCOMPARE(list.list(1), QStringLiteral("Gill (UK)"));
     QCOMPARE(list.list(2), QString());
@@ -88,7 +89,7 @@ void tst_ListBox::entriesAndSelectedText()
 void tst_ListBox::arrowKeysMoveSelectionAndClick()
 {
     ListBox list;
-    fill(list, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    fill(list, { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") });
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
     list.setListIndex(0);
@@ -97,13 +98,13 @@ void tst_ListBox::arrowKeysMoveSelectionAndClick()
     QTest::keyClick(&list, Qt::Key_Down);
     QTest::keyClick(&list, Qt::Key_Down);
     QTest::keyClick(&list, Qt::Key_Up);
-    QCOMPARE(seen, (QStringList{QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("B")}));
+    QCOMPARE(seen, (QStringList { QStringLiteral("B"), QStringLiteral("C"), QStringLiteral("B") }));
 }
 
 void tst_ListBox::mouseDownSeesTheEntryThePressSelected()
 {
     ListBox list;
-    fill(list, {QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C")});
+    fill(list, { QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("C") });
     list.resize(120, 100);
     list.show();
     QVERIFY(QTest::qWaitForWindowExposed(&list));
@@ -116,8 +117,32 @@ void tst_ListBox::mouseDownSeesTheEntryThePressSelected()
     });
     const QRect third = list.visualItemRect(list.item(2));
     QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, third.center());
-    QCOMPARE(atPress, QStringList{QStringLiteral("C")});
-    QCOMPARE(buttons, QList<int>{1});
+    QCOMPARE(atPress, QStringList { QStringLiteral("C") });
+    QCOMPARE(buttons, QList<int> { 1 });
+}
+
+void tst_ListBox::userMovedSelectionOnlyForKeysAndDrags()
+{
+    ListBox list;
+    fill(list,
+        { QStringLiteral("Cup"), QStringLiteral("Gill"), QStringLiteral("Liter"), QStringLiteral("Pint") });
+    list.resize(120, 100);
+    list.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&list));
+    QStringList seen;
+    connect(&list, &ListBox::click, [&] { seen << QStringLiteral("click ") + list.text(); });
+    connect(&list, &ListBox::userMovedSelection, [&] { seen << QStringLiteral("moved ") + list.text(); });
+    list.setListIndex(0);
+    QTest::keyClick(&list, Qt::Key_Down);
+    QTest::keyClick(&list, Qt::Key_P);
+    auto centre = [&](int row) { return list.visualItemRect(list.item(row)).center(); };
+    QTest::mousePress(list.viewport(), Qt::LeftButton, {}, centre(0));
+    QTest::mouseMove(list.viewport(), centre(2));
+    QTest::mouseRelease(list.viewport(), Qt::LeftButton, {}, centre(2));
+    QCOMPARE(seen,
+        (QStringList { QStringLiteral("click Cup"), QStringLiteral("click Gill"),
+            QStringLiteral("moved Gill"), QStringLiteral("click Pint"), QStringLiteral("moved Pint"),
+            QStringLiteral("click Cup"), QStringLiteral("click Liter"), QStringLiteral("moved Liter") }));
 }
 
 QTEST_MAIN(tst_ListBox)

@@ -22,6 +22,8 @@ private slots:
     void maxLengthLimitsTypingOnly();
     void maxLengthLimitsPasting();
     void gotFocusLetsHandlerSelectAll();
+    void pressThatBringsFocusKeepsSelection_data();
+    void pressThatBringsFocusKeepsSelection();
     void selectionAccessors();
 };
 
@@ -31,10 +33,10 @@ void tst_TextBox::setTextRaisesChangeBeforeReturning()
     QStringList seen;
     connect(&box, &TextBox::change, [&] { seen << box.text(); });
     box.setText(QStringLiteral("12"));
-    QCOMPARE(seen, QStringList{QStringLiteral("12")}); // nested, before setText returned
+    QCOMPARE(seen, QStringList { QStringLiteral("12") }); // nested, before setText returned
     box.setText(QString());
     box.setText(QStringLiteral("12"));
-    QCOMPARE(seen, (QStringList{QStringLiteral("12"), QString(), QStringLiteral("12")}));
+    QCOMPARE(seen, (QStringList { QStringLiteral("12"), QString(), QStringLiteral("12") }));
 }
 
 void tst_TextBox::sameTextRaisesNoChange()
@@ -50,11 +52,13 @@ void tst_TextBox::typingRaisesKeyPressThenChange()
 {
     TextBox box;
     QStringList order;
-    connect(&box, &TextBox::keyPress, [&](int &code) { order << QStringLiteral("press %1 '%2'").arg(code).arg(box.text()); });
+    connect(&box, &TextBox::keyPress,
+        [&](int &code) { order << QStringLiteral("press %1 '%2'").arg(code).arg(box.text()); });
     connect(&box, &TextBox::change, [&] { order << QStringLiteral("change '%1'").arg(box.text()); });
     connect(&box, &TextBox::keyUp, [&](int, int) { order << QStringLiteral("up"); });
     QTest::keyClick(&box, Qt::Key_7);
-    QCOMPARE(order, (QStringList{QStringLiteral("press 55 ''"), QStringLiteral("change '7'"), QStringLiteral("up")}));
+    QCOMPARE(order,
+        (QStringList { QStringLiteral("press 55 ''"), QStringLiteral("change '7'"), QStringLiteral("up") }));
 }
 
 void tst_TextBox::keyPressCodes_data()
@@ -83,7 +87,7 @@ void tst_TextBox::keyPressCodes()
     QList<int> codes;
     connect(&box, &TextBox::keyPress, [&](int &code) { codes << code; });
     QTest::keyClick(&box, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
-    QCOMPARE(codes, QList<int>{expected});
+    QCOMPARE(codes, QList<int> { expected });
 }
 
 void tst_TextBox::handlerDiscardsKey()
@@ -120,7 +124,7 @@ void tst_TextBox::keysWithoutCharacterRaiseNoKeyPress()
     box.setText(QStringLiteral("abc"));
     QSignalSpy press(&box, &TextBox::keyPress);
     QSignalSpy up(&box, &TextBox::keyUp);
-    for (Qt::Key key : {Qt::Key_Left, Qt::Key_Right, Qt::Key_Delete, Qt::Key_Shift, Qt::Key_Home})
+    for (Qt::Key key : { Qt::Key_Left, Qt::Key_Right, Qt::Key_Delete, Qt::Key_Shift, Qt::Key_Home })
         QTest::keyClick(&box, key);
     QCOMPARE(press.count(), 0);
     QCOMPARE(up.count(), 5);
@@ -139,7 +143,7 @@ void tst_TextBox::keyUpFollowsEveryKey()
     QList<int> codes;
     connect(&box, &TextBox::keyPress, [&](int &code) { codes << code; });
     QTest::keyClicks(&box, QStringLiteral("A"));
-    QCOMPARE(codes, QList<int>{65});
+    QCOMPARE(codes, QList<int> { 65 });
 }
 
 void tst_TextBox::maxLengthLimitsTypingOnly()
@@ -188,6 +192,43 @@ void tst_TextBox::gotFocusLetsHandlerSelectAll()
     box->setFocus(Qt::TabFocusReason);
     QCOMPARE(focus.count(), 1);
     QCOMPARE(box->selectedText(), QStringLiteral("hello"));
+}
+
+void tst_TextBox::pressThatBringsFocusKeepsSelection_data()
+{
+    QTest::addColumn<int>("moveBy");
+    QTest::addColumn<bool>("wholeText");
+    QTest::newRow("click") << 0 << true;
+    QTest::newRow("click with a tremble") << 1 << true;
+    QTest::newRow("drag") << 60 << false;
+}
+
+void tst_TextBox::pressThatBringsFocusKeepsSelection()
+{
+    QFETCH(int, moveBy);
+    QFETCH(bool, wholeText);
+    QWidget window;
+    auto *other = new QLineEdit(&window);
+    auto *box = new TextBox(&window);
+    box->setGeometry(0, 30, 200, 24);
+    box->setText(QStringLiteral("hello world"));
+    connect(box, &TextBox::gotFocus, [box] { box->selectAll(); });
+    window.show();
+    window.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&window));
+    QTest::mouseClick(other, Qt::LeftButton);
+    const QPoint press(20, 12);
+    QTest::mousePress(box, Qt::LeftButton, {}, press);
+    QTest::mouseMove(box, press + QPoint(moveBy, 0));
+    QTest::mouseRelease(box, Qt::LeftButton, {}, press + QPoint(moveBy, 0));
+    QVERIFY(box->hasFocus());
+    const int from = box->cursorPositionAt(press);
+    const int to = box->cursorPositionAt(press + QPoint(moveBy, 0));
+    QCOMPARE(box->selectedText(), wholeText ? box->text() : box->text().mid(from, to - from));
+    // The box has the focus now: a click places the caret.
+    QTest::mouseClick(box, Qt::LeftButton, {}, press);
+    QVERIFY(!box->hasSelectedText());
+    QCOMPARE(box->cursorPosition(), from);
 }
 
 void tst_TextBox::selectionAccessors()

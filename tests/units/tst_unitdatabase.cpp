@@ -163,6 +163,7 @@ private slots:
     // The fast opening.
     void derivedKeyReadsWhatThePasswordReads();
     void derivedKeyFollowsARebuiltFile();
+    void failedFileIsRememberedUntilItChanges();
     void keyPreparedInBackground();
     void keyPreparedForMissingFile();
     void shippedFileOpensWithTheBuildsKey();
@@ -473,6 +474,38 @@ void tst_UnitDatabase::derivedKeyFollowsARebuiltFile()
     QVERIFY2(size.ok(), qPrintable(size.error));
     QCOMPARE(size.size, 2.0f);
     QVERIFY(!database.lookupSize("Old unit").ok());
+}
+
+void tst_UnitDatabase::failedFileIsRememberedUntilItChanges()
+{
+    const QString path = m_dir.filePath("remembered.mdb");
+    const QByteArray good = shippedBytes();
+    QVERIFY(writeBytes(path, good));
+    UnitDatabase database(path);
+    QVERIFY(database.lookupSize("Liter").ok());
+    QCOMPARE(database.keyDerivations(), 1);
+
+    // Scribbled over behind the salt: the kept key is the right one, so the
+    // file is damaged, and telling so needs no derivation, however often asked.
+    QByteArray scribbled = good;
+    for (int i = 64; i < 128; ++i)
+        scribbled[i] = char(~scribbled[i]);
+    QVERIFY(writeBytes(path, scribbled));
+    for (int i = 0; i < 3; ++i)
+        QCOMPARE(database.lookupSize("Liter").error,
+            QStringLiteral("The unit database %1 cannot be opened: the file is damaged.").arg(path));
+    QCOMPARE(database.keyDerivations(), 1);
+
+    // Another program's file: one derivation for its salt, then remembered.
+    QCOMPARE(writeTestDatabase("remembered.mdb", { { "Liter", 0.001 } }, "another"), path);
+    for (int i = 0; i < 3; ++i)
+        QVERIFY(database.lookupSize("Liter").error.endsWith("the password was refused."));
+    QCOMPARE(database.keyDerivations(), 2);
+
+    // The good file back: the key kept for it still opens it.
+    QVERIFY(writeBytes(path, good));
+    QVERIFY(database.lookupSize("Liter").ok());
+    QCOMPARE(database.keyDerivations(), 2);
 }
 
 void tst_UnitDatabase::keyPreparedInBackground()

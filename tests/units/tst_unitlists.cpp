@@ -119,7 +119,7 @@ private slots:
     void deleteCompletesEmptyTextToFirstEntry();
     void arrowLeavesCaretAtEnd();
     void arrowKeysInListLookUpFactor();
-    void failedLookupKeepsFactorAndTellsOnce();
+    void failedLookupLeavesNoFactor();
     void failedRefillLeavesListsEmpty();
     void shippedTableListsEveryUnitOnce_data();
     void shippedTableListsEveryUnitOnce();
@@ -182,6 +182,7 @@ void tst_UnitLists::build(const QString &databasePath)
     m_w.Text4 = add(new TextBox);
     m_w.List2 = add(new ListBox);
     m_w.Text1 = add(new TextBox);
+    m_w.Text2 = add(new TextBox);
     m_w.SaveCmnd = add(new CommandButton("Save"));
     m_w.MakeFileCmnd = add(new CommandButton("Make File"));
     m_w.Option1 = add(new OptionButton);
@@ -583,7 +584,7 @@ void tst_UnitLists::arrowKeysInListLookUpFactor()
     QCOMPARE(m_state.toFactor, 13.0f);
 }
 
-void tst_UnitLists::failedLookupKeepsFactorAndTellsOnce()
+void tst_UnitLists::failedLookupLeavesNoFactor()
 {
     m_w.Option1->setValue(true);
     m_w.List1->setListIndex(5); // Gallon (US)
@@ -594,30 +595,49 @@ void tst_UnitLists::failedLookupKeepsFactorAndTellsOnce()
     QCOMPARE(writeUnitDatabase(m_path, fewer, QByteArray(unitDatabasePassword)), std::nullopt);
     m_lists->lookupFromFactor();
     m_lists->lookupFromFactor();
-    QCOMPARE(m_state.fromFactor, 2.0f);
-    QCOMPARE(m_messages,
-        QStringList {
-            QStringLiteral("The unit database %1 has no row for the unit \"Gallon (US)\".").arg(m_path) });
-    // A good lookup in between lets the same fault be told again.
-    m_w.List1->setListIndex(0);
+    // No size of the unit before is left behind; within one action it is told once.
+    QCOMPARE(m_state.fromFactor, 0.0f);
+    QCOMPARE(m_w.Text2->text(), QStringLiteral("No conversion"));
+    QVERIFY(!m_w.SaveCmnd->isEnabled());
+    const QString missing
+        = QStringLiteral("The unit database %1 has no row for the unit \"Gallon (US)\".").arg(m_path);
+    QCOMPARE(m_messages, QStringList { missing });
+
+    // The user's clicks are new actions: a good one reads the size, and the
+    // unit without a row is told again.
+    const auto clickEntry = [this](int index) {
+        QListWidgetItem *item = m_w.List1->item(index);
+        QTest::mouseClick(
+            m_w.List1->viewport(), Qt::LeftButton, {}, m_w.List1->visualItemRect(item).center());
+        QCOMPARE(m_w.List1->listIndex(), index);
+    };
+    clickEntry(0);
     QCOMPARE(m_state.fromFactor, 7.0f);
-    m_w.List1->setListIndex(5);
-    QCOMPARE(m_messages.size(), 2);
-    QCOMPARE(m_state.fromFactor, 7.0f);
+    clickEntry(5);
+    QCOMPARE(m_messages, (QStringList { missing, missing }));
+    QCOMPARE(m_state.fromFactor, 0.0f);
 }
 
 void tst_UnitLists::failedRefillLeavesListsEmpty()
 {
     m_w.Option1->setValue(true);
+    m_w.Text1->setText(QStringLiteral("3"));
     QVERIFY(QFile::remove(m_path));
     m_w.Option2->setValue(true);
     QCOMPARE(m_w.List1->listCount(), 0);
     QCOMPARE(m_w.List2->listCount(), 0);
     QCOMPARE(m_messages.size(), 1);
     QVERIFY(m_messages.first().contains("does not exist"));
-    // Nothing selected: the factors keep their values and nothing more is told.
+    // No unit is selected: no sizes, no names in the boxes, nothing to save.
+    QCOMPARE(m_state.fromFactor, 0.0f);
+    QCOMPARE(m_state.toFactor, 0.0f);
+    QCOMPARE(m_w.Text3->text(), QString());
+    QCOMPARE(m_w.Text4->text(), QString());
+    QCOMPARE(m_w.Text2->text(), QStringLiteral("No conversion"));
+    QVERIFY(!m_w.SaveCmnd->isEnabled());
+    // Nothing to look up, and nothing more is told.
     m_lists->lookupFromFactor();
-    QCOMPARE(m_state.fromFactor, 7.0f);
+    QCOMPARE(m_state.fromFactor, 0.0f);
     QCOMPARE(m_messages.size(), 1);
 }
 
