@@ -107,6 +107,13 @@ void ResultsGrid::setText(const QString &text)
     m_cells[m_row][m_col] = text;
 }
 
+QString ResultsGrid::cellText(int row, int col) const
+{
+    if (row < 0 || row >= rows() || col < 0 || col >= cols())
+        return QString();
+    return m_cells.at(row).at(col);
+}
+
 bool ResultsGrid::hasCurrentCell() const
 {
     return m_row < rows() && m_col < cols();

@@ -35,6 +35,9 @@ public:
     QString text() const;
     void setText(const QString &text);
 
+    // Any cell's text, read without moving the current cell; empty outside the table.
+    QString cellText(int row, int col) const;
+
 private:
     bool hasCurrentCell() const;
     void clampCurrentCell();
