@@ -8,6 +8,7 @@
 #include "conversion/volumeentry.h"
 #include "flask/flaskdrag.h"
 #include "flask/flaskview.h"
+#include "lumivane/dispatchids.h"
 #include "resources/fonts.h"
 #include "resources/resourcepicture.h"
 #include "results/resultsgrid.h"
@@ -283,7 +284,7 @@ void Form1::paintLogo()
     if (!logo)
         return;
     // PaintPicture by its dispatch identifier, the picture at 0, 0.
-    constexpr qint32 paintPictureId = 0x60030043;
+    constexpr qint32 paintPictureId = lumivaneid::PaintPicture;
     QVariantList arguments{
         QPixmap::fromImage(loadResourcePicture(logoResourceId, QStringLiteral("Custom"))), 0.0f, 0.0f};
     const DispatchResult painted = logo->invoke(paintPictureId, DispatchKind::Call, arguments);

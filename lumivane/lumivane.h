@@ -19,8 +19,12 @@
 //     Q_ENUMs with the LVN names and values (display names with blanks are in
 //     lumivanetypes::enumMembers);
 //   - by dispatch identifier: Dispatchable::invoke (qobject_cast<Dispatchable *>),
-//     arguments as QVariants, a missing optional argument as QVariant();
+//     arguments as QVariants, a missing optional argument as QVariant(); the
+//     identifiers are named in lumivane/dispatchids.h;
 //   - typed, from C++: the getters and setters below.
+// Each member is described once, in the member table (lumivanemembers.h): its
+// identifier, name, type, range, stored default and accessors. The typed
+// setters, late binding and the persistence all work from that table.
 //
 // Errors: invoke() returns the error in its result. The typed setters and
 // methods cannot return one, so each member call records its error in
@@ -42,12 +46,15 @@
 #include "lumivane/lumivane_export.h"
 #include "toolkit/dispatch.h"
 #include "toolkit/olecolor.h"
+#include "toolkit/scale.h"
 
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
 #include <QPointer>
 #include <QWidget>
+
+#include <span>
 
 class DragOutline;
 class PictureBox;
@@ -254,7 +261,7 @@ public:
     void setScaleHeight(float value);
     float scaleLeft() const;
     void setScaleLeft(float value);
-    LVNScaleMode scaleMode() const { return m_scaleMode; }
+    LVNScaleMode scaleMode() const { return LVNScaleMode(int(m_scale.mode())); }
     void setScaleMode(LVNScaleMode value);
     float scaleTop() const;
     void setScaleTop(float value);
@@ -396,39 +403,58 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // Late-bound core: every typed member goes through these.
-    QVariant getProperty(qint32 dispatchId);
-    ControlError letProperty(qint32 dispatchId, const QVariant &value);
-    DispatchResult callMethod(qint32 dispatchId, QVariantList &arguments);
-    void letTyped(qint32 dispatchId, const QVariant &value);
-    QVariant callTyped(qint32 dispatchId, QVariantList arguments);
-    ControlError letScale(qint32 dispatchId, float value);
-    ControlError scaleMethod(const QVariantList &arguments);
-    DispatchResult scaleConversion(bool horizontal, const QVariantList &arguments);
-    ControlError paintPictureMethod(const QVariantList &arguments);
+    // The member table and the members made from it (lumivanemembers.h).
+    friend struct LumivaneMembers;
+
+    // One member call as a host makes it: the last error is cleared when it
+    // starts and reported when it ends; the calls that the host's event handlers
+    // make meanwhile report none of their own.
+    template <class Body> void runMember(Body body)
+    {
+        begin();
+        deliverPendingResize();
+        ++m_callDepth;
+        const ControlError e = body();
+        --m_callDepth;
+        report(e);
+    }
     void begin();
     void report(const ControlError &error);
+    void deliverPendingResize();
 
-    // Transparent painting.
+    // What the methods do, for the typed methods and late binding alike
+    // (lumivanemethods.cpp).
+    ControlError clearDrawing();
+    qint32 colourAt(float x, float y) const;
+    ControlError refreshSurface();
+    ControlError scaleByCorners(
+        const QVariant &x1, const QVariant &y1, const QVariant &x2, const QVariant &y2);
+    ControlError convertScale(Qt::Orientation direction, float value, const QVariant &fromScale,
+        const QVariant &toScale, float &result);
+    float textExtent(Qt::Orientation direction, const QString &text) const;
+    ControlError replaceColour(OleColor from, OleColor to);
+    ControlError paintPictureWith(std::span<const QVariant> arguments);
+    ControlError startOleDrag();
+
+    // Transparent painting (lumivanepainting.cpp).
     void publishImage();
     void publishIfAutoRedraw();
     void applyMask();
     void userControlResized();
     void placePicture1();
-    void deliverPendingResize();
+    void timerTick();
+    void applyMousePointer();
+    void applyBorder();
+
+    // Persistence (lumivaneproperties.cpp).
     ControlError readRows(PropertyBag &bag);
     ControlError writeRows(PropertyBag &bag);
     QFont ambientFont() const;
-    void timerTick();
 
-    // The visible surface's scale.
+    // The visible surface's scale, over its interior.
     QRect interior() const;
-    double unitsPerPixelX(LVNScaleMode mode) const;
-    double unitsPerPixelY(LVNScaleMode mode) const;
     QPointF toPixels(QPointF point) const;
     QPointF fromPixels(QPointF pixels) const;
-    void applyMousePointer();
-    void applyBorder();
     void mouseEventToHost(
         void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e);
 
@@ -459,11 +485,7 @@ private:
     OleColor m_maskColor = olecolor::buttonFace;
     QPixmap m_visiblePicture;
     QImage m_maskPicture;
-    LVNScaleMode m_scaleMode = LVNScaleMode::Twip;
-    float m_scaleLeft = 0;
-    float m_scaleTop = 0;
-    float m_scaleWidth = 0; // user scale only; fixed modes follow the size
-    float m_scaleHeight = 0;
+    Scale m_scale { Scale::Mode::Twip };
     qint32 m_deviceHandle = 0;
 
     // Own state.

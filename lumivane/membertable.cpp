@@ -6,65 +6,6 @@ namespace lumivanetypes {
 
 namespace {
 
-using VT = ValueType;
-constexpr quint8 GL = Get | Let;
-constexpr quint8 GS = Get | Set;
-constexpr quint8 M = Method;
-
-constexpr std::array memberTable {
-    Member { "Appearance", 0x68030026, GL, VT::Enum },
-    Member { "TransparentColor", 0x68030025, GL, VT::Colour },
-    Member { "BackStyle", 0x68030024, GL, VT::Enum },
-    Member { "BorderStyle", 0x68030023, GL, VT::Enum },
-    Member { "ClipControls", 0x68030022, GL, VT::Boolean },
-    Member { "Cls", 0x60030030, M, VT::None },
-    Member { "DrawMode", 0x68030021, GL, VT::Enum },
-    Member { "DrawStyle", 0x68030020, GL, VT::Enum },
-    Member { "DrawWidth", 0x6803001F, GL, VT::Integer },
-    Member { "Enabled", 0x6803001E, GL, VT::Boolean },
-    Member { "FillColor", 0x6803001D, GL, VT::Colour },
-    Member { "FillStyle", 0x6803001C, GL, VT::Enum },
-    Member { "Font", qint32(0xFFFFFE00u), GS, VT::Font },
-    Member { "FontTransparent", 0x6803001B, GL, VT::Boolean },
-    Member { "ForeColor", 0x6803001A, GL, VT::Colour },
-    Member { "hwnd", 0x68030019, Get, VT::Long },
-    Member { "Image", 0x68030018, Get, VT::Picture },
-    Member { "MouseIcon", 0x68030017, GS, VT::Picture },
-    Member { "MousePointer", 0x68030016, GL, VT::Enum },
-    Member { "Picture", 0x68030015, GS, VT::Picture },
-    Member { "Point", 0x60030039, M, VT::Long },
-    Member { "Refresh", 0x6003003A, M, VT::None },
-    Member { "Scale_", 0x6003003B, M, VT::None },
-    Member { "ScaleHeight", 0x68030014, GL, VT::Single },
-    Member { "ScaleLeft", 0x68030013, GL, VT::Single },
-    Member { "ScaleMode", 0x68030012, GL, VT::Enum },
-    Member { "ScaleTop", 0x68030011, GL, VT::Single },
-    Member { "ScaleWidth", 0x68030010, GL, VT::Single },
-    Member { "ScaleX", 0x6003003C, M, VT::Single },
-    Member { "ScaleY", 0x6003003D, M, VT::Single },
-    Member { "TextWidth", 0x6003003E, M, VT::Single },
-    Member { "TextHeight", 0x6003003F, M, VT::Single },
-    Member { "ToolTipText", 0x6803000F, GL, VT::String },
-    Member { "ReplaceColor", 0x60030042, M, VT::None },
-    Member { "RightToLeft", 0x6803000E, GL, VT::Boolean },
-    Member { "WhatsThisHelpID", 0x6803000D, GL, VT::Long },
-    Member { "OLEDragMode", 0x6803000C, GL, VT::Enum },
-    Member { "LinkTimeout", 0x6803000B, GL, VT::Integer },
-    Member { "LinkTopic", 0x6803000A, GL, VT::String },
-    Member { "LinkItem", 0x68030009, GL, VT::String },
-    Member { "LinkMode", 0x68030008, GL, VT::Enum },
-    Member { "hDC", 0x68030007, Get, VT::Long },
-    Member { "CurrentX", 0x68030006, GL, VT::Single },
-    Member { "CurrentY", 0x68030005, GL, VT::Single },
-    Member { "PaintPicture", 0x60030043, M, VT::None },
-    Member { "OLEDropMode", 0x68030004, GL, VT::Enum },
-    Member { "OLEDrag", 0x60030049, M, VT::None },
-    Member { "AutoRedraw", 0x68030003, GL, VT::Boolean },
-    Member { "Canvas", 0x68030002, Get, VT::Object },
-    Member { "Moveable", 0x68030001, GL, VT::Boolean },
-    Member { "MoveStyle", 0x68030000, GL, VT::Enum },
-};
-
 constexpr std::array eventTable {
     Event { 1, "Change" },
     Event { 2, "Click" },
@@ -190,29 +131,6 @@ const std::array enumTables {
 };
 
 } // namespace
-
-std::span<const Member> members()
-{
-    return memberTable;
-}
-
-const Member *memberById(qint32 dispatchId)
-{
-    for (const Member &m : memberTable) {
-        if (m.dispatchId == dispatchId)
-            return &m;
-    }
-    return nullptr;
-}
-
-const Member *memberByName(const QString &name)
-{
-    for (const Member &m : memberTable) {
-        if (name.compare(QLatin1String(m.name), Qt::CaseInsensitive) == 0)
-            return &m;
-    }
-    return nullptr;
-}
 
 std::span<const Event> events()
 {

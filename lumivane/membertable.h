@@ -2,9 +2,10 @@
 #define LUMIVANE_MEMBERTABLE_H
 
 // The type library of the control as data: the members of _Lumivane in
-// interface order with their dispatch identifiers, the events of __Lumivane,
-// the identifiers of the library, class and interfaces, and the display names of
-// the enums' members (the names hosts and the designer show, blanks included).
+// interface order with their dispatch identifiers (taken from the control's
+// member table, lumivanemembers.h), the events of __Lumivane, the identifiers
+// of the library, class and interfaces, and the display names of the enums'
+// members (the names hosts and the designer show, blanks included).
 
 #include "lumivane/lumivane_export.h"
 
@@ -43,7 +44,7 @@ enum class ValueType : quint8 {
     Enum, // a 32-bit enum, narrowed to 16 bits on the way to its target
     Boolean,
     Integer, // 16-bit
-    Long, // 32-bit
+    Long, // 32-bit (MoveStyle too: it keeps any value)
     Single,
     String,
     Colour,

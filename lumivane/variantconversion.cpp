@@ -53,10 +53,9 @@ std::optional<double> numberOf(const QVariant &value)
     }
 }
 
-template <class T> Converted<T> toWhole(const QVariant &value, double lowest, double highest)
+template <class T> Converted<T> wholeOf(std::optional<double> number, double lowest, double highest)
 {
     Converted<T> result;
-    const std::optional<double> number = numberOf(value);
     if (!number || std::isnan(*number)) {
         result.error = controlerror::make(controlerror::typeMismatch);
         return result;
@@ -70,22 +69,9 @@ template <class T> Converted<T> toWhole(const QVariant &value, double lowest, do
     return result;
 }
 
-} // namespace
-
-Converted<qint16> toInteger(const QVariant &value)
-{
-    return toWhole<qint16>(value, -32768.0, 32767.0);
-}
-
-Converted<qint32> toLong(const QVariant &value)
-{
-    return toWhole<qint32>(value, -2147483648.0, 2147483647.0);
-}
-
-Converted<float> toSingle(const QVariant &value)
+Converted<float> checkedSingle(std::optional<double> number)
 {
     Converted<float> result;
-    const std::optional<double> number = numberOf(value);
     if (!number || std::isnan(*number)) {
         result.error = controlerror::make(controlerror::typeMismatch);
     } else if (std::abs(*number) > double(FLT_MAX)) {
@@ -94,6 +80,33 @@ Converted<float> toSingle(const QVariant &value)
         result.value = float(*number);
     }
     return result;
+}
+
+} // namespace
+
+Converted<qint16> toInteger(const QVariant &value)
+{
+    return wholeOf<qint16>(numberOf(value), -32768.0, 32767.0);
+}
+
+Converted<qint32> toLong(const QVariant &value)
+{
+    return wholeOf<qint32>(numberOf(value), -2147483648.0, 2147483647.0);
+}
+
+Converted<float> toSingle(const QVariant &value)
+{
+    return checkedSingle(numberOf(value));
+}
+
+Converted<qint16> integerOf(double number)
+{
+    return wholeOf<qint16>(number, -32768.0, 32767.0);
+}
+
+Converted<float> singleOf(double number)
+{
+    return checkedSingle(number);
 }
 
 Converted<bool> toBoolean(const QVariant &value)
@@ -122,7 +135,7 @@ Converted<QString> toText(const QVariant &value)
 Converted<OleColor> toColour(const QVariant &value)
 {
     Converted<OleColor> result;
-    const Converted<qint64> whole = toWhole<qint64>(value, -2147483648.0, 4294967295.0);
+    const Converted<qint64> whole = wholeOf<qint64>(numberOf(value), -2147483648.0, 4294967295.0);
     if (!whole.ok())
         result.error = whole.error;
     else

@@ -37,6 +37,12 @@ LUMIVANE_EXPORT Converted<OleColor> toColour(const QVariant &value);
 LUMIVANE_EXPORT Converted<QImage> toPicture(const QVariant &value);
 LUMIVANE_EXPORT Converted<QFont> toFont(const QVariant &value);
 
+// The same checks for a number a typed caller passes: an Integer out of 16 bits
+// is an overflow, and so is a Single beyond float; a Single that is no number
+// (NaN) is a type mismatch.
+Converted<qint16> integerOf(double number);
+Converted<float> singleOf(double number);
+
 } // namespace variantconversion
 
 #endif

@@ -2,7 +2,6 @@
 
 #include "toolkit/listbox.h"
 #include "toolkit/textbox.h"
-#include "toolkit/twips.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -69,120 +68,34 @@ void PictureBox::cls()
 
 // Scale -----------------------------------------------------------------------
 
-double PictureBox::twipsPerUnitX(ScaleMode mode)
-{
-    switch (mode) {
-    case ScaleMode::User: return 0;
-    case ScaleMode::Twip: return 1;
-    case ScaleMode::Point: return 20;
-    case ScaleMode::Pixel: return twips::perPixel;
-    case ScaleMode::Character: return 120;
-    case ScaleMode::Inch: return 1440;
-    case ScaleMode::Millimeter: return 1440 / 25.4;
-    case ScaleMode::Centimeter: return 1440 / 2.54;
-    }
-    return 0;
-}
-
-double PictureBox::twipsPerUnitY(ScaleMode mode)
-{
-    return mode == ScaleMode::Character ? 240 : twipsPerUnitX(mode);
-}
-
-// A fixed scale mode follows the box's size; a user scale stays as it was set.
-float PictureBox::scaleLeft() const
-{
-    return m_scaleMode == ScaleMode::User ? m_scaleLeft : 0.0f;
-}
-
-float PictureBox::scaleTop() const
-{
-    return m_scaleMode == ScaleMode::User ? m_scaleTop : 0.0f;
-}
-
-float PictureBox::scaleWidth() const
-{
-    if (m_scaleMode == ScaleMode::User)
-        return m_scaleWidth;
-    return float(twips::fromPixels(width()) / twipsPerUnitX(m_scaleMode));
-}
-
-float PictureBox::scaleHeight() const
-{
-    if (m_scaleMode == ScaleMode::User)
-        return m_scaleHeight;
-    return float(twips::fromPixels(height()) / twipsPerUnitY(m_scaleMode));
-}
-
-void PictureBox::setScaleMode(ScaleMode mode)
-{
-    m_scaleMode = mode;
-}
-
-// Setting one part of the scale turns the present scale into a user scale.
-void PictureBox::keepScale()
-{
-    if (m_scaleMode == ScaleMode::User)
-        return;
-    m_scaleLeft = scaleLeft();
-    m_scaleTop = scaleTop();
-    m_scaleWidth = scaleWidth();
-    m_scaleHeight = scaleHeight();
-    m_scaleMode = ScaleMode::User;
-}
-
 void PictureBox::setScaleLeft(float left)
 {
-    keepScale();
-    m_scaleLeft = left;
+    m_scale.setLeft(left, size());
 }
 
 void PictureBox::setScaleTop(float top)
 {
-    keepScale();
-    m_scaleTop = top;
+    m_scale.setTop(top, size());
 }
 
 void PictureBox::setScaleWidth(float width)
 {
-    keepScale();
-    m_scaleWidth = width;
+    m_scale.setWidth(width, size());
 }
 
 void PictureBox::setScaleHeight(float height)
 {
-    keepScale();
-    m_scaleHeight = height;
+    m_scale.setHeight(height, size());
 }
 
 void PictureBox::scale(float x1, float y1, float x2, float y2)
 {
-    m_scaleMode = ScaleMode::User;
-    m_scaleLeft = x1;
-    m_scaleTop = y1;
-    m_scaleWidth = x2 - x1;
-    m_scaleHeight = y2 - y1;
+    m_scale.set(x1, y1, x2, y2);
 }
 
 void PictureBox::resetScale()
 {
     setScaleMode(ScaleMode::Pixel);
-}
-
-QPointF PictureBox::toPixels(QPointF point) const
-{
-    const float w = scaleWidth();
-    const float h = scaleHeight();
-    const double sx = w != 0 ? width() / double(w) : 1.0;
-    const double sy = h != 0 ? height() / double(h) : 1.0;
-    return QPointF((point.x() - scaleLeft()) * sx, (point.y() - scaleTop()) * sy);
-}
-
-QPointF PictureBox::fromPixels(QPointF pixels) const
-{
-    const double sx = width() != 0 ? double(scaleWidth()) / width() : 1.0;
-    const double sy = height() != 0 ? double(scaleHeight()) / height() : 1.0;
-    return QPointF(scaleLeft() + pixels.x() * sx, scaleTop() + pixels.y() * sy);
 }
 
 const QImage &PictureBox::image() const

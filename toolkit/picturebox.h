@@ -15,6 +15,7 @@
 
 #include "toolkit/controlerror.h"
 #include "toolkit/olecolor.h"
+#include "toolkit/scale.h"
 
 #include <QBrush>
 #include <QColor>
@@ -34,7 +35,7 @@ class PictureBox : public QWidget
     Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)
     Q_PROPERTY(QColor backColor READ backColor WRITE setBackColor)
     Q_PROPERTY(QColor foreColor READ foreColor WRITE setForeColor)
-    Q_PROPERTY(ScaleMode scaleMode READ scaleMode WRITE setScaleMode)
+    Q_PROPERTY(Scale::Mode scaleMode READ scaleMode WRITE setScaleMode)
     Q_PROPERTY(float scaleLeft READ scaleLeft WRITE setScaleLeft)
     Q_PROPERTY(float scaleTop READ scaleTop WRITE setScaleTop)
     Q_PROPERTY(float scaleWidth READ scaleWidth WRITE setScaleWidth)
@@ -57,17 +58,7 @@ class PictureBox : public QWidget
     Q_PROPERTY(int linkTimeout READ linkTimeout WRITE setLinkTimeout)
 
 public:
-    enum class ScaleMode {
-        User = 0,
-        Twip = 1,
-        Point = 2,
-        Pixel = 3,
-        Character = 4,
-        Inch = 5,
-        Millimeter = 6,
-        Centimeter = 7,
-    };
-    Q_ENUM(ScaleMode)
+    using ScaleMode = Scale::Mode;
 
     explicit PictureBox(QWidget *parent = nullptr);
     ~PictureBox() override;
@@ -94,12 +85,12 @@ public:
     void setFontTransparent(bool transparent) { m_fontTransparent = transparent; }
 
     // Scale.
-    ScaleMode scaleMode() const { return m_scaleMode; }
-    void setScaleMode(ScaleMode mode);
-    float scaleLeft() const;
-    float scaleTop() const;
-    float scaleWidth() const;
-    float scaleHeight() const;
+    ScaleMode scaleMode() const { return m_scale.mode(); }
+    void setScaleMode(ScaleMode mode) { m_scale.setMode(mode); }
+    float scaleLeft() const { return m_scale.left(); }
+    float scaleTop() const { return m_scale.top(); }
+    float scaleWidth() const { return m_scale.width(size()); }
+    float scaleHeight() const { return m_scale.height(size()); }
     void setScaleLeft(float left);
     void setScaleTop(float top);
     void setScaleWidth(float width);
@@ -109,11 +100,8 @@ public:
     // Back to the pixel scale.
     void resetScale();
 
-    QPointF toPixels(QPointF point) const;
-    QPointF fromPixels(QPointF pixels) const;
-    // Twips per unit of a fixed scale mode (0 for the user scale).
-    static double twipsPerUnitX(ScaleMode mode);
-    static double twipsPerUnitY(ScaleMode mode);
+    QPointF toPixels(QPointF point) const { return m_scale.toPixels(point, size()); }
+    QPointF fromPixels(QPointF pixels) const { return m_scale.fromPixels(pixels, size()); }
 
     // Current position, where the next text is printed.
     float currentX() const { return m_currentX; }
@@ -249,7 +237,6 @@ private:
     // The painter for line() and print(): the batch's shared one, or `own`.
     QPainter &beginDrawing(std::optional<QPainter> &own);
     void endSharedPainter() const;
-    void keepScale();
     QPen pen(const QColor &color) const;
     void applyDrawMode(QPainter &painter) const;
     QBrush fillBrush() const;
@@ -264,11 +251,7 @@ private:
     QColor m_foreColor = Qt::black;
     int m_drawWidth = 1;
     bool m_fontTransparent = true;
-    ScaleMode m_scaleMode = ScaleMode::Pixel;
-    float m_scaleLeft = 0;
-    float m_scaleTop = 0;
-    float m_scaleWidth = 0;
-    float m_scaleHeight = 0;
+    Scale m_scale { Scale::Mode::Pixel };
     float m_currentX = 0;
     float m_currentY = 0;
 
