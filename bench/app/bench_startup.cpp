@@ -132,8 +132,8 @@ public:
     const std::string &display() const { return m_display; }
     int fd() const { return xcb_get_file_descriptor(m_connection); }
 
-    // The first top-level window mapped since the last call, with the time this
-    // program heard of it.
+    // Reads the server's events; the first top-level window mapped while
+    // `window` is 0 is kept, with the time this program heard of it.
     void readEvents(xcb_window_t &window, qint64 &when)
     {
         while (xcb_generic_event_t *event = xcb_poll_for_event(m_connection)) {
