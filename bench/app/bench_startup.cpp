@@ -17,6 +17,8 @@
 // Counters (medians over the runs):
 //   window_ms     Brimlow's window viewable (X11 only)
 //   painted_ms    Brimlow's first complete frame on the screen
+//   cpu_ms        processor time Brimlow used until that frame (all its threads;
+//                 less swayed by other load on the machine than the times are)
 //   ready_ms      Brimlow's first result in the result box
 //   peak_MiB      Brimlow's peak resident memory
 //   *_x           Brimlow's median over the bare window's, in the same run
@@ -164,6 +166,7 @@ struct Run
 {
     double windowMs = 0; // X11: mapped, viewable
     double paintedMs = 0;
+    double cpuMs = 0; // processor time used until the first frame
     double readyMs = 0;
     double peakMiB = 0;
 };
@@ -238,7 +241,7 @@ std::optional<Run> runChild(
     close(fromChild[1]);
 
     Run run;
-    qint64 painted = 0, ready = 0, peak = 0;
+    qint64 painted = 0, cpu = 0, ready = 0, peak = 0;
     bool done = false;
     bool asked = false;
     std::string pending;
@@ -268,6 +271,8 @@ std::optional<Run> runChild(
             long long value = 0;
             if (std::sscanf(line.c_str(), "painted %lld", &value) == 1)
                 painted = value;
+            else if (std::sscanf(line.c_str(), "cpu %lld", &value) == 1)
+                cpu = value;
             else if (std::sscanf(line.c_str(), "ready %lld", &value) == 1)
                 ready = value;
             else if (std::sscanf(line.c_str(), "peak %lld", &value) == 1)
@@ -294,6 +299,7 @@ std::optional<Run> runChild(
         return std::nullopt;
     run.windowMs = mappedAt ? double(mappedAt - start) / 1e6 : 0;
     run.paintedMs = double(painted - start) / 1e6;
+    run.cpuMs = double(cpu) / 1e6;
     run.readyMs = ready ? double(ready - start) / 1e6 : 0;
     run.peakMiB = double(peak) / 1024.0;
     return run;
@@ -310,7 +316,7 @@ double median(std::vector<double> values)
 
 struct Medians
 {
-    double window = 0, painted = 0, ready = 0, peak = 0;
+    double window = 0, painted = 0, cpu = 0, ready = 0, peak = 0;
 };
 
 Medians mediansOf(const std::vector<Run> &runs)
@@ -321,7 +327,7 @@ Medians mediansOf(const std::vector<Run> &runs)
             values.push_back(r.*field);
         return median(values);
     };
-    return { of(&Run::windowMs), of(&Run::paintedMs), of(&Run::readyMs), of(&Run::peakMiB) };
+    return { of(&Run::windowMs), of(&Run::paintedMs), of(&Run::cpuMs), of(&Run::readyMs), of(&Run::peakMiB) };
 }
 
 void BM_Startup(benchmark::State &state, Platform platform)
@@ -370,12 +376,14 @@ void BM_Startup(benchmark::State &state, Platform platform)
         if (platform == Platform::X11)
             state.counters[p + "window_ms"] = m.window;
         state.counters[p + "painted_ms"] = m.painted;
+        state.counters[p + "cpu_ms"] = m.cpu;
         state.counters[p + "peak_MiB"] = m.peak;
         if (&program == &programs[0])
             continue;
         if (platform == Platform::X11)
             state.counters[p + "window_x"] = m.window / bare.window;
         state.counters[p + "painted_x"] = m.painted / bare.painted;
+        state.counters[p + "cpu_x"] = m.cpu / bare.cpu;
         state.counters[p + "ready_ms"] = m.ready;
         state.counters[p + "peak_extra_MiB"] = m.peak - bare.peak;
     }

@@ -34,6 +34,7 @@ int main(int argc, char *argv[])
     probe.watch(button, [] { return true; });
     probe.onPainted([] {
         startupprobe::report("painted");
+        startupprobe::reportProcessorTime();
         startupprobe::finishWhenAsked();
     });
     window.show();

@@ -39,6 +39,7 @@ int main(int argc, char *argv[])
             probe.watch(logo, [logo] { return !logo->mask().isEmpty(); });
         probe.onPainted([&] {
             startupprobe::report("painted");
+            startupprobe::reportProcessorTime();
             painted = true;
             finishOnce();
         });

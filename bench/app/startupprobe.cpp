@@ -41,6 +41,14 @@ void report(const char *what)
     std::fflush(stdout);
 }
 
+void reportProcessorTime()
+{
+    timespec used {};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &used);
+    std::printf("cpu %lld\n", static_cast<long long>(qint64(used.tv_sec) * 1000000000 + used.tv_nsec));
+    std::fflush(stdout);
+}
+
 void finishWhenAsked()
 {
     std::printf("done\n");

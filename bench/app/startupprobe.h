@@ -7,6 +7,7 @@
 // A child prints, each on a line of its own:
 //   painted <ns>  the first frame in which every watched widget was painted with
 //                 its content had reached the display server
+//   cpu <ns>      the process's processor time (all threads) at that moment
 //   ready <ns>    (Brimlow only) the start-up conversion had filled the result box
 //   done          nothing more to time
 // then waits for a line on standard input (the harness looks at the window
@@ -33,6 +34,9 @@ qint64 peakResidentKilobytes();
 
 // Prints "<what> <now in ns>".
 void report(const char *what);
+
+// Prints "cpu <processor time of the whole process in ns>".
+void reportProcessorTime();
 
 // Prints "done", waits for the harness's line on standard input, prints the
 // peak memory and quits the application.
