@@ -21,8 +21,10 @@
 //                 less swayed by other load on the machine than the times are)
 //   ready_ms      Brimlow's first result in the result box
 //   peak_MiB      Brimlow's peak resident memory
-//   *_x           Brimlow's median over the bare window's, in the same run
-//   peak_extra_MiB  Brimlow's peak memory above the bare window's
+//   *_x           Brimlow's figure over the bare window's of the same round (the
+//                 two start one after the other), median over the rounds
+//   peak_extra_MiB  Brimlow's peak memory above the bare window's of the same
+//                 round, median over the rounds
 //   bare_*        the bare window's own figures
 // With --compare=<path of another build's bench_startup_brimlow> that build runs
 // in the same rotation and its figures appear as before_* (ratios to the same
@@ -369,7 +371,6 @@ void BM_Startup(benchmark::State &state, Platform platform)
         state.SetIterationTime(mediansOf(programs[1].runs).painted / 1e3);
     }
 
-    const Medians bare = mediansOf(programs[0].runs);
     for (const Program &program : programs) {
         const Medians m = mediansOf(program.runs);
         const std::string p = program.prefix;
@@ -380,12 +381,23 @@ void BM_Startup(benchmark::State &state, Platform platform)
         state.counters[p + "peak_MiB"] = m.peak;
         if (&program == &programs[0])
             continue;
+        // Each round's figure over the bare window's of the same round, which
+        // ran just before or after it under the same load on the machine.
+        auto perRound = [&](double Run::*field, bool difference) {
+            std::vector<double> values;
+            for (size_t round = 0; round < program.runs.size(); ++round) {
+                const double own = program.runs[round].*field;
+                const double floor = programs[0].runs[round].*field;
+                values.push_back(difference ? own - floor : own / floor);
+            }
+            return median(values);
+        };
         if (platform == Platform::X11)
-            state.counters[p + "window_x"] = m.window / bare.window;
-        state.counters[p + "painted_x"] = m.painted / bare.painted;
-        state.counters[p + "cpu_x"] = m.cpu / bare.cpu;
+            state.counters[p + "window_x"] = perRound(&Run::windowMs, false);
+        state.counters[p + "painted_x"] = perRound(&Run::paintedMs, false);
+        state.counters[p + "cpu_x"] = perRound(&Run::cpuMs, false);
         state.counters[p + "ready_ms"] = m.ready;
-        state.counters[p + "peak_extra_MiB"] = m.peak - bare.peak;
+        state.counters[p + "peak_extra_MiB"] = perRound(&Run::peakMiB, true);
     }
 }
 BENCHMARK_CAPTURE(BM_Startup, x11, Platform::X11)
