@@ -191,8 +191,8 @@ Form1::Form1(UnitDatabase &database, toolkit::ProgramLayout layout, QString resu
         m_client->width() + frame.left() + frame.right(), m_client->height() + frame.top() + frame.bottom());
 
     createWidgets();
-    setTabOrder();
     createLogoControl();
+    setTabOrder();
     createSubsystems();
     wireEvents();
 }
@@ -256,14 +256,18 @@ template <typename T> T *Form1::widget(const char *name) const
 void Form1::setTabOrder()
 {
     // By the layout's tab indexes; frames, labels, pictures and hidden widgets
-    // take no focus.
+    // take no focus, nor the logo when it could not be made.
+    std::vector<QWidget *> order;
     std::vector<const layout::Widget *> rows;
     for (const layout::Widget &row : layout::widgets())
         if (row.visible && layout::takesTabStop(row.kind))
             rows.push_back(&row);
     std::ranges::sort(rows, {}, &layout::Widget::tabIndex);
-    for (std::size_t i = 1; i < rows.size(); ++i)
-        QWidget::setTabOrder(widget<QWidget>(rows[i - 1]->name), widget<QWidget>(rows[i]->name));
+    for (const layout::Widget *row : rows)
+        if (auto *widget = m_client->findChild<QWidget *>(QLatin1String(row->name)))
+            order.push_back(widget);
+    for (std::size_t i = 1; i < order.size(); ++i)
+        QWidget::setTabOrder(order[i - 1], order[i]);
 }
 
 void Form1::createLogoControl()
