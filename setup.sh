@@ -20,6 +20,7 @@ packages=(
     xvfb xauth imagemagick
     desktop-file-utils appstream lintian groff-base
     libgif-dev fonts-lobster
+    xdotool libxcb1-dev
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -222,10 +222,17 @@ void UnitLists::completeUnitName(TextBox *box, ListBox *list, bool allowed)
     }
     if (match < 0)
         return;
+    const int before = list->listIndex();
     list->setListIndex(match);
     // The box is read again: the lookup above may have run other handlers.
-    const QString tail = list->list(match).mid(box->text().size());
-    box->setText(box->text() + tail);
+    const QString text = box->text();
+    const QString tail = list->list(match).mid(text.size());
+    box->setText(text + tail);
+    // The key's own change converted with the entry selected before it. With
+    // no tail the text stays as typed and raises no change, so the newly
+    // selected entry is converted here.
+    if (tail.isEmpty() && match != before)
+        unitBoxChanged(box == m_w.Text3 ? Side::From : Side::To);
     box->setSelStart(int(box->text().size() - tail.size()));
     box->setSelLength(int(tail.size()));
 }

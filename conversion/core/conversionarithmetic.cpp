@@ -26,8 +26,12 @@ ConversionOutcome rejected(ConversionFault fault)
 ConversionOutcome rejectedText(QStringView volumeText)
 {
     const std::optional<double> unbounded = unboundedNumericValue(volumeText);
-    if (!unbounded)
-        return rejected(ConversionFault::NotNumeric);
+    if (!unbounded) {
+        if (volumeText.trimmed().isEmpty())
+            return rejected(ConversionFault::EmptyVolume);
+        return rejected(volumeText.count(QLatin1Char('.')) > 1 ? ConversionFault::ExtraPoint
+                                                               : ConversionFault::NotNumeric);
+    }
     return rejected(*unbounded < 0.0 ? ConversionFault::Negative : ConversionFault::VolumeOutOfRange);
 }
 
@@ -160,8 +164,12 @@ QString dataEntryMessage(ConversionFault fault)
 {
     const QString invalid = QStringLiteral("Please enter a valid number for volume.\r\n");
     switch (fault) {
-    case ConversionFault::NotNumeric:
+    case ConversionFault::EmptyVolume:
+        return QStringLiteral("Please enter a volume.");
+    case ConversionFault::ExtraPoint:
         return invalid + QStringLiteral("Use only one decimal point.");
+    case ConversionFault::NotNumeric:
+        return QStringLiteral("Please enter a valid number for volume.");
     case ConversionFault::Negative:
         return invalid + QStringLiteral("A volume cannot be less than zero.");
     case ConversionFault::VolumeOutOfRange:

@@ -19,8 +19,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileDialog>
-#include <QLineEdit>
 #include <QFileInfo>
+#include <QLineEdit>
 #include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
@@ -94,8 +94,10 @@ private:
 namespace {
 
 const QString noConversion = QStringLiteral("No conversion");
-const QString dataEntryText
+const QString notANumber = QStringLiteral("Please enter a valid number for volume.");
+const QString extraPoint
     = QStringLiteral("Please enter a valid number for volume.\r\nUse only one decimal point.");
+const QString emptyVolume = QStringLiteral("Please enter a volume.");
 
 QString shippedUnitDatabase()
 {
@@ -360,17 +362,17 @@ void tst_BadInput::badVolumeThenAnotherChange_data()
         // tag, text, the path for 1 or more (which moves the focus), the message
         { "negative", QStringLiteral("-5"), false, negative },
         { "beyond a Single", QStringLiteral("1e39"), true, tooLarge },
-        { "two points", QStringLiteral("1.2.3"), true, dataEntryText },
-        { "lone point", QStringLiteral("."), false, dataEntryText },
+        { "two points", QStringLiteral("1.2.3"), true, extraPoint },
+        { "lone point", QStringLiteral("."), false, notANumber },
         { "thousands of digits", QString(5000, QLatin1Char('9')), true, tooLarge },
-        { "letters", QStringLiteral("twelve"), false, dataEntryText },
+        { "letters", QStringLiteral("twelve"), false, notANumber },
     };
     for (const auto &[tag, text, atLeastOne, message] : cases) {
         QTest::addRow("%s, then a fluid option", tag) << text << false << true << atLeastOne << message;
         QTest::addRow("%s, then a To unit", tag) << text << true << true << atLeastOne << message;
     }
     // An empty box is converted again by a fluid option (and refused), not by a unit.
-    QTest::newRow("empty, then a fluid option") << QString() << false << true << false << dataEntryText;
+    QTest::newRow("empty, then a fluid option") << QString() << false << true << false << emptyVolume;
     QTest::newRow("empty, then a To unit") << QString() << true << false << false << QString();
 }
 

@@ -1,4 +1,5 @@
 #include "app/form1.h"
+#include "app/form1layout.h"
 #include "app/skinner.h"
 #include "results/resultsgrid.h"
 #include "toolkit/application.h"
@@ -33,9 +34,9 @@ private slots:
 
     void loadLeavesWindowLoaded();
     void timerMakesWindowReady();
-    void widgetsAtTheirPlaces_data();
-    void widgetsAtTheirPlaces();
-    void accessibleNames();
+    void layoutAsScreenReadersSeeIt();
+    void wellKnownPlaces_data();
+    void wellKnownPlaces();
     void tabOrder();
     void skinnerDrawsTheFrame();
     void firstFluidClickAfterStartConverts();
@@ -66,7 +67,8 @@ private:
 void tst_Form1::init()
 {
     m_messages.clear();
-    MessageBox::setHandler([this](const QString &text, const QString &, MessageBox::Icon) { m_messages << text; });
+    MessageBox::setHandler(
+        [this](const QString &text, const QString &, MessageBox::Icon) { m_messages << text; });
     m_database = std::make_unique<UnitDatabase>(unitDatabasePath(toolkit::programFolder()));
     QVERIFY2(!m_database->verify(), "the unit database beside the tests must be sound");
     m_form = std::make_unique<Form1>(*m_database);
@@ -160,8 +162,8 @@ void tst_Form1::loadLeavesWindowLoaded()
     ResultsGrid &grid = *f.ResultsGrid;
     QCOMPARE(grid.rows(), 1);
     QCOMPARE(grid.cols(), 4);
-    const QStringList headings = {QStringLiteral("From Unit"), QStringLiteral("From Value"), QStringLiteral("To Unit"),
-                                  QStringLiteral("To Value")};
+    const QStringList headings = { QStringLiteral("From Unit"), QStringLiteral("From Value"),
+        QStringLiteral("To Unit"), QStringLiteral("To Value") };
     grid.setRow(0);
     for (int col = 0; col < 4; ++col) {
         grid.setCol(col);
@@ -188,73 +190,126 @@ void tst_Form1::timerMakesWindowReady()
     QVERIFY(m_messages.isEmpty());
 }
 
-void tst_Form1::widgetsAtTheirPlaces_data()
+// The accessible nodes of the shown window, by the object names of their widgets.
+static void accessibleNodes(
+    QAccessibleInterface *node, QHash<QString, QAccessibleInterface *> &nodes, int depth = 0)
+{
+    if (QObject *object = node->object(); object && !object->objectName().isEmpty())
+        nodes.insert(object->objectName(), node);
+    if (depth > 32)
+        return;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface *child = node->child(i))
+            accessibleNodes(child, nodes, depth + 1);
+}
+
+static QHash<QString, QAccessibleInterface *> accessibleNodes(QWidget *window)
+{
+    QHash<QString, QAccessibleInterface *> nodes;
+    if (QAccessibleInterface *root = QAccessible::queryAccessibleInterface(window))
+        accessibleNodes(root, nodes);
+    return nodes;
+}
+
+// A rectangle in twips as whole pixels at 15 twips a pixel.
+static QRect pixels(int left, int top, int width, int height)
+{
+    auto px = [](int t) { return (t + 7) / 15; };
+    return QRect(px(left), px(top), px(width), px(height));
+}
+
+void tst_Form1::layoutAsScreenReadersSeeIt()
+{
+    makeReady();
+    const QHash<QString, QAccessibleInterface *> nodes = accessibleNodes(m_form.get());
+    for (const form1layout::Widget &row : form1layout::widgets()) {
+        const QString name = QLatin1String(row.name);
+        if (row.kind == form1layout::Kind::Logo && !m_form->Lumivane1)
+            continue; // the window works on without its logo control
+        QAccessibleInterface *node = nodes.value(name);
+        QVERIFY2(node, row.name);
+        QCOMPARE(!node->state().invisible, row.visible);
+        if (!row.visible)
+            continue;
+        if (row.accessibleName)
+            QCOMPARE(node->text(QAccessible::Name), QLatin1String(row.accessibleName));
+        QAccessibleInterface *container
+            = nodes.value(QLatin1String(row.container ? row.container : "client"));
+        QVERIFY2(container, row.name);
+        const QRect onScreen = node->rect().translated(-container->rect().topLeft());
+        const QRect expected = pixels(row.left, row.top, row.width, row.height);
+        // An option button shows as its circle and caption, inside its own place.
+        if (node->role() == QAccessible::RadioButton)
+            QVERIFY2(expected.contains(onScreen) && onScreen.left() == expected.left(), row.name);
+        else
+            QCOMPARE(onScreen, expected);
+    }
+}
+
+void tst_Form1::wellKnownPlaces_data()
 {
     QTest::addColumn<QString>("name");
-    QTest::addColumn<QRect>("pixels");
-    QTest::addColumn<bool>("visible");
-    // Twips of the saved layout at 15 twips a pixel, relative to each container.
-    QTest::newRow("Text3") << "Text3" << QRect(8, 8, 145, 19) << true;
-    QTest::newRow("Text4") << "Text4" << QRect(160, 8, 145, 19) << true;
-    QTest::newRow("List1") << "List1" << QRect(8, 24, 145, 121) << true;
-    QTest::newRow("List2") << "List2" << QRect(160, 24, 145, 121) << true;
-    QTest::newRow("Frame1") << "Frame1" << QRect(8, 152, 145, 110) << true;
-    QTest::newRow("Option1") << "Option1" << QRect(8, 16, 17, 17) << true;
-    QTest::newRow("Command2") << "Command2" << QRect(40, 80, 63, 25) << true;
-    QTest::newRow("Frame2") << "Frame2" << QRect(160, 152, 145, 49) << true;
-    QTest::newRow("MakeFileCmnd") << "MakeFileCmnd" << QRect(76, 17, 63, 25) << true;
-    QTest::newRow("Frame3") << "Frame3" << QRect(160, 205, 145, 57) << true;
-    QTest::newRow("OptionLevel") << "OptionLevel" << QRect(8, 33, 121, 17) << true;
-    QTest::newRow("optionred") << "optionred" << QRect(64, 32, 49, 17) << false;
-    QTest::newRow("optionsparkle") << "optionsparkle" << QRect(85, 32, 57, 17) << false;
-    QTest::newRow("Text1") << "Text1" << QRect(8, 272, 145, 20) << true;
-    QTest::newRow("Text2") << "Text2" << QRect(160, 272, 145, 20) << true;
-    QTest::newRow("PicFlask") << "PicFlask" << QRect(311, 6, 97, 241) << true;
-    QTest::newRow("picflaskbuffer") << "picflaskbuffer" << QRect(56, 8, 97, 241) << false;
-    QTest::newRow("ResultsGrid") << "ResultsGrid" << QRect(248, 0, 65, 49) << false;
+    QTest::addColumn<QString>("container");
+    QTest::addColumn<QRect>("rect");
+    QTest::addColumn<QString>("accessibleName");
+    QTest::newRow("volume") << "Text1"
+                            << "client" << QRect(8, 272, 145, 20) << "Volume";
+    QTest::newRow("find From") << "Text3"
+                               << "client" << QRect(8, 8, 145, 19) << "Find From unit";
+    QTest::newRow("flask") << "PicFlask"
+                           << "client" << QRect(311, 6, 97, 241) << "Flask";
+    QTest::newRow("swap") << "Command2"
+                          << "Frame1" << QRect(40, 80, 63, 25) << "Swap Units";
+    QTest::newRow("make file") << "MakeFileCmnd"
+                               << "Frame2" << QRect(76, 17, 63, 25) << "Make File";
+    QTest::newRow("ordering") << "Frame1"
+                              << "client" << QRect(8, 152, 145, 110) << "Order units lists by";
 }
 
-void tst_Form1::widgetsAtTheirPlaces()
+void tst_Form1::wellKnownPlaces()
 {
     QFETCH(QString, name);
-    QFETCH(QRect, pixels);
-    QFETCH(bool, visible);
+    QFETCH(QString, container);
+    QFETCH(QRect, rect);
+    QFETCH(QString, accessibleName);
     makeReady();
-    auto *widget = m_form->findChild<QWidget *>(name);
-    QVERIFY(widget);
-    QCOMPARE(widget->geometry(), pixels);
-    QCOMPARE(widget->isVisible(), visible);
-}
-
-void tst_Form1::accessibleNames()
-{
-    const QList<QPair<QWidget *, QString>> expected = {
-        {m_form->Text1, QStringLiteral("Volume")},          {m_form->Text2, QStringLiteral("Converted volume")},
-        {m_form->List1, QStringLiteral("From unit")},       {m_form->List2, QStringLiteral("To unit")},
-        {m_form->Text3, QStringLiteral("Find From unit")},  {m_form->Text4, QStringLiteral("Find To unit")},
-        {m_form->Option1, QStringLiteral("All Ascending")}, {m_form->Option3, QStringLiteral("Metric units first")},
-        {m_form->Option2, QStringLiteral("UK, US units first")},
-        {m_form->Option4, QStringLiteral("Aussie units first")},
-        {m_form->PicFlask, QStringLiteral("Flask")},        {m_form->SaveCmnd, QStringLiteral("Save")},
-        {m_form->MakeFileCmnd, QStringLiteral("Make File")}, {m_form->Command2, QStringLiteral("Swap Units")},
-        {m_form->optionwhite, QStringLiteral("Yellow")},    {m_form->OptionLevel, QStringLiteral("Level Marker Only")},
-    };
-    for (const auto &[widget, name] : expected)
-        QCOMPARE(widget->accessibleName(), name);
-    if (m_form->Lumivane1)
-        QCOMPARE(m_form->Lumivane1->accessibleName(), QStringLiteral("Brimlow logo"));
+    const QHash<QString, QAccessibleInterface *> nodes = accessibleNodes(m_form.get());
+    QVERIFY(nodes.value(name) && nodes.value(container));
+    QCOMPARE(nodes.value(name)->text(QAccessible::Name), accessibleName);
+    QCOMPARE(nodes.value(name)->rect().translated(-nodes.value(container)->rect().topLeft()), rect);
 }
 
 void tst_Form1::tabOrder()
 {
     makeReady();
     Form1 &f = *m_form;
-    f.List1->setFocus();
-    QTRY_VERIFY(f.List1->hasFocus());
-    const QList<QWidget *> expected = {f.List2, f.Text1, f.Text2, f.Text3, f.Text4};
-    for (QWidget *next : expected) {
+    const QHash<QString, QAccessibleInterface *> nodes = accessibleNodes(m_form.get());
+    // What a screen reader calls focusable, shown and enabled, in the layout's tab
+    // indexes; Tab stops in a group of options only at its first.
+    QList<const form1layout::Widget *> rows;
+    for (const form1layout::Widget &row : form1layout::widgets())
+        if (QAccessibleInterface *node = nodes.value(QLatin1String(row.name));
+            node && node->state().focusable && !node->state().invisible && !node->state().disabled)
+            rows << &row;
+    std::ranges::sort(rows, {}, &form1layout::Widget::tabIndex);
+    QList<const form1layout::Widget *> stops;
+    for (const form1layout::Widget *row : rows)
+        if (std::ranges::none_of(stops, [row](const form1layout::Widget *stop) {
+                return row->kind == form1layout::Kind::OptionButton && stop->kind == row->kind
+                    && qstrcmp(stop->container, row->container) == 0;
+            }))
+            stops << row;
+    QVERIFY(stops.size() >= 10);
+    QStringList first; // a well-known start: the lists, the volumes, the find boxes
+    for (const form1layout::Widget *stop : stops.first(6))
+        first << QLatin1String(stop->name);
+    QCOMPARE(first.join(u' '), QStringLiteral("List1 List2 Text1 Text2 Text3 Text4"));
+
+    QTest::mouseClick(f.List1->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+    QTRY_COMPARE(QApplication::focusWidget(), f.List1);
+    for (const form1layout::Widget *row : stops.mid(1)) {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-        QCOMPARE(QApplication::focusWidget(), next);
+        QCOMPARE(QApplication::focusWidget()->objectName(), QLatin1String(row->name));
     }
 }
 

@@ -32,6 +32,8 @@ private slots:
     void unitChosenInListIsConverted_data();
     void unitChosenInListIsConverted();
     void unitChosenByDraggingIsConverted();
+    void unitNameTypedInFullIsConverted_data();
+    void unitNameTypedInFullIsConverted();
     void shortcutsInUnitBox();
     void pasteIntoUnitBoxIsNotCompleted();
     void volumeBoxKeepsNoUndo();
@@ -113,7 +115,7 @@ QStringList tst_UserInput::lastSavedRow() const
     const ResultsGrid *grid = m_form->ResultsGrid;
     QStringList cells;
     for (int col = 0; col < grid->cols(); ++col)
-        cells << grid->item(grid->rows() - 1, col)->text();
+        cells << grid->cellText(grid->rows() - 1, col);
     return cells;
 }
 
@@ -245,6 +247,53 @@ void tst_UserInput::unitChosenByDraggingIsConverted()
     QCOMPARE(lastSavedRow(),
         (QStringList { QStringLiteral("Kiloliter"), QStringLiteral("3"), QStringLiteral("Milliliter"),
             QStringLiteral("3,000,000") }));
+}
+
+void tst_UserInput::unitNameTypedInFullIsConverted_data()
+{
+    QTest::addColumn<QString>("prefix");
+    QTest::addColumn<QString>("longer"); // what the prefix completes to
+    QTest::addColumn<QString>("longerResult");
+    QTest::addColumn<QString>("unit"); // the prefix and ")"
+    QTest::addColumn<QString>("result");
+    // 10 Liter into the unit typed in the To find box.
+    QTest::newRow("Cup (US)") << "Cup (US"
+                              << "Cup (US legal)"
+                              << "41.6667"
+                              << "Cup (US)"
+                              << "42.2675";
+    QTest::newRow("Gallon (US)") << "Gallon (US"
+                                 << "Gallon (US dry)"
+                                 << "2.2702"
+                                 << "Gallon (US)"
+                                 << "2.6417";
+}
+
+// The last key leaves the text as the user typed it, yet selects another entry:
+// the volume is converted with that entry, and Save keeps it.
+void tst_UserInput::unitNameTypedInFullIsConverted()
+{
+    QFETCH(QString, prefix);
+    QFETCH(QString, longer);
+    QFETCH(QString, longerResult);
+    QFETCH(QString, unit);
+    QFETCH(QString, result);
+    retype(form().Text1, QStringLiteral("10"));
+    retype(form().Text3, QStringLiteral("Lit"));
+    QCOMPARE(form().Text3->text(), QStringLiteral("Liter"));
+
+    TextBox *find = form().Text4;
+    click(find);
+    type(find, prefix);
+    QCOMPARE(find->text(), longer);
+    QCOMPARE(form().Text2->text(), longerResult);
+    type(find, QStringLiteral(")"));
+    QCOMPARE(find->text(), unit);
+    QCOMPARE(form().List2->text(), unit);
+    QCOMPARE(form().Text2->text(), result);
+
+    click(form().SaveCmnd);
+    QCOMPARE(lastSavedRow(), (QStringList { QStringLiteral("Liter"), QStringLiteral("10"), unit, result }));
 }
 
 void tst_UserInput::shortcutsInUnitBox()

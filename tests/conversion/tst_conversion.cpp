@@ -197,8 +197,8 @@ void tst_Conversion::rejectedVolume_data()
 
     const QString onePoint
         = QStringLiteral("Please enter a valid number for volume.\r\nUse only one decimal point.");
-    QTest::newRow("empty box") << "" << 1.0f << onePoint;
-    QTest::newRow("lone point") << "." << 1.0f << onePoint;
+    QTest::newRow("empty box") << "" << 1.0f << QStringLiteral("Please enter a volume.");
+    QTest::newRow("lone point") << "." << 1.0f << QStringLiteral("Please enter a valid number for volume.");
     QTest::newRow("two points") << "1.2.3" << 1.0f << onePoint;
     QTest::newRow("pasted negative")
         << "-0.5" << 1.0f

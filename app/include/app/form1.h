@@ -108,6 +108,8 @@ protected:
 
 private:
     void createWidgets();
+    // The client area's widget `name`, of type T.
+    template <typename T> T *widget(const char *name) const;
     void createSubsystems();
     void wireEvents();
     void setTabOrder();

@@ -23,7 +23,9 @@ enum class ConversionPath {
 // Why a volume text gives no conversion.
 enum class ConversionFault {
     None,
-    NotNumeric, // empty, a lone ".", two points, letters
+    EmptyVolume, // nothing but blanks
+    ExtraPoint, // more than one decimal point
+    NotNumeric, // any other text that is no number: a lone ".", letters
     Negative, // only a paste can put a sign into the box
     NoUnitSize, // a unit size of 0: its lookup failed, and that was told
     VolumeOutOfRange, // the volume or its scale top beyond the Single range
