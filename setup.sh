@@ -17,6 +17,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev libqt6opengl6-dev libgl-dev
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    doxygen
     xvfb xauth imagemagick
 )
 missing=()

@@ -84,10 +84,18 @@ class LUMIVANE_EXPORT Lumivane final : public QWidget, public Dispatchable
     Q_PROPERTY(LVNDrawMode DrawMode READ drawMode WRITE setDrawMode)
     Q_PROPERTY(LVNDrawStyle DrawStyle READ drawStyle WRITE setDrawStyle)
     Q_PROPERTY(int DrawWidth READ drawWidth WRITE setDrawWidth)
-    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
+    // Enabled and Font differ from QWidget's enabled and font only in letter case.
+    // Qt Designer's property editor shows QWidget's two and not these: uic turns
+    // a property Name into a call to setName(), so a form's "Font" or "Enabled"
+    // would become setFont() and setEnabled() on QWidget anyway. setEnabled() is
+    // the state Enabled reads, and a new control's drawing Font starts as its
+    // container's font, which the form's font sets. They stay properties by name
+    // for hosts and the property bag; DESIGNABLE false only keeps them out of
+    // Designer.
+    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled DESIGNABLE false)
     Q_PROPERTY(quint32 FillColor READ fillColor WRITE setFillColor)
     Q_PROPERTY(LVNFillStyle FillStyle READ fillStyle WRITE setFillStyle)
-    Q_PROPERTY(QFont Font READ drawingFont WRITE setDrawingFont)
+    Q_PROPERTY(QFont Font READ drawingFont WRITE setDrawingFont DESIGNABLE false)
     Q_PROPERTY(bool FontTransparent READ fontTransparent WRITE setFontTransparent)
     Q_PROPERTY(quint32 ForeColor READ foreColor WRITE setForeColor)
     Q_PROPERTY(qint32 hwnd READ hwnd)
