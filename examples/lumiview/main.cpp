@@ -28,7 +28,8 @@ int main(int argc, char *argv[])
         QStringLiteral("Shows a picture with its top-left colour see-through; drag it to move it."));
     parser.addHelpOption();
     const QCommandLineOption moveStyleOption(QStringLiteral("move-style"),
-        QStringLiteral("How the picture follows a drag: contents, wireframe or both (kept for the next run)."),
+        QStringLiteral(
+            "How the picture follows a drag: contents, wireframe or both (kept for the next run)."),
         QStringLiteral("style"));
     const QCommandLineOption settingsOption(QStringLiteral("settings"),
         QStringLiteral("The file that keeps the control's settings."), QStringLiteral("file"),
@@ -44,7 +45,8 @@ int main(int argc, char *argv[])
 
     const QImage image(parser.positionalArguments().constFirst());
     if (image.isNull()) {
-        std::fprintf(stderr, "lumiview: cannot read %s\n", qPrintable(parser.positionalArguments().constFirst()));
+        std::fprintf(
+            stderr, "lumiview: cannot read %s\n", qPrintable(parser.positionalArguments().constFirst()));
         return 1;
     }
 

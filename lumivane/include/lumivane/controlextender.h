@@ -1,9 +1,10 @@
 #ifndef LUMIVANE_CONTROLEXTENDER_H
 #define LUMIVANE_CONTROLEXTENDER_H
 
-// The container's view of a control when the host gives none: the control's
-// place in its parent widget in twips of the control's screen, reached by name
-// as a host's extender is ("left", "Top", "Move").
+/// \class ControlExtender
+/// The container's view of a control when the host gives none: the control's
+/// place in its parent widget in twips of the control's screen, reached by name
+/// as a host's extender is ("left", "Top", "Move").
 
 #include <QObject>
 #include <QPointer>
@@ -21,7 +22,7 @@ public:
 
     double left() const;
     double top() const;
-    // Moves the control's top-left corner to left, top twips in its parent.
+    /// Moves the control's top-left corner to left, top twips in its parent.
     Q_INVOKABLE void Move(double left, double top);
 
 private:

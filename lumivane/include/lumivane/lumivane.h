@@ -1,47 +1,48 @@
 #ifndef LUMIVANE_LUMIVANE_H
 #define LUMIVANE_LUMIVANE_H
 
-// Lumivane: a picture control with one colour see-through.
-//
-// The widget itself is the visible surface (UserControl). It holds two inner
-// parts: Picture1, a hidden PictureBox covering the client area on which all
-// drawing happens and whose composed image (back colour = TransparentColor,
-// Picture at the top left, drawings) is the control's content; and Timer1, a
-// 1 ms one-shot timer that publishes after a host drew through Canvas.
-// Publishing copies Picture1's image to the widget as its picture and as its
-// mask: with BackStyle Transparent the widget shows, and takes the mouse, only
-// where that image differs from the mask colour, so the container shows and gets
-// the clicks elsewhere.
-//
-// Reaching members
-//   - by name: every property is a Q_PROPERTY and every method Q_INVOKABLE under
-//     the type library's names (Scale_, hwnd, hDC included); the enums are
-//     Q_ENUMs with the LVN names and values (display names with blanks are in
-//     lumivanetypes::enumMembers);
-//   - by dispatch identifier: Dispatchable::invoke (qobject_cast<Dispatchable *>),
-//     arguments as QVariants, a missing optional argument as QVariant(); the
-//     identifiers are named in lumivane/dispatchids.h;
-//   - typed, from C++: the getters and setters below.
-// Each member is described once, in the member table (lumivanemembers.h): its
-// identifier, name, type, range, stored default and accessors. The typed
-// setters, late binding and the persistence all work from that table.
-//
-// Errors: invoke() returns the error in its result. The typed setters and
-// methods cannot return one, so each member call records its error in
-// lastError() (cleared when the next member call starts) and emits errorRaised().
-// Errors of Picture1 pass through unchanged; an enum value outside 16 bits is an
-// overflow (6). A let that fails changes nothing further and does not notify.
-//
-// Property changes: after each let or set of a property that the host stores,
-// propertyChanged() carries the property's name ("Appearance", ...).
-//
-// Events: the 19 events of __Lumivane, in their order, as signals. Parameters are
-// references: a handler's write reaches the control (a KeyPress handler that sets
-// KeyAscii to 0 discards the key; another value is what the container receives).
-//
-// Not on this platform: dynamic data exchange. LinkMode, LinkTopic, LinkItem and
-// LinkTimeout are kept and returned, and no link is ever made. OLEDrag,
-// OLEDragMode and OLEDropMode use Qt's drag and drop and raise the OLE events.
+/// \class Lumivane
+/// Lumivane: a picture control with one colour see-through.
+///
+/// The widget itself is the visible surface (UserControl). It holds two inner
+/// parts: Picture1, a hidden PictureBox covering the client area on which all
+/// drawing happens and whose composed image (back colour = TransparentColor,
+/// Picture at the top left, drawings) is the control's content; and Timer1, a
+/// 1 ms one-shot timer that publishes after a host drew through Canvas.
+/// Publishing copies Picture1's image to the widget as its picture and as its
+/// mask: with BackStyle Transparent the widget shows, and takes the mouse, only
+/// where that image differs from the mask colour, so the container shows and gets
+/// the clicks elsewhere.
+///
+/// Reaching members
+///   - by name: every property is a Q_PROPERTY and every method Q_INVOKABLE under
+///     the type library's names (Scale_, hwnd, hDC included); the enums are
+///     Q_ENUMs with the LVN names and values (display names with blanks are in
+///     lumivanetypes::enumMembers);
+///   - by dispatch identifier: Dispatchable::invoke (qobject_cast<Dispatchable *>),
+///     arguments as QVariants, a missing optional argument as QVariant(); the
+///     identifiers are named in lumivane/dispatchids.h;
+///   - typed, from C++: the getters and setters below.
+/// Each member is described once, in the member table (lumivanemembers.h): its
+/// identifier, name, type, range, stored default and accessors. The typed
+/// setters, late binding and the persistence all work from that table.
+///
+/// Errors: invoke() returns the error in its result. The typed setters and
+/// methods cannot return one, so each member call records its error in
+/// lastError() (cleared when the next member call starts) and emits errorRaised().
+/// Errors of Picture1 pass through unchanged; an enum value outside 16 bits is an
+/// overflow (6). A let that fails changes nothing further and does not notify.
+///
+/// Property changes: after each let or set of a property that the host stores,
+/// propertyChanged() carries the property's name ("Appearance", ...).
+///
+/// Events: the 19 events of __Lumivane, in their order, as signals. Parameters are
+/// references: a handler's write reaches the control (a KeyPress handler that sets
+/// KeyAscii to 0 discards the key; another value is what the container receives).
+///
+/// Not on this platform: dynamic data exchange. LinkMode, LinkTopic, LinkItem and
+/// LinkTimeout are kept and returned, and no link is ever made. OLEDrag,
+/// OLEDragMode and OLEDropMode use Qt's drag and drop and raise the OLE events.
 
 #include "lumivane/lumivane_export.h"
 #include "toolkit/dispatch.h"
@@ -215,17 +216,17 @@ public:
     explicit Lumivane(QWidget *parent = nullptr);
     ~Lumivane() override;
 
-    // Instances alive in this process (the module may unload when none is).
+    /// Instances alive in this process (the module may unload when none is).
     static int instanceCount();
 
-    // Dispatchable
+    /// Dispatchable
     DispatchResult invoke(qint32 dispatchId, DispatchKind kind, QVariantList &arguments) override;
     qint32 dispatchIdOfName(const QString &name) const override;
 
-    // The error of the last member call; none when it succeeded.
+    /// The error of the last member call; none when it succeeded.
     const ControlError &lastError() const { return m_lastError; }
 
-    // Properties, in interface order ------------------------------------------
+    /// Properties, in interface order ------------------------------------------
     LVNAppearence appearance() const { return m_appearance; }
     void setAppearance(LVNAppearence value);
     OleColor transparentColor() const;
@@ -242,8 +243,8 @@ public:
     void setDrawStyle(LVNDrawStyle value);
     int drawWidth() const;
     void setDrawWidth(int value);
-    // The control's own Enabled, which it stores: a control in a disabled
-    // container takes no input (QWidget::isEnabled() is false) and still reads True.
+    /// The control's own Enabled, which it stores: a control in a disabled
+    /// container takes no input (QWidget::isEnabled() is false) and still reads True.
     bool controlEnabled() const;
     void setControlEnabled(bool value);
     OleColor fillColor() const;
@@ -256,7 +257,7 @@ public:
     void setFontTransparent(bool value);
     OleColor foreColor() const;
     void setForeColor(OleColor value);
-    // The nearest native window's id, 0 until the control is shown (see hDC).
+    /// The nearest native window's id, 0 until the control is shown (see hDC).
     qint32 hwnd() const;
     QPixmap image() const;
     QPixmap mouseIcon() const { return m_mouseIcon; }
@@ -277,8 +278,8 @@ public:
     void setScaleWidth(float value);
     QString toolTipText() const;
     void setToolTipText(const QString &value);
-    // The control's own setting, False until set: Picture1 does not take the
-    // application's or the container's layout direction.
+    /// The control's own setting, False until set: Picture1 does not take the
+    /// application's or the container's layout direction.
     bool rightToLeft() const;
     void setRightToLeft(bool value);
     qint32 whatsThisHelpId() const;
@@ -293,12 +294,12 @@ public:
     void setLinkItem(const QString &value);
     LVNLinkMode linkMode() const;
     void setLinkMode(LVNLinkMode value);
-    // A handle of the visible surface's paint device, not of Picture1: Qt paints
-    // a widget only in its paint event, so lasting drawings go through Canvas.
-    // hwnd is no window of the control's own either: Qt gives a child widget no
-    // native window, so hwnd is the id of the nearest native window that holds the
-    // control (its top-level window, or a native container), and 0 until the
-    // control is first shown. Reading it makes no native window.
+    /// A handle of the visible surface's paint device, not of Picture1: Qt paints
+    /// a widget only in its paint event, so lasting drawings go through Canvas.
+    /// hwnd is no window of the control's own either: Qt gives a child widget no
+    /// native window, so hwnd is the id of the nearest native window that holds the
+    /// control (its top-level window, or a native container), and 0 until the
+    /// control is first shown. Reading it makes no native window.
     qint32 hDC() const { return m_deviceHandle; }
     float currentX() const;
     void setCurrentX(float value);
@@ -308,26 +309,26 @@ public:
     void setOleDropMode(LVNOLEDropMode value);
     bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool value);
-    // Picture1 itself, for drawing with its own members by name through Qt's
-    // meta-object system ("line", "pset", "print", "box", "circle", "cls",
-    // properties such as "foreColor"); the module keeps its own copy of the widget
-    // layer, so a host cannot qobject_cast it to its PictureBox. Arms the
-    // publishing timer when AutoRedraw is on.
+    /// Picture1 itself, for drawing with its own members by name through Qt's
+    /// meta-object system ("line", "pset", "print", "box", "circle", "cls",
+    /// properties such as "foreColor"); the module keeps its own copy of the widget
+    /// layer, so a host cannot qobject_cast it to its PictureBox. Arms the
+    /// publishing timer when AutoRedraw is on.
     QObject *canvas();
     bool isMoveable() const { return m_moveable; }
     void setMoveable(bool value);
     LVNMoveStyle moveStyle() const { return LVNMoveStyle(m_moveStyle); }
     void setMoveStyle(LVNMoveStyle value);
 
-    // Methods, in interface order ---------------------------------------------
+    /// Methods, in interface order ---------------------------------------------
     Q_INVOKABLE void Cls();
-    // The colour at x, y of Picture1 (0x00BBGGRR), -1 outside it.
+    /// The colour at x, y of Picture1 (0x00BBGGRR), -1 outside it.
     Q_INVOKABLE qint32 Point(float x, float y);
     Q_INVOKABLE void Refresh();
     Q_INVOKABLE void Scale_(const QVariant &X1 = QVariant(), const QVariant &Y1 = QVariant(),
         const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant());
-    // Converts a width (height) between scale modes: from 8 (0.01 mm) and to the
-    // control's own scale mode when missing.
+    /// Converts a width (height) between scale modes: from 8 (0.01 mm) and to the
+    /// control's own scale mode when missing.
     Q_INVOKABLE float ScaleX(
         float Width, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
     Q_INVOKABLE float ScaleY(
@@ -341,25 +342,25 @@ public:
         const QVariant &Height2 = QVariant(), const QVariant &Opcode = QVariant());
     Q_INVOKABLE void OLEDrag();
 
-    // Persistence in the host's property bag. A new control is either
-    // initialised or read, never both; reading can come again later, writing
-    // changes nothing. bag is a QObject implementing PropertyBag. A read or
-    // write stops at the first error (returned false, error in lastError());
-    // the rows before it stay applied or written.
+    /// Persistence in the host's property bag. A new control is either
+    /// initialised or read, never both; reading can come again later, writing
+    /// changes nothing. bag is a QObject implementing PropertyBag. A read or
+    /// write stops at the first error (returned false, error in lastError());
+    /// the rows before it stay applied or written.
     Q_INVOKABLE void initProperties();
     Q_INVOKABLE bool readProperties(QObject *bag);
     Q_INVOKABLE bool writeProperties(QObject *bag);
 
-    // The visible surface: the picture and mask last published, and the mask colour
-    // (the colour that the mask makes see-through).
+    /// The visible surface: the picture and mask last published, and the mask colour
+    /// (the colour that the mask makes see-through).
     QPixmap visiblePicture() const { return m_visiblePicture; }
     OleColor maskColor() const { return m_maskColor; }
     OleColor backColor() const { return m_backColor; }
 
-    // Moving by dragging. The extender is the host's view of the control in its
-    // container: "left" and "Top" are read and "Move"(left, top) is called by
-    // name, in the container's units. Without one the control moves itself in
-    // its parent widget, in twips.
+    /// Moving by dragging. The extender is the host's view of the control in its
+    /// container: "left" and "Top" are read and "Move"(left, top) is called by
+    /// name, in the container's units. Without one the control moves itself in
+    /// its parent widget, in twips.
     Q_INVOKABLE void setExtender(QObject *extender);
     QObject *extender();
     bool isDragging() const { return m_dragging; }
@@ -367,7 +368,7 @@ public:
     QSize sizeHint() const override;
 
 signals:
-    // The events of __Lumivane, identifiers 1 to 19 in this order.
+    /// The events of __Lumivane, identifiers 1 to 19 in this order.
     void Change();
     void Click();
     void DblClick();
@@ -389,11 +390,11 @@ signals:
     void ReadProperties(PropertyBag *PropBag);
     void Resize();
 
-    // To the host: a stored property changed (its name, as "Appearance").
+    /// To the host: a stored property changed (its name, as "Appearance").
     void propertyChanged(const QString &propertyName);
-    // A member call failed; the same error is in lastError().
+    /// A member call failed; the same error is in lastError().
     void errorRaised(qint32 number, const QString &description);
-    // Picture1's image was copied to the visible surface.
+    /// Picture1's image was copied to the visible surface.
     void imagePublished();
 
 protected:
@@ -411,12 +412,12 @@ protected:
     void dropEvent(QDropEvent *event) override;
 
 private:
-    // The member table and the members made from it (lumivanemembers.h).
+    /// The member table and the members made from it (lumivanemembers.h).
     friend struct LumivaneMembers;
 
-    // One member call as a host makes it: the last error is cleared when it
-    // starts and reported when it ends; the calls that the host's event handlers
-    // make meanwhile report none of their own.
+    /// One member call as a host makes it: the last error is cleared when it
+    /// starts and reported when it ends; the calls that the host's event handlers
+    /// make meanwhile report none of their own.
     template <class Body> void runMember(Body body)
     {
         begin();
@@ -430,8 +431,8 @@ private:
     void report(const ControlError &error);
     void deliverPendingResize();
 
-    // What the methods do, for the typed methods and late binding alike
-    // (lumivanemethods.cpp).
+    /// What the methods do, for the typed methods and late binding alike
+    /// (lumivanemethods.cpp).
     ControlError clearDrawing();
     qint32 colourAt(float x, float y) const;
     ControlError refreshSurface();
@@ -444,7 +445,7 @@ private:
     ControlError paintPictureWith(std::span<const QVariant> arguments);
     ControlError startOleDrag();
 
-    // Transparent painting (lumivanepainting.cpp).
+    /// Transparent painting (lumivanepainting.cpp).
     void publishImage();
     void publishIfAutoRedraw();
     void applyMask();
@@ -454,19 +455,19 @@ private:
     void applyMousePointer();
     void applyBorder();
 
-    // Persistence (lumivaneproperties.cpp).
+    /// Persistence (lumivaneproperties.cpp).
     ControlError readRows(PropertyBag &bag);
     ControlError writeRows(PropertyBag &bag);
     QFont ambientFont() const;
 
-    // The visible surface's scale, over its interior.
+    /// The visible surface's scale, over its interior.
     QRect interior() const;
     QPointF toPixels(QPointF point) const;
     QPointF fromPixels(QPointF pixels) const;
     void mouseEventToHost(
         void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e);
 
-    // Moving by dragging (lumivanemove.cpp).
+    /// Moving by dragging (lumivanemove.cpp).
     void readDragCursor();
     void beginDrag();
     void followDrag();
@@ -481,7 +482,7 @@ private:
     PictureBox *m_picture1 = nullptr;
     Timer *m_timer1 = nullptr;
 
-    // The visible surface.
+    /// The visible surface.
     LVNAppearence m_appearance = LVNAppearence::ThreeD;
     LVNBackStyle m_backStyle = LVNBackStyle::Transparent;
     LVNBorderStyle m_borderStyle = LVNBorderStyle::None;
@@ -496,20 +497,20 @@ private:
     Scale m_scale { Scale::Mode::Twip };
     qint32 m_deviceHandle = 0;
 
-    // Own state.
+    /// Own state.
     bool m_autoRedraw = true;
     bool m_moveable = false;
     qint32 m_moveStyle = 0;
 
-    // Dragging: screen pixels for the outline and the cursor, container units
-    // for the offsets.
+    /// Dragging: screen pixels for the outline and the cursor, container units
+    /// for the offsets.
     bool m_dragging = false;
     QPoint m_dragPos;
     QPoint m_cursorPos;
     qint32 m_offsetX = 0;
     qint32 m_offsetY = 0;
     bool m_inMouseMove = false;
-    // The release that ends a double-click raises no second Click.
+    /// The release that ends a double-click raises no second Click.
     bool m_doubleClicked = false;
     QPointer<QObject> m_extender;
     DragOutline *m_dragOutline = nullptr;

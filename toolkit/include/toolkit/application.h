@@ -1,8 +1,9 @@
 #ifndef BRIMLOW_APPLICATION_H
 #define BRIMLOW_APPLICATION_H
 
-// What the program asks of its platform besides widgets: its own folder (the unit
-// database and the results file live there) and the screen's size for centring.
+/// \file
+/// What the program asks of its platform besides widgets: its own folder (the unit
+/// database and the results file live there) and the screen's size for centring.
 
 #include "toolkit/programfolder.h"
 
@@ -10,7 +11,7 @@
 
 namespace toolkit {
 
-// The primary screen's size in twips (its available geometry when it has one).
+/// The primary screen's size in twips (its available geometry when it has one).
 QSize screenSizeTwips();
 
 } // namespace toolkit
