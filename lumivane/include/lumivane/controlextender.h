@@ -18,9 +18,12 @@ class ControlExtender final : public QObject
     Q_PROPERTY(double Top READ top)
 
 public:
+    /// The extender of control (which must have a parent to move in).
     explicit ControlExtender(QWidget *control);
 
+    /// The control's left edge in its parent, in twips.
     double left() const;
+    /// The control's top edge in its parent, in twips.
     double top() const;
     /// Moves the control's top-left corner to left, top twips in its parent.
     Q_INVOKABLE void Move(double left, double top);
