@@ -36,7 +36,7 @@ int main(int argc, char *argv[])
         QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation)
             + QStringLiteral("/lumiview.bag"));
     const QCommandLineOption quitOption(QStringLiteral("quit"),
-        QStringLiteral("Show the picture, print the control's move style, save and quit."));
+        QStringLiteral("Show the picture, print the move style and see-through colour, save and quit."));
     parser.addOptions({ moveStyleOption, settingsOption, quitOption });
     parser.addPositionalArgument(QStringLiteral("picture"), QStringLiteral("The picture to show."));
     parser.process(app);
@@ -102,7 +102,9 @@ int main(int argc, char *argv[])
     window.show();
     if (parser.isSet(quitOption)) {
         QTimer::singleShot(0, &app, [&] {
-            std::printf("move style %s\n", styles.valueToKey(int(control->moveStyle())));
+            // The mask colour as OLE colour 0x00BBGGRR: the see-through one.
+            std::printf("move style %s, see-through colour %06X\n",
+                styles.valueToKey(int(control->moveStyle())), unsigned(control->maskColor()));
             QApplication::quit();
         });
     }
