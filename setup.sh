@@ -20,6 +20,8 @@ packages=(
     clang libclang-rt-14-dev
     doxygen
     xvfb xauth imagemagick
+    desktop-file-utils appstream lintian groff-base
+    libgif-dev fonts-lobster
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -33,6 +33,7 @@
 #include <QWindowStateChangeEvent>
 
 #include <cstdio>
+#include <utility>
 
 namespace {
 
@@ -83,8 +84,14 @@ void unitColours(QWidget *widget)
 } // namespace
 
 Form1::Form1(UnitDatabase &database, QWidget *parent)
+    : Form1(database, toolkit::ProgramLayout::Portable, toolkit::programFolder(), parent)
+{ }
+
+Form1::Form1(UnitDatabase &database, toolkit::ProgramLayout layout, QString resultsFolder, QWidget *parent)
     : QWidget(parent)
     , m_database(database)
+    , m_layout(layout)
+    , m_resultsFolder(std::move(resultsFolder))
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Brimlow"));
@@ -307,7 +314,7 @@ void Form1::createSubsystems()
     m_flaskView = new FlaskView(m_state, *this, flask, this);
     m_flaskDrag = new FlaskDrag(m_state, *this, flask, this);
     m_resultsLog = std::make_unique<ResultsLog>(m_state, ResultsGrid, List1, List2, Text1, Text2, SaveCmnd,
-                                                MakeFileCmnd, toolkit::programFolder());
+                                                MakeFileCmnd, m_resultsFolder, m_layout);
 }
 
 void Form1::wireEvents()

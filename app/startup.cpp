@@ -4,21 +4,39 @@
 #include "resources/fonts.h"
 #include "toolkit/application.h"
 #include "toolkit/messagebox.h"
+#include "toolkit/programlayout.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 
 #include <QApplication>
+#include <QStandardPaths>
 
 int runBrimlow(QApplication &application, const std::function<void(Form1 &)> &shown)
 {
+    return runBrimlowFrom(application, toolkit::programFolder(),
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), shown);
+}
+
+int runBrimlowFrom(QApplication &application, const QString &programFolder, const QString &documentsFolder,
+    const std::function<void(Form1 &)> &shown)
+{
     QApplication::setApplicationName(QStringLiteral("Brimlow"));
+    // Desktops match the window to the desktop entry (and its icon) by this name.
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.brimlow.Brimlow"));
+    const toolkit::DataFileLocation unitFile = locateUnitDatabase(programFolder);
+    if (!unitFile.layout) {
+        MessageBox::show(nullptr, unitDatabaseNotFoundMessage(unitFile), QStringLiteral("Brimlow"),
+            MessageBox::Icon::Critical);
+        return 1;
+    }
     // The unit file's key takes longest to make; it is made while the fonts load.
-    UnitDatabase database(unitDatabasePath(toolkit::programFolder()));
+    UnitDatabase database(unitFile.path);
     database.prepareKeyInBackground();
     // The fonts and the window's widgets do not need the file: they are made
     // while the key is derived, and the first use of the file waits for it.
     registerBrimlowFonts();
-    Form1 form(database);
+    Form1 form(database, *unitFile.layout,
+        toolkit::userFilesFolder(*unitFile.layout, programFolder, documentsFolder));
 
     // Without its unit database the program has nothing to convert: say which
     // file is wrong and stop before the window opens.

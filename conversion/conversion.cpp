@@ -1,8 +1,8 @@
 #include "conversion/conversion.h"
 
+#include "conversion/conversionarithmetic.h"
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
-#include "conversion/conversionarithmetic.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/textbox.h"

@@ -1,7 +1,7 @@
 #include "conversion/graduations.h"
 
-#include "formstate/formstate.h"
 #include "conversion/graduationlayout.h"
+#include "formstate/formstate.h"
 #include "resources/labelface.h"
 #include "toolkit/optionbutton.h"
 #include "toolkit/picturebox.h"
@@ -52,8 +52,10 @@ void Graduations::drawGraduations(PictureBox *target, ScaleVariant variant)
     // beyond a Single has no text and draws nothing.
     target->drawPixels([&layout](QImage &image) {
         for (const GraduationLabel &label : layout)
-            labelface::draw(image, QPoint(graduationLeftColumn, label.row), label.leftText, inkOf(label.colour));
+            labelface::draw(
+                image, QPoint(graduationLeftColumn, label.row), label.leftText, inkOf(label.colour));
         for (const GraduationLabel &label : layout)
-            labelface::draw(image, QPoint(label.rightColumn, label.row), label.rightText, inkOf(label.colour));
+            labelface::draw(
+                image, QPoint(label.rightColumn, label.row), label.rightText, inkOf(label.colour));
     });
 }

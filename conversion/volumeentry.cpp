@@ -1,10 +1,10 @@
 #include "conversion/volumeentry.h"
 
-#include "formstate/formprocedures.h"
-#include "formstate/formstate.h"
 #include "conversion/conversionarithmetic.h"
 #include "conversion/numbertext.h"
 #include "conversion/volumeinput.h"
+#include "formstate/formprocedures.h"
+#include "formstate/formstate.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/textbox.h"
 

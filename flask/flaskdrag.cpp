@@ -1,8 +1,8 @@
 #include "flask/flaskdrag.h"
 
+#include "flask/dragband.h"
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
-#include "flask/dragband.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/picturebox.h"
 

@@ -3,10 +3,10 @@
 #include "formstate/formstate.h"
 #include "results/resultsfile.h"
 #include "results/resultsgrid.h"
-#include "toolkit/programfolder.h"
 #include "toolkit/commandbutton.h"
 #include "toolkit/listbox.h"
 #include "toolkit/messagebox.h"
+#include "toolkit/programfolder.h"
 #include "toolkit/textbox.h"
 
 #include <QDir>
@@ -26,10 +26,16 @@ QString failureText(const ResultsFileError &error)
         .arg(QDir::toNativeSeparators(error.path), error.reason);
 }
 
+QString writtenText(const QString &path)
+{
+    return QStringLiteral("The results were written to the file\n%1").arg(QDir::toNativeSeparators(path));
+}
+
 } // namespace
 
 ResultsLog::ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, ListBox *list2, TextBox *text1,
-    TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString programFolder)
+    TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString folder,
+    toolkit::ProgramLayout layout)
     : m_state(state)
     , m_grid(grid)
     , m_list1(list1)
@@ -38,7 +44,8 @@ ResultsLog::ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, List
     , m_text2(text2)
     , m_saveCmnd(saveCmnd)
     , m_makeFileCmnd(makeFileCmnd)
-    , m_programFolder(std::move(programFolder))
+    , m_folder(std::move(folder))
+    , m_layout(layout)
 { }
 
 void ResultsLog::layoutGrid()
@@ -70,7 +77,12 @@ void ResultsLog::save()
 void ResultsLog::makeFile()
 {
     const QList<QStringList> rows = gridRows();
+    const bool installed = m_layout == toolkit::ProgramLayout::Installed;
+    // The documents folder may not be there yet; the program's own folder is.
+    if (installed)
+        QDir().mkpath(m_folder);
     auto error = writeResultsFile(filePath(), rows);
+    const bool writtenToResultsFolder = !error;
     while (error) {
         MessageBox::show(m_makeFileCmnd->window(), failureText(*error), QStringLiteral("Make File"),
             MessageBox::Icon::Warning);
@@ -84,11 +96,16 @@ void ResultsLog::makeFile()
     m_grid->setRows(1);
     m_makeFileCmnd->setEnabled(false);
     m_saveCmnd->setEnabled(false);
+    // Installed, the file went to a folder the user never chose: say which.
+    if (installed && writtenToResultsFolder) {
+        MessageBox::show(m_makeFileCmnd->window(), writtenText(filePath()), QStringLiteral("Make File"),
+            MessageBox::Icon::Information);
+    }
 }
 
 QString ResultsLog::filePath() const
 {
-    return resultsFilePath(m_programFolder);
+    return resultsFilePath(m_folder);
 }
 
 void ResultsLog::setSaveDialog(SaveDialog dialog)

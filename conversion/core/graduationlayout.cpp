@@ -97,7 +97,8 @@ GraduationLayout graduationLayout(ScaleVariant variant, qint16 scaleExponent, qi
         GraduationLabel &label = layout[k - 1];
         label.k = k;
         label.row = graduationRow(k);
-        label.colour = !contrastColours ? LabelColour::Black : (k % 2 == 1 ? LabelColour::Yellow : LabelColour::White);
+        label.colour
+            = !contrastColours ? LabelColour::Black : (k % 2 == 1 ? LabelColour::Yellow : LabelColour::White);
         label.rightColumn = 50;
 
         const std::optional<float> value = graduationValue(variant, k, scaleExponent, fractionScaleExponent);

@@ -11,10 +11,8 @@ class tst_GraduationLayout : public QObject
 
 private slots:
     void rows();
-    void volumeOneWithEqualFactors();
-    void scaleTopMillion();
-    void scaleTopOne();
-    void factorRatioOfTenThousandth();
+    void rightLabelsOfScaleTops_data();
+    void rightLabelsOfScaleTops();
     void colours_data();
     void colours();
     void leftLabels_data();
@@ -39,52 +37,49 @@ void tst_GraduationLayout::rows()
     }
 }
 
-void tst_GraduationLayout::volumeOneWithEqualFactors()
+void tst_GraduationLayout::rightLabelsOfScaleTops_data()
 {
-    const GraduationLayout layout = graduationLayout(ScaleVariant::Large, 1, 0, 1.0f, 1.0f, false);
+    QTest::addColumn<ScaleVariant>("variant");
+    QTest::addColumn<int>("exponent"); // scaleExponent, or fractionScaleExponent for the small scale
+    QTest::addColumn<float>("toFactor"); // the From unit's size is 1
+    QTest::addColumn<QStringList>("labels"); // graduations 1 to 10
+    QTest::addColumn<QList<int>>("columns");
+
+    const auto large = ScaleVariant::Large;
+    const auto small = ScaleVariant::Small;
+    QTest::newRow("10, same units") << large << 1 << 1.0f
+                                    << QStringList { "1.0", "2.0", "3.0", "4.0", "5.0", "6.0", "7.0", "8.0",
+                                           "9.0", "10.0" }
+                                    << QList<int> { 71, 71, 71, 71, 71, 71, 71, 71, 71, 67 };
+    QTest::newRow("10^6, same units")
+        << large << 6 << 1.0f
+        << QStringList { "1.00E+05", "2.00E+05", "3.00E+05", "4.00E+05", "5.00E+05", "6.00E+05", "7.00E+05",
+               "8.00E+05", "9.00E+05", "1.00E+06" }
+        << QList<int>(10, 50);
+    QTest::newRow("1, same units") << small << 0 << 1.0f
+                                   << QStringList { "0.1000", "0.2000", "0.3000", "0.4000", "0.5000",
+                                          "0.6000", "0.7000", "0.8000", "0.9000", "1.0" }
+                                   << QList<int> { 57, 57, 57, 57, 57, 57, 57, 57, 57, 71 };
+    QTest::newRow("1, To unit 10,000 times the From")
+        << small << 0 << 10000.0f
+        << QStringList { "1.00E-05", "2.00E-05", "3.00E-05", "4.00E-05", "5.00E-05", "6.00E-05", "7.00E-05",
+               "8.00E-05", "9.00E-05", "1.00E-04" }
+        << QList<int>(10, 50);
+}
+
+void tst_GraduationLayout::rightLabelsOfScaleTops()
+{
+    QFETCH(ScaleVariant, variant);
+    QFETCH(int, exponent);
+    QFETCH(float, toFactor);
+    QFETCH(QStringList, labels);
+    QFETCH(QList<int>, columns);
+    const GraduationLayout layout
+        = graduationLayout(variant, qint16(exponent), qint16(exponent), 1.0f, toFactor, false);
     for (int k = 1; k <= 10; ++k) {
-        const GraduationLabel &label = layout[k - 1];
-        QCOMPARE(label.leftText, QString::number(k));
-        QCOMPARE(label.rightText, QString::number(k) + QStringLiteral(".0"));
-        QCOMPARE(label.rightColumn, k < 10 ? 71 : 67);
+        QCOMPARE(layout[k - 1].rightText, labels[k - 1]);
+        QCOMPARE(layout[k - 1].rightColumn, columns[k - 1]);
     }
-}
-
-void tst_GraduationLayout::scaleTopMillion()
-{
-    const GraduationLayout layout = graduationLayout(ScaleVariant::Large, 6, 0, 1.0f, 1.0f, false);
-    const QStringList left { "100,000", "200,000", "300,000", "400,000", "500,000", "600,000", "700,000",
-        "800,000", "900,000", "1.0E+6" };
-    for (int k = 1; k <= 10; ++k) {
-        QCOMPARE(layout[k - 1].leftText, left[k - 1]);
-        QCOMPARE(layout[k - 1].rightColumn, 50);
-    }
-    QCOMPARE(layout[0].rightText, QStringLiteral("1.00E+05"));
-    QCOMPARE(layout[9].rightText, QStringLiteral("1.00E+06"));
-}
-
-void tst_GraduationLayout::scaleTopOne()
-{
-    const GraduationLayout layout = graduationLayout(ScaleVariant::Small, 0, 0, 1.0f, 1.0f, false);
-    for (int k = 1; k <= 9; ++k) {
-        QCOMPARE(layout[k - 1].leftText, QStringLiteral(" 0.%1 ").arg(k));
-        QCOMPARE(layout[k - 1].rightText, QStringLiteral("0.") + QString::number(k) + QStringLiteral("000"));
-        QCOMPARE(layout[k - 1].rightColumn, 57);
-    }
-    QCOMPARE(layout[9].leftText, QStringLiteral(" 1 "));
-    QCOMPARE(layout[9].rightText, QStringLiteral("1.0"));
-    QCOMPARE(layout[9].rightColumn, 71);
-}
-
-void tst_GraduationLayout::factorRatioOfTenThousandth()
-{
-    const GraduationLayout layout = graduationLayout(ScaleVariant::Small, 0, 0, 1.0f, 10000.0f, false);
-    for (int k = 1; k <= 9; ++k) {
-        QCOMPARE(layout[k - 1].rightText, QStringLiteral("%1.00E-05").arg(k));
-        QCOMPARE(layout[k - 1].rightColumn, 50);
-    }
-    QCOMPARE(layout[9].rightText, QStringLiteral("1.00E-04"));
-    QCOMPARE(layout[9].rightColumn, 50);
 }
 
 void tst_GraduationLayout::colours_data()

@@ -1,7 +1,7 @@
 #include "conversion/graduations.h"
 
-#include "formstate/formstate.h"
 #include "conversion/graduationlayout.h"
+#include "formstate/formstate.h"
 #include "resources/fonts.h"
 #include "resources/resourcepicture.h"
 #include "toolkit/optionbutton.h"

@@ -76,9 +76,8 @@ struct FlaskFixture
         procedures.onDrawGraduations
             = [](PictureBox *target, ScaleVariant) { target->line(6, 2, 86, 2, QColor(255, 0, 255)); };
         procedures.onSetVolumeFromLevel = [this](float) {
-            procedures.calls.last() += QStringLiteral(" live=%1 dragging=%2")
-                                           .arg(state.volumeEditLive)
-                                           .arg(state.draggingFlask);
+            procedures.calls.last()
+                += QStringLiteral(" live=%1 dragging=%2").arg(state.volumeEditLive).arg(state.draggingFlask);
         };
     }
 

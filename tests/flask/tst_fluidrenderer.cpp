@@ -1,8 +1,8 @@
 // The fluid's pixels on a picture of the plain flask: the dot screen of each
 // colour, the level line, the sparkle colours and the edges of the range.
 
+#include "flask/flaskgeometry.h"
 #include "flask/fluidrenderer.h"
-#include "resources/resourcepicture.h"
 
 #include <QSet>
 #include <QtTest>
@@ -11,10 +11,17 @@ Q_DECLARE_METATYPE(FluidMode)
 
 namespace {
 
+// A picture of the flask's size in which every pixel has a colour of its own,
+// none of them a fluid or palette colour (blue 77 is neither), so any pixel
+// drawn over, or left out, shows.
 QImage plainFlask()
 {
-    return loadResourcePicture(flaskResourceId, QStringLiteral("Custom"))
-        .convertToFormat(QImage::Format_RGB32);
+    QImage image(flaskgeometry::pictureWidth, flaskgeometry::pictureHeight, QImage::Format_RGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x)
+            image.setPixel(x, y, qRgb(x, y, 77));
+    }
+    return image;
 }
 
 bool onDotScreen(int x, int y, int topRow)

@@ -1,10 +1,10 @@
+#include "testsupport/tempfolder.h"
 #include "toolkit/classfactory.h"
 #include "toolkit/componentruntime.h"
 #include "toolkit/dispatch.h"
 #include "toolkit/memorypropertybag.h"
 #include "toolkit/olecolor.h"
 #include "toolkit/twips.h"
-#include "testsupport/tempfolder.h"
 
 #include <QFile>
 #include <QLibrary>
@@ -27,8 +27,8 @@ private slots:
     void initTestCase();
     void init();
     void registerWritesTheClass();
-    void createByProgrammaticName();
-    void createByClassIdentifier();
+    void createByNameOrIdentifier_data();
+    void createByNameOrIdentifier();
     void paintPictureByDispatchIdentifier();
     void hostsTheLogoAsTheConverterDoes();
     void canUnloadNowFollowsInstancesAndLocks();
@@ -66,24 +66,25 @@ void tst_ComponentRuntime::registerWritesTheClass()
     QVERIFY(QFileInfo(entry->serverPath).isAbsolute());
 }
 
-void tst_ComponentRuntime::createByProgrammaticName()
+void tst_ComponentRuntime::createByNameOrIdentifier_data()
 {
+    QTest::addColumn<QString>("key");
+    QTest::newRow("programmatic name") << progId;
+    QTest::newRow("class identifier in small letters") << classId.toLower();
+}
+
+void tst_ComponentRuntime::createByNameOrIdentifier()
+{
+    QFETCH(QString, key);
     QWidget host;
-    const componentruntime::Creation creation = componentruntime::createControl(progId, &host, m_registry);
+    const componentruntime::Creation creation = componentruntime::createControl(key, &host, m_registry);
     QVERIFY2(creation.control, qPrintable(creation.error));
     QCOMPARE(creation.control->parentWidget(), &host);
     QCOMPARE(QLatin1String(creation.control->metaObject()->className()), QLatin1String("Lumivane"));
+    QVERIFY(qobject_cast<Dispatchable *>(creation.control));
     // Members by name through the meta-object system.
     QVERIFY(creation.control->setProperty("TransparentColor", 0x00BEBEBEu));
     QCOMPARE(creation.control->property("TransparentColor").toUInt(), 0x00BEBEBEu);
-}
-
-void tst_ComponentRuntime::createByClassIdentifier()
-{
-    QWidget host;
-    const auto creation = componentruntime::createControl(classId.toLower(), &host, m_registry);
-    QVERIFY2(creation.control, qPrintable(creation.error));
-    QVERIFY(qobject_cast<Dispatchable *>(creation.control));
 }
 
 void tst_ComponentRuntime::paintPictureByDispatchIdentifier()

@@ -15,11 +15,13 @@ void tst_ProgramFolder::joinPath_data()
 {
     QTest::addColumn<QString>("folder");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("folder") << QStringLiteral("/opt/brimlow") << QStringLiteral("/opt/brimlow/BrimlowCSV.txt");
+    QTest::newRow("folder") << QStringLiteral("/opt/brimlow")
+                            << QStringLiteral("/opt/brimlow/BrimlowCSV.txt");
     QTest::newRow("root") << QStringLiteral("/") << QStringLiteral("/BrimlowCSV.txt");
     QTest::newRow("trailing slash") << QStringLiteral("/opt/") << QStringLiteral("/opt/BrimlowCSV.txt");
     QTest::newRow("relative folder") << QStringLiteral("bin") << QStringLiteral("bin/BrimlowCSV.txt");
-    QTest::newRow("folder with spaces") << QStringLiteral("/home/a b") << QStringLiteral("/home/a b/BrimlowCSV.txt");
+    QTest::newRow("folder with spaces")
+        << QStringLiteral("/home/a b") << QStringLiteral("/home/a b/BrimlowCSV.txt");
 }
 
 void tst_ProgramFolder::joinPath()

@@ -1,5 +1,7 @@
 #include "units/unitdatabasepath.h"
 
+#include <QDir>
+#include <QTemporaryDir>
 #include <QTest>
 
 class tst_UnitDatabasePath : public QObject
@@ -9,6 +11,7 @@ class tst_UnitDatabasePath : public QObject
 private slots:
     void path_data();
     void path();
+    void notFoundNamesBothPlaces();
 };
 
 void tst_UnitDatabasePath::path_data()
@@ -26,6 +29,22 @@ void tst_UnitDatabasePath::path()
     QFETCH(QString, folder);
     QFETCH(QString, expected);
     QCOMPARE(unitDatabasePath(folder), expected);
+}
+
+void tst_UnitDatabasePath::notFoundNamesBothPlaces()
+{
+    QTemporaryDir prefix;
+    QVERIFY(prefix.isValid());
+    const QDir root(prefix.path());
+    QVERIFY(root.mkpath("bin"));
+    QVERIFY(root.mkpath("share/brimlow"));
+
+    const toolkit::DataFileLocation location = locateUnitDatabase(root.filePath("bin"));
+    QVERIFY(!location.layout);
+    QCOMPARE(unitDatabaseNotFoundMessage(location),
+        QStringLiteral("The unit database cannot be opened: the file exists neither beside the program, "
+                       "at %1, nor in its installed data folder, at %2.")
+            .arg(root.filePath("bin/brimlowDB.mdb"), root.filePath("share/brimlow/brimlowDB.mdb")));
 }
 
 QTEST_APPLESS_MAIN(tst_UnitDatabasePath)

@@ -176,7 +176,9 @@ void tst_UnitLists::build(const QString &databasePath)
     m_lists = std::make_unique<UnitLists>(m_state, *m_procedures, *m_database, m_w);
     m_procedures->onLookupFromFactor = [this] { m_lists->lookupFromFactor(); };
     m_procedures->onLookupToFactor = [this] { m_lists->lookupToFactor(); };
-    m_procedures->onUpdateConversion = [this] { m_convertedWith.append({ m_state.fromFactor, m_state.toFactor }); };
+    m_procedures->onUpdateConversion = [this] {
+        m_convertedWith.append({ m_state.fromFactor, m_state.toFactor });
+    };
     m_window->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_window.get()));
 }

@@ -1,7 +1,9 @@
 // makepictures <resources folder> <script font file>
 // Draws the flask (flask.gif), the logo (logo.gif) and the window icon
-// (flask.ico) that the program embeds.
+// (flask.ico) that the program embeds, and the application icon in each size
+// desktops ask for (icons/<size>.png).
 
+#include "appicon.h"
 #include "flaskpicture.h"
 #include "gifwriter.h"
 #include "iconpicture.h"
@@ -40,11 +42,19 @@ int main(int argc, char *argv[])
         return 1;
     }
 
-    const QString failures[] = {
+    QStringList failures = {
         writeGif(*flask, out.filePath(QStringLiteral("flask.gif"))),
         writeGif(*logo, out.filePath(QStringLiteral("logo.gif"))),
         writeIcon16(makeIconPicture(), iconTransparentEntry, out.filePath(QStringLiteral("flask.ico"))),
     };
+    if (!out.mkpath(QStringLiteral("icons")))
+        failures.append(
+            QStringLiteral("cannot make the folder %1").arg(out.filePath(QStringLiteral("icons"))));
+    for (const int size : appIconSizes) {
+        const QString file = out.filePath(QStringLiteral("icons/%1.png").arg(size));
+        if (!makeAppIcon(size).save(file, "PNG"))
+            failures.append(QStringLiteral("cannot write %1").arg(file));
+    }
     int status = 0;
     for (const QString &failure : failures) {
         if (!failure.isEmpty()) {

@@ -16,6 +16,7 @@
 
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
+#include "toolkit/programlayout.h"
 
 #include <QWidget>
 
@@ -46,7 +47,11 @@ class Form1 final : public QWidget, public FormProcedures
 
 public:
     // `database` is the unit database engine; it lives as long as the window.
+    // "Make File" writes into the program's folder (the portable layout) ...
     explicit Form1(UnitDatabase &database, QWidget *parent = nullptr);
+    // ... or into resultsFolder, telling the user where in the installed layout.
+    Form1(UnitDatabase &database, toolkit::ProgramLayout layout, QString resultsFolder,
+        QWidget *parent = nullptr);
     ~Form1() override;
 
     // The Load steps; run once before the window is first shown.
@@ -113,6 +118,8 @@ private:
     void centreOnScreen();
 
     UnitDatabase &m_database;
+    const toolkit::ProgramLayout m_layout;
+    const QString m_resultsFolder;
     FormState m_state;
     QWidget *m_client = nullptr;
     UnitLists *m_unitLists = nullptr;

@@ -4,12 +4,17 @@
 // The results log behind the "Report" buttons. "Save" appends the conversion on
 // show (both units, the volume and the result, as the widgets show them) to the
 // hidden grid; "Make File" writes the grid, headings first, to "BrimlowCSV.txt"
-// in the program's folder and keeps only the heading row.
+// in the results folder and keeps only the heading row. The results folder is
+// the program's own in the portable layout; installed, it is the user's
+// documents folder, made when missing, and the window says where the file went,
+// since the user cannot guess that place.
 //
 // Writing the file can fail (a read-only folder, a full disk). Then the user is
 // told where and why, the grid and both buttons stay as they were so nothing is
 // lost and "Make File" can be tried again, and a save dialog offers another
 // place for the same file.
+
+#include "toolkit/programlayout.h"
 
 #include <QList>
 #include <QString>
@@ -30,7 +35,8 @@ public:
     using SaveDialog = std::function<QString(const QString &failedPath)>;
 
     ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, ListBox *list2, TextBox *text1,
-        TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString programFolder);
+        TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString folder,
+        toolkit::ProgramLayout layout = toolkit::ProgramLayout::Portable);
 
     // The grid's heading row, laid out once while the window loads.
     void layoutGrid();
@@ -57,7 +63,8 @@ private:
     TextBox *m_text2;
     CommandButton *m_saveCmnd;
     CommandButton *m_makeFileCmnd;
-    QString m_programFolder;
+    QString m_folder;
+    toolkit::ProgramLayout m_layout;
     SaveDialog m_saveDialog;
 
     Q_DISABLE_COPY_MOVE(ResultsLog)

@@ -1,6 +1,8 @@
 #ifndef BRIMLOW_UNITDATABASEPATH_H
 #define BRIMLOW_UNITDATABASEPATH_H
 
+#include "toolkit/programlayout.h"
+
 #include <QString>
 
 inline constexpr char unitDatabaseFileName[] = "brimlowDB.mdb";
@@ -8,5 +10,13 @@ inline constexpr char unitDatabaseFileName[] = "brimlowDB.mdb";
 // Where the unit database lies: in the program's folder, joined with exactly
 // one "/" (the root folder "/" gives "/brimlowDB.mdb").
 QString unitDatabasePath(const QString &programFolder);
+
+// The unit database beside the program (the portable layout), else in the
+// installed data folder; the place it was found decides the program's layout.
+toolkit::DataFileLocation locateUnitDatabase(const QString &programFolder);
+
+// What to tell the user when no place holds the unit database: every place
+// looked at.
+QString unitDatabaseNotFoundMessage(const toolkit::DataFileLocation &location);
 
 #endif
