@@ -9,6 +9,7 @@
 
 #include <QSize>
 
+/// The program's start-up and layout: where it runs from and keeps its files.
 namespace toolkit {
 
 /// The primary screen's size in twips (its available geometry when it has one).

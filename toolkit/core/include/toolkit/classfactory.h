@@ -19,6 +19,8 @@
 
 class QWidget;
 
+/// What control modules and the runtime share: result numbers, entry points,
+/// class descriptions.
 namespace component {
 
 ///@{

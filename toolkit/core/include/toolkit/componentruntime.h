@@ -1,7 +1,7 @@
 #ifndef BRIMLOW_COMPONENTRUNTIME_H
 #define BRIMLOW_COMPONENTRUNTIME_H
 
-/// \class Creation
+/// \file
 /// The component runtime: makes controls from their modules. A host asks for a
 /// control by programmatic name ("LumivaneBox.Lumivane") or class identifier; the
 /// runtime looks the class up in the control registry, loads the library that
@@ -38,6 +38,7 @@
 
 class QWidget;
 
+/// Making controls from their modules, and registering modules.
 namespace componentruntime {
 
 /// What createControl() hands back.
@@ -47,14 +48,18 @@ struct Creation
     QString error; ///< why no control was made; empty on success
 };
 
+/// Makes the control registered under a programmatic name or class identifier,
+/// as a child of parent, from the registry at registryPath.
 Creation createControl(const QString &progIdOrClassId, QWidget *parent,
     const QString &registryPath = ControlRegistry::defaultPath());
 
 /// Loads the module file and runs its DllRegisterServer or DllUnregisterServer,
 /// which write the registry ControlRegistry::defaultPath() names. An empty text
 /// on success, else what went wrong.
+///@{
 QString registerServer(const QString &libraryPath);
 QString unregisterServer(const QString &libraryPath);
+///@}
 
 /// Asks a loaded (or loadable) module whether it has no instance or factory alive.
 /// Fails (nullopt) when the module cannot be loaded.

@@ -24,8 +24,10 @@ struct ControlError
     explicit operator bool() const { return isError(); }
 };
 
+/// The runtime's error numbers and texts.
 namespace controlerror {
 
+///@{
 /// The runtime's numbers for the errors a control raises.
 inline constexpr qint32 invalidProcedureCall = 5;
 inline constexpr qint32 overflow = 6;
@@ -36,6 +38,7 @@ inline constexpr qint32 memberNotSupported = 438;
 inline constexpr qint32 argumentNotOptional = 449;
 inline constexpr qint32 wrongArgumentCount = 450;
 inline constexpr qint32 invalidPicture = 481;
+///@}
 
 /// The error of that number with its standard text.
 ControlError make(qint32 number);

@@ -7,6 +7,7 @@
 
 #include <QString>
 
+/// The program's start-up and layout: where it runs from and keeps its files.
 namespace toolkit {
 
 /// The folder that holds the program file, without a trailing "/" (except for "/").
