@@ -5,13 +5,15 @@
 /// A modal message with one OK button: the caller continues when the user closes
 /// it. Tests install their own handler to see the messages without a dialog.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QString>
 
 #include <functional>
 
 class QWidget;
 
-class MessageBox final
+class FORMRUNTIME_EXPORT MessageBox final
 {
 public:
     /// The icon beside the text.

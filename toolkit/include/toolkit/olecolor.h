@@ -7,6 +7,8 @@
 /// system colour is kept as stored and resolved through the palette only when
 /// something is painted, so it follows the desktop's colour scheme.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QtGlobal>
@@ -54,8 +56,8 @@ inline OleColor fromQColor(const QColor &c)
 ///@{
 /// Resolves a plain or system colour (through the palette given, or the
 /// application's); an unknown system index resolves to black.
-QColor toQColor(OleColor c, const QPalette &palette);
-QColor toQColor(OleColor c);
+FORMRUNTIME_EXPORT QColor toQColor(OleColor c, const QPalette &palette);
+FORMRUNTIME_EXPORT QColor toQColor(OleColor c);
 ///@}
 
 } // namespace olecolor

@@ -14,6 +14,8 @@
 /// that makes instances of the class; the caller releases the factory when done.
 /// Results follow the component model's numbering: 0 success, negative failure.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -44,7 +46,7 @@ using CanUnloadNowFunction = qint32 (*)();
 
 /// A module's description of its one class, handed to the registry when the
 /// module registers or unregisters itself.
-struct ComponentDescription
+struct FORMRUNTIME_EXPORT ComponentDescription
 {
     ///@{
     /// The class, its programmatic name, its type library and interfaces, and the
@@ -69,7 +71,7 @@ struct ComponentDescription
 
 /// Makes instances of one class for a host; handed out by DllGetClassObject and
 /// reference counted (addRef(), release()), as the component model's class factories are.
-class ClassFactory
+class FORMRUNTIME_EXPORT ClassFactory
 {
 public:
     /// The interface identifier a host asks DllGetClassObject for.

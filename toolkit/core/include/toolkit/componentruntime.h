@@ -31,6 +31,7 @@
 /// every loaded library, so unloading one under live objects is never safe.
 
 #include "toolkit/controlregistry.h"
+#include "toolkit/formruntime_export.h"
 
 #include <QString>
 
@@ -42,28 +43,31 @@ class QWidget;
 namespace componentruntime {
 
 /// What createControl() hands back.
-struct Creation
+struct FORMRUNTIME_EXPORT Creation
 {
     QWidget *control = nullptr; ///< owned by the parent given, as any child widget
     QString error; ///< why no control was made; empty on success
 };
 
 /// Makes the control registered under a programmatic name or class identifier,
-/// as a child of parent, from the registry at registryPath.
-Creation createControl(const QString &progIdOrClassId, QWidget *parent,
-    const QString &registryPath = ControlRegistry::defaultPath());
+/// as a child of parent: looks the name up in each of
+/// ControlRegistry::searchPaths() in turn.
+FORMRUNTIME_EXPORT Creation createControl(const QString &progIdOrClassId, QWidget *parent);
+/// The same, looking the name up in the one registry file given.
+FORMRUNTIME_EXPORT Creation createControl(
+    const QString &progIdOrClassId, QWidget *parent, const QString &registryPath);
 
+///@{
 /// Loads the module file and runs its DllRegisterServer or DllUnregisterServer,
 /// which write the registry ControlRegistry::defaultPath() names. An empty text
 /// on success, else what went wrong.
-///@{
-QString registerServer(const QString &libraryPath);
-QString unregisterServer(const QString &libraryPath);
+FORMRUNTIME_EXPORT QString registerServer(const QString &libraryPath);
+FORMRUNTIME_EXPORT QString unregisterServer(const QString &libraryPath);
 ///@}
 
 /// Asks a loaded (or loadable) module whether it has no instance or factory alive.
 /// Fails (nullopt) when the module cannot be loaded.
-std::optional<bool> canUnloadNow(const QString &libraryPath);
+FORMRUNTIME_EXPORT std::optional<bool> canUnloadNow(const QString &libraryPath);
 
 } // namespace componentruntime
 

@@ -7,10 +7,12 @@
 /// control that forwards to an inner object passes the inner object's error on
 /// unchanged, so a host sees the same number whichever layer raised it.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QString>
 #include <QtGlobal>
 
-struct ControlError
+struct FORMRUNTIME_EXPORT ControlError
 {
     ///@{
     /// The error number (0: none) and its text.
@@ -41,7 +43,7 @@ inline constexpr qint32 invalidPicture = 481;
 ///@}
 
 /// The error of that number with its standard text.
-ControlError make(qint32 number);
+FORMRUNTIME_EXPORT ControlError make(qint32 number);
 
 } // namespace controlerror
 

@@ -13,13 +13,15 @@
 
 #include "toolkit/classfactory.h"
 #include "toolkit/controlerror.h"
+#include "toolkit/formruntime_export.h"
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
-class ControlRegistry final
+class FORMRUNTIME_EXPORT ControlRegistry final
 {
 public:
     /// One registered class.
@@ -43,6 +45,11 @@ public:
 
     /// The file a host reads, chosen as described above.
     static QString defaultPath();
+    /// The registry installed with this runtime library; empty when that cannot
+    /// be told.
+    static QString installedPath();
+    /// The registries a host reads, in order: defaultPath(), then installedPath().
+    static QStringList searchPaths();
     /// The registry's file name, "controls.json".
     static QString fileName() { return QStringLiteral("controls.json"); }
 
@@ -67,6 +74,8 @@ private:
     /// there but cannot be read is an error, so that nothing overwrites it.
     std::optional<QJsonObject> load(QString *error) const;
     QString save(const QJsonObject &root) const;
+    QString storedServerPath(const QString &serverPath) const;
+    QString resolvedServerPath(const QString &stored) const;
 
     QString m_path;
 };

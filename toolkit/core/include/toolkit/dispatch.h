@@ -13,6 +13,7 @@
 /// qobject_cast<Dispatchable *>(object), which works across module boundaries.
 
 #include "toolkit/controlerror.h"
+#include "toolkit/formruntime_export.h"
 
 #include <QObject>
 #include <QVariant>
@@ -27,7 +28,7 @@ enum class DispatchKind : quint16 {
 };
 
 /// The outcome of Dispatchable::invoke: an error or a value.
-struct DispatchResult
+struct FORMRUNTIME_EXPORT DispatchResult
 {
     /// The error, if the call failed.
     ControlError error;
@@ -54,7 +55,7 @@ inline bool isMissing(const QVariant &argument)
 } // namespace dispatch
 
 /// A control's members reached by dispatch identifier.
-class Dispatchable
+class FORMRUNTIME_EXPORT Dispatchable
 {
 public:
     virtual ~Dispatchable() = default;

@@ -6,12 +6,13 @@
 /// control. Names match without regard to case and keep the spelling and order of
 /// their first write; a write of a value equal to its default removes the value.
 
+#include "toolkit/formruntime_export.h"
 #include "toolkit/propertybag.h"
 
 #include <QList>
 #include <QPair>
 
-class MemoryPropertyBag final : public QObject, public PropertyBag
+class FORMRUNTIME_EXPORT MemoryPropertyBag final : public QObject, public PropertyBag
 {
     Q_OBJECT
     Q_INTERFACES(PropertyBag)
@@ -19,6 +20,7 @@ class MemoryPropertyBag final : public QObject, public PropertyBag
 public:
     /// An empty bag.
     explicit MemoryPropertyBag(QObject *parent = nullptr);
+    ~MemoryPropertyBag() override;
 
     /// Stores a value as the host's saved layout gives it.
     void setValue(const QString &name, const QVariant &value);

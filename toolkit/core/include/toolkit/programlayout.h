@@ -12,6 +12,8 @@
 /// The layout follows from where the data file is found, never from whether the
 /// program's folder can be written: root can write to /usr/bin. Needs no widgets.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,10 +30,10 @@ enum class ProgramLayout {
 
 /// The installed program's data folder: "../share/brimlow" from the program's
 /// folder, resolved ("/usr/bin" gives "/usr/share/brimlow").
-QString installedDataFolder(const QString &programFolder);
+FORMRUNTIME_EXPORT QString installedDataFolder(const QString &programFolder);
 
 /// A data file looked for in both layouts.
-struct DataFileLocation
+struct FORMRUNTIME_EXPORT DataFileLocation
 {
     /// The layout whose place holds the file; none when neither does.
     std::optional<ProgramLayout> layout;
@@ -44,11 +46,12 @@ struct DataFileLocation
 /// Finds a data file beside the program, else in the installed data folder.
 /// Anything of that name beside the program counts, so a broken copy there is
 /// reported rather than passed over for another one.
-DataFileLocation locateDataFile(const QString &programFolder, const QString &fileName);
+FORMRUNTIME_EXPORT DataFileLocation locateDataFile(const QString &programFolder, const QString &fileName);
 
 /// The folder the program writes the user's files to (the results file): the
 /// program's own folder in the portable layout, the documents folder installed.
-QString userFilesFolder(ProgramLayout layout, const QString &programFolder, const QString &documentsFolder);
+FORMRUNTIME_EXPORT QString userFilesFolder(
+    ProgramLayout layout, const QString &programFolder, const QString &documentsFolder);
 
 } // namespace toolkit
 
