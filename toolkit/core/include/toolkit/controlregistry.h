@@ -9,7 +9,13 @@
 /// Where it lives: the file named by BRIMLOW_CONTROL_REGISTRY when that is set
 /// (tests and packagers point it elsewhere); otherwise "controls.json" beside the
 /// running program when that exists (a build tree registers there); otherwise the
-/// per-user "$XDG_DATA_HOME/brimlow/controls.json".
+/// per-user "$XDG_DATA_HOME/brimlow/controls.json". After that one a host also
+/// reads the registry installed with this runtime,
+/// "\<prefix\>/share/formruntime/controls.json" beside the runtime's own library
+/// folder, where an installed control registers itself for its prefix.
+///
+/// Library paths are stored relative to the registry's folder (absolute ones
+/// written by hand are read as they stand).
 
 #include "toolkit/classfactory.h"
 #include "toolkit/controlerror.h"
