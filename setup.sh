@@ -3,7 +3,8 @@
 # missing, builds everything, then either starts Brimlow or runs the tests.
 #
 #   ./setup.sh run         build and start Brimlow (without a display: a screenshot)
-#   ./setup.sh test        build and run the whole test suite, then the same suite
+#   ./setup.sh test        build everything and the API documentation, run the
+#                          whole test suite, then the same suite
 #                          again under AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./setup.sh test quick  the test suite without the sanitizer pass
 #   ./setup.sh fuzz [secs] build the libFuzzer targets with clang and run each for
@@ -17,6 +18,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev libqt6opengl6-dev libgl-dev
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
+    doxygen
     xvfb xauth imagemagick
     desktop-file-utils appstream lintian groff-base
     libgif-dev fonts-lobster
@@ -61,6 +63,7 @@ run)
     ;;
 test)
     configure_and_build build
+    cmake --build build --target docs # fails on any undocumented public member
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
     if [ "${2:-}" != quick ]; then
         configure_and_build build-sanitize -DBRIMLOW_SANITIZE=ON -DBRIMLOW_BUILD_BENCH=OFF

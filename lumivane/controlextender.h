@@ -1,9 +1,10 @@
 #ifndef LUMIVANE_CONTROLEXTENDER_H
 #define LUMIVANE_CONTROLEXTENDER_H
 
-// The container's view of a control when the host gives none: the control's
-// place in its parent widget in twips of the control's screen, reached by name
-// as a host's extender is ("left", "Top", "Move").
+/// \class ControlExtender
+/// The container's view of a control when the host gives none: the control's
+/// place in its parent widget in twips of the control's screen, reached by name
+/// as a host's extender is ("left", "Top", "Move").
 
 #include <QObject>
 #include <QPointer>
@@ -17,11 +18,14 @@ class ControlExtender final : public QObject
     Q_PROPERTY(double Top READ top)
 
 public:
+    /// The extender of control (which must have a parent to move in).
     explicit ControlExtender(QWidget *control);
 
+    /// The control's left edge in its parent, in twips.
     double left() const;
+    /// The control's top edge in its parent, in twips.
     double top() const;
-    // Moves the control's top-left corner to left, top twips in its parent.
+    /// Moves the control's top-left corner to left, top twips in its parent.
     Q_INVOKABLE void Move(double left, double top);
 
 private:

@@ -1,9 +1,10 @@
 #ifndef LUMIVANE_LUMIVANEFACTORY_H
 #define LUMIVANE_LUMIVANEFACTORY_H
 
-// The class factory that the module hands out from DllGetClassObject. It counts
-// itself (references and server locks), so DllCanUnloadNow can tell whether any
-// factory or control instance is still alive.
+/// \class LumivaneFactory
+/// The class factory that the module hands out from DllGetClassObject. It counts
+/// itself (references and server locks), so DllCanUnloadNow can tell whether any
+/// factory or control instance is still alive.
 
 #include "toolkit/classfactory.h"
 
@@ -17,7 +18,7 @@ public:
     void addRef() override;
     void release() override;
 
-    // Factories alive plus server locks held.
+    /// Factories alive plus server locks held.
     static int liveCount();
 
 private:

@@ -1,66 +1,71 @@
 #ifndef LUMIVANE_LUMIVANE_H
 #define LUMIVANE_LUMIVANE_H
 
-// Lumivane: a picture control with one colour see-through.
-//
-// The widget itself is the visible surface (UserControl). It holds two inner
-// parts: Picture1, a hidden PictureBox covering the client area on which all
-// drawing happens and whose composed image (back colour = TransparentColor,
-// Picture at the top left, drawings) is the control's content; and Timer1, a
-// 1 ms one-shot timer that publishes after a host drew through Canvas.
-// Publishing copies Picture1's image to the widget as its picture and as its
-// mask: with BackStyle Transparent the widget shows, and takes the mouse, only
-// where that image differs from the mask colour, so the container shows and gets
-// the clicks elsewhere.
-//
-// Reaching members
-//   - by name: every property is a Q_PROPERTY and every method Q_INVOKABLE under
-//     the type library's names (Scale_, hwnd, hDC included); the enums are
-//     Q_ENUMs with the LVN names and values (display names with blanks are in
-//     lumivanetypes::enumMembers);
-//   - by dispatch identifier: Dispatchable::invoke (qobject_cast<Dispatchable *>),
-//     arguments as QVariants, a missing optional argument as QVariant(); the
-//     identifiers are named in lumivane/dispatchids.h;
-//   - typed, from C++: the getters and setters below.
-// Each member is described once, in the control's member table: its
-// identifier, name, type, range, stored default and accessors. The typed
-// setters, late binding and the persistence all work from that table.
-//
-// Making a colour see-through: the mask colour is taken when the control reads
-// its saved settings, from the TransparentColor in the host's property bag, and
-// only then. A host that wants its back colour see-through puts the colour into
-// a bag and has the control read it:
-//
-//   MemoryPropertyBag settings;                       // <toolkit/memorypropertybag.h>
-//   settings.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
-//   settings.setValue(QStringLiteral("BackStyle"), 0); // Transparent
-//   logo->readProperties(&settings);
-//
-// Setting TransparentColor at run time paints the new back colour but leaves
-// the mask colour as it was: the old colour stays the see-through one.
-//
-// Errors: invoke() returns the error in its result. The typed setters and
-// methods cannot return one, so each member call records its error in
-// lastError() (cleared when the next member call starts) and emits errorRaised().
-// Errors of Picture1 pass through unchanged; an enum value outside 16 bits is an
-// overflow (6). A let that fails changes nothing further and does not notify.
-//
-// Property changes: after each let or set of a property that the host stores,
-// propertyChanged() carries the property's name ("Appearance", ...).
-//
-// Events: the 19 events of __Lumivane, in their order, as signals. Parameters are
-// references: a handler's write reaches the control (a KeyPress handler that sets
-// KeyAscii to 0 discards the key; another value is what the container receives).
-// So connect to them with Qt::DirectConnection (the default, AutoConnection, is
-// direct only while sender and receiver live in one thread): a queued call gets
-// copies, and its writes never reach the control.
-//
-//   QObject::connect(logo, &Lumivane::KeyPress, host,
-//       [](int &keyAscii) { keyAscii = 0; }, Qt::DirectConnection);
-//
-// Not on this platform: dynamic data exchange. LinkMode, LinkTopic, LinkItem and
-// LinkTimeout are kept and returned, and no link is ever made. OLEDrag,
-// OLEDragMode and OLEDropMode use Qt's drag and drop and raise the OLE events.
+/// \class Lumivane
+/// Lumivane: a picture control with one colour see-through.
+///
+/// The widget itself is the visible surface (UserControl). It holds two inner
+/// parts: Picture1, a hidden PictureBox covering the client area on which all
+/// drawing happens and whose composed image (back colour = TransparentColor,
+/// Picture at the top left, drawings) is the control's content; and Timer1, a
+/// 1 ms one-shot timer that publishes after a host drew through Canvas.
+/// Publishing copies Picture1's image to the widget as its picture and as its
+/// mask: with BackStyle Transparent the widget shows, and takes the mouse, only
+/// where that image differs from the mask colour, so the container shows and gets
+/// the clicks elsewhere.
+///
+/// Reaching members
+///   - by name: every property is a Q_PROPERTY and every method Q_INVOKABLE under
+///     the type library's names (Scale_, hwnd, hDC included); the enums are
+///     Q_ENUMs with the LVN names and values (display names with blanks are in
+///     lumivanetypes::enumMembers);
+///   - by dispatch identifier: Dispatchable::invoke (qobject_cast<Dispatchable *>),
+///     arguments as QVariants, a missing optional argument as QVariant(); the
+///     identifiers are named in lumivane/dispatchids.h;
+///   - typed, from C++: the getters and setters below.
+/// Each member is described once, in the control's member table: its
+/// identifier, name, type, range, stored default and accessors. The typed
+/// setters, late binding and the persistence all work from that table.
+///
+/// Making a colour see-through: the mask colour is taken when the control reads
+/// its saved settings, from the TransparentColor in the host's property bag, and
+/// only then. A host that wants its back colour see-through puts the colour into
+/// a bag and has the control read it:
+///
+/// \code
+///   MemoryPropertyBag settings;                       // <toolkit/memorypropertybag.h>
+///   settings.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
+///   settings.setValue(QStringLiteral("BackStyle"), 0); // Transparent
+///   logo->readProperties(&settings);
+/// \endcode
+///
+/// Setting TransparentColor at run time paints the new back colour but leaves
+/// the mask colour as it was: the old colour stays the see-through one.
+///
+/// Errors: invoke() returns the error in its result. The typed setters and
+/// methods cannot return one, so each member call records its error in
+/// lastError() (cleared when the next member call starts) and emits errorRaised().
+/// Errors of Picture1 pass through unchanged; an enum value outside 16 bits is an
+/// overflow (6). A let that fails changes nothing further and does not notify.
+///
+/// Property changes: after each let or set of a property that the host stores,
+/// propertyChanged() carries the property's name ("Appearance", ...).
+///
+/// Events: the 19 events of __Lumivane, in their order, as signals. Parameters are
+/// references: a handler's write reaches the control (a KeyPress handler that sets
+/// KeyAscii to 0 discards the key; another value is what the container receives).
+/// So connect to them with Qt::DirectConnection (the default, AutoConnection, is
+/// direct only while sender and receiver live in one thread): a queued call gets
+/// copies, and its writes never reach the control.
+///
+/// \code
+///   QObject::connect(logo, &Lumivane::KeyPress, host,
+///       [](int &keyAscii) { keyAscii = 0; }, Qt::DirectConnection);
+/// \endcode
+///
+/// Not on this platform: dynamic data exchange. LinkMode, LinkTopic, LinkItem and
+/// LinkTimeout are kept and returned, and no link is ever made. OLEDrag,
+/// OLEDragMode and OLEDropMode use Qt's drag and drop and raise the OLE events.
 
 #include "lumivane/lumivane_export.h"
 #include "toolkit/dispatch.h"
@@ -103,10 +108,18 @@ class LUMIVANE_EXPORT Lumivane final : public QWidget, public Dispatchable
     Q_PROPERTY(LVNDrawMode DrawMode READ drawMode WRITE setDrawMode)
     Q_PROPERTY(LVNDrawStyle DrawStyle READ drawStyle WRITE setDrawStyle)
     Q_PROPERTY(int DrawWidth READ drawWidth WRITE setDrawWidth)
-    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled)
+    // Enabled and Font differ from QWidget's enabled and font only in letter case.
+    // Qt Designer's property editor shows QWidget's two and not these: uic turns
+    // a property Name into a call to setName(), so a form's "Font" or "Enabled"
+    // would become setFont() and setEnabled() on QWidget anyway. setEnabled() is
+    // the state Enabled reads, and a new control's drawing Font starts as its
+    // container's font, which the form's font sets. They stay properties by name
+    // for hosts and the property bag; DESIGNABLE false only keeps them out of
+    // Designer.
+    Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled DESIGNABLE false)
     Q_PROPERTY(quint32 FillColor READ fillColor WRITE setFillColor)
     Q_PROPERTY(LVNFillStyle FillStyle READ fillStyle WRITE setFillStyle)
-    Q_PROPERTY(QFont Font READ drawingFont WRITE setDrawingFont)
+    Q_PROPERTY(QFont Font READ drawingFont WRITE setDrawingFont DESIGNABLE false)
     Q_PROPERTY(bool FontTransparent READ fontTransparent WRITE setFontTransparent)
     Q_PROPERTY(quint32 ForeColor READ foreColor WRITE setForeColor)
     Q_PROPERTY(qint32 hwnd READ hwnd)
@@ -137,14 +150,20 @@ class LUMIVANE_EXPORT Lumivane final : public QWidget, public Dispatchable
     Q_PROPERTY(LVNMoveStyle MoveStyle READ moveStyle WRITE setMoveStyle)
 
 public:
+    /// How a dragged control follows the mouse: its contents live, a wire frame
+    /// (outline) until the release, or both.
     enum class LVNMoveStyle { Contents = 0, WireFrame = 1, Both = 2 };
     Q_ENUM(LVNMoveStyle)
+    /// The border's look (the type library's spelling).
     enum class LVNAppearence { Flat = 0, ThreeD = 1 };
     Q_ENUM(LVNAppearence)
+    /// Whether the surface has a border.
     enum class LVNBorderStyle { None = 0, FixedSingle = 1 };
     Q_ENUM(LVNBorderStyle)
+    /// Whether the surface shows only where its image differs from the mask colour.
     enum class LVNBackStyle { Transparent = 0, Opaque = 1 };
     Q_ENUM(LVNBackStyle)
+    /// How drawn lines combine with what is there (the raster operations 1 to 16).
     enum class LVNDrawMode {
         Blackness = 1,
         NotMergePen = 2,
@@ -164,6 +183,7 @@ public:
         Whiteness = 16,
     };
     Q_ENUM(LVNDrawMode)
+    /// Line patterns.
     enum class LVNDrawStyle {
         Solid = 0,
         Dash = 1,
@@ -174,6 +194,7 @@ public:
         InsideSolid = 6
     };
     Q_ENUM(LVNDrawStyle)
+    /// Fill patterns of boxes and circles.
     enum class LVNFillStyle {
         Solid = 0,
         Transparent = 1,
@@ -185,12 +206,16 @@ public:
         DiagonalCross = 7,
     };
     Q_ENUM(LVNFillStyle)
+    /// Dynamic data exchange modes (no link is made here).
     enum class LVNLinkMode { None = 0, Automatic = 1, Manual = 2, Notify = 3 };
     Q_ENUM(LVNLinkMode)
+    /// Whether a drag from the control starts by itself.
     enum class LVNOLEDragMode { Manual = 0, Automatic = 1 };
     Q_ENUM(LVNOLEDragMode)
+    /// Whether the control takes drops, and how.
     enum class LVNOLEDropMode { None = 0, Manual = 1, Automatic = 2 };
     Q_ENUM(LVNOLEDropMode)
+    /// The units of the control's scale.
     enum class LVNScaleMode {
         User = 0,
         Twip = 1,
@@ -202,6 +227,7 @@ public:
         Centimeter = 7
     };
     Q_ENUM(LVNScaleMode)
+    /// The cursors the control can show.
     enum class LVNMousePointer {
         Default = 0,
         Arrow = 1,
@@ -223,191 +249,351 @@ public:
     };
     Q_ENUM(LVNMousePointer)
 
+    /// A control in parent, not yet initialised: the host calls initProperties() or
+    /// readProperties() next.
     explicit Lumivane(QWidget *parent = nullptr);
     ~Lumivane() override;
 
-    // Instances alive in this process (the module may unload when none is).
+    /// Instances alive in this process (the module may unload when none is).
     static int instanceCount();
 
     // Dispatchable
     DispatchResult invoke(qint32 dispatchId, DispatchKind kind, QVariantList &arguments) override;
     qint32 dispatchIdOfName(const QString &name) const override;
 
-    // The error of the last member call; none when it succeeded.
+    /// The error of the last member call; none when it succeeded.
     const ControlError &lastError() const { return m_lastError; }
 
     // Properties, in interface order ------------------------------------------
+    ///@{
+    /// Appearance: the border's look, Flat or 3D (with BorderStyle Fixed Single).
     LVNAppearence appearance() const { return m_appearance; }
     void setAppearance(LVNAppearence value);
+    ///@}
+    ///@{
+    /// TransparentColor: Picture1's back colour, the background of the composed image.
+    /// It does not change the mask colour: a host makes a colour see-through by storing
+    /// it under "TransparentColor" in the bag that readProperties() reads.
     OleColor transparentColor() const;
     void setTransparentColor(OleColor value);
+    ///@}
+    ///@{
+    /// BackStyle: Transparent shows the surface only where the published image differs
+    /// from the mask colour; Opaque shows all of it.
     LVNBackStyle backStyle() const { return m_backStyle; }
     void setBackStyle(LVNBackStyle value);
+    ///@}
+    ///@{
+    /// BorderStyle: None or Fixed Single.
     LVNBorderStyle borderStyle() const { return m_borderStyle; }
     void setBorderStyle(LVNBorderStyle value);
+    ///@}
+    ///@{
+    /// ClipControls: kept and stored for the host.
     bool clipControls() const { return m_clipControls; }
     void setClipControls(bool value);
+    ///@}
+    ///@{
+    /// DrawMode: how Picture1's lines, boxes and circles combine with what is there.
     LVNDrawMode drawMode() const;
     void setDrawMode(LVNDrawMode value);
+    ///@}
+    ///@{
+    /// DrawStyle: Picture1's line pattern.
     LVNDrawStyle drawStyle() const;
     void setDrawStyle(LVNDrawStyle value);
+    ///@}
+    ///@{
+    /// DrawWidth: Picture1's line width in pixels.
     int drawWidth() const;
     void setDrawWidth(int value);
-    // The control's own Enabled, which it stores: a control in a disabled
-    // container takes no input (QWidget::isEnabled() is false) and still reads True.
+    ///@{
+    ///@}
+    ///@{
+    /// Enabled: the control's own Enabled, which it stores, which it stores: a control in a disabled
+    /// container takes no input (QWidget::isEnabled() is false) and still reads True.
     bool controlEnabled() const;
     void setControlEnabled(bool value);
+    ///@}
+    ///@{
+    /// FillColor: the colour that fills Picture1's boxes and circles.
     OleColor fillColor() const;
     void setFillColor(OleColor value);
+    ///@}
+    ///@{
+    /// FillStyle: the pattern that fills Picture1's boxes and circles.
     LVNFillStyle fillStyle() const;
     void setFillStyle(LVNFillStyle value);
+    ///@}
+    ///@{
+    /// Font: Picture1's font, for text printed through Canvas.
     QFont drawingFont() const;
     void setDrawingFont(const QFont &value);
+    ///@}
+    ///@{
+    /// FontTransparent: whether text printed on Picture1 leaves the background behind it.
     bool fontTransparent() const;
     void setFontTransparent(bool value);
+    ///@}
+    ///@{
+    /// ForeColor: Picture1's colour of lines and text.
     OleColor foreColor() const;
     void setForeColor(OleColor value);
-    // The nearest native window's id, 0 until the control is shown (see hDC).
+    ///@}
+    /// The nearest native window's id, 0 until the control is shown (see hDC).
     qint32 hwnd() const;
+    /// Image: Picture1's composed image (read only).
     QPixmap image() const;
+    ///@{
+    /// MouseIcon: the cursor picture shown with MousePointer Custom.
     QPixmap mouseIcon() const { return m_mouseIcon; }
     void setMouseIcon(const QPixmap &value);
+    ///@}
+    ///@{
+    /// MousePointer: the cursor over the control.
     LVNMousePointer mousePointer() const { return m_mousePointer; }
     void setMousePointer(LVNMousePointer value);
+    ///@}
+    ///@{
+    /// Picture: Picture1's background picture, at its top left.
     QPixmap picture() const;
     void setPicture(const QPixmap &value);
+    ///@}
+    ///@{
+    /// ScaleHeight: the surface's height in scale units (Picture1 follows).
     float scaleHeight() const;
     void setScaleHeight(float value);
+    ///@}
+    ///@{
+    /// ScaleLeft: the scale's left edge (Picture1 follows).
     float scaleLeft() const;
     void setScaleLeft(float value);
+    ///@}
+    ///@{
+    /// ScaleMode: the scale's unit; Twip for a new control.
     LVNScaleMode scaleMode() const { return LVNScaleMode(int(m_scale.mode())); }
     void setScaleMode(LVNScaleMode value);
+    ///@}
+    ///@{
+    /// ScaleTop: the scale's top edge (Picture1 follows).
     float scaleTop() const;
     void setScaleTop(float value);
+    ///@}
+    ///@{
+    /// ScaleWidth: the surface's width in scale units (Picture1 follows).
     float scaleWidth() const;
     void setScaleWidth(float value);
+    ///@}
+    ///@{
+    /// ToolTipText: Picture1's tool tip.
     QString toolTipText() const;
     void setToolTipText(const QString &value);
-    // The control's own setting, False until set: Picture1 does not take the
-    // application's or the container's layout direction.
+    ///@{
+    ///@}
+    ///@{
+    /// RightToLeft: the control's own setting, False until set: Picture1 does not take the
+    /// application's or the container's layout direction.
     bool rightToLeft() const;
     void setRightToLeft(bool value);
+    ///@}
+    ///@{
+    /// WhatsThisHelpID: a help topic number, kept for the host.
     qint32 whatsThisHelpId() const;
     void setWhatsThisHelpId(qint32 value);
+    ///@}
+    ///@{
+    /// OLEDragMode: Manual, or Automatic to start a drag when the user drags Picture1.
     LVNOLEDragMode oleDragMode() const;
     void setOleDragMode(LVNOLEDragMode value);
+    ///@}
+    ///@{
+    /// LinkTimeout, in tenths of a second: kept, no link is made.
     int linkTimeout() const;
     void setLinkTimeout(int value);
+    ///@}
+    ///@{
+    /// LinkTopic: kept, no link is made.
     QString linkTopic() const;
     void setLinkTopic(const QString &value);
+    ///@}
+    ///@{
+    /// LinkItem: kept, no link is made.
     QString linkItem() const;
     void setLinkItem(const QString &value);
+    ///@}
+    ///@{
+    /// LinkMode: kept, no link is made.
     LVNLinkMode linkMode() const;
     void setLinkMode(LVNLinkMode value);
-    // A handle of the visible surface's paint device, not of Picture1: Qt paints
-    // a widget only in its paint event, so lasting drawings go through Canvas.
-    // hwnd is no window of the control's own either: Qt gives a child widget no
-    // native window, so hwnd is the id of the nearest native window that holds the
-    // control (its top-level window, or a native container), and 0 until the
-    // control is first shown. Reading it makes no native window.
+    ///@}
+    /// A handle of the visible surface's paint device, not of Picture1: Qt paints
+    /// a widget only in its paint event, so lasting drawings go through Canvas.
+    /// hwnd is no window of the control's own either: Qt gives a child widget no
+    /// native window, so hwnd is the id of the nearest native window that holds the
+    /// control (its top-level window, or a native container), and 0 until the
+    /// control is first shown. Reading it makes no native window.
     qint32 hDC() const { return m_deviceHandle; }
+    ///@{
+    /// CurrentX: Picture1's current position across, where the next text goes.
     float currentX() const;
     void setCurrentX(float value);
+    ///@}
+    ///@{
+    /// CurrentY: Picture1's current position down, where the next text goes.
     float currentY() const;
     void setCurrentY(float value);
+    ///@}
+    ///@{
+    /// OLEDropMode: None, Manual (the OLE drop events are raised) or Automatic.
     LVNOLEDropMode oleDropMode() const { return m_oleDropMode; }
     void setOleDropMode(LVNOLEDropMode value);
+    ///@}
+    ///@{
+    /// AutoRedraw: whether drawing through Canvas is published by itself, 1 ms later.
     bool autoRedraw() const { return m_autoRedraw; }
     void setAutoRedraw(bool value);
-    // Picture1 itself, for drawing with its own members by name through Qt's
-    // meta-object system ("line", "pset", "print", "box", "circle", "cls",
-    // properties such as "foreColor"); the module keeps its own copy of the widget
-    // layer, so a host cannot qobject_cast it to its PictureBox. Arms the
-    // publishing timer when AutoRedraw is on.
+    ///@}
+    /// Picture1 itself, for drawing with its own members by name through Qt's
+    /// meta-object system ("line", "pset", "print", "box", "circle", "cls",
+    /// properties such as "foreColor"); the module keeps its own copy of the widget
+    /// layer, so a host cannot qobject_cast it to its PictureBox. Arms the
+    /// publishing timer when AutoRedraw is on.
     QObject *canvas();
+    ///@{
+    /// Moveable: whether the user can move the control by dragging it.
     bool isMoveable() const { return m_moveable; }
     void setMoveable(bool value);
+    ///@}
+    ///@{
+    /// MoveStyle: how the control follows a drag: its contents, a wire frame, or both.
     LVNMoveStyle moveStyle() const { return LVNMoveStyle(m_moveStyle); }
     void setMoveStyle(LVNMoveStyle value);
+    ///@}
 
     // Methods, in interface order ---------------------------------------------
+    /// Clears Picture1's drawings back to its back colour and picture.
     Q_INVOKABLE void Cls();
-    // The colour at x, y of Picture1 (0x00BBGGRR), -1 outside it.
+    /// The colour at x, y of Picture1 (0x00BBGGRR), -1 outside it.
     Q_INVOKABLE qint32 Point(float x, float y);
+    /// Takes Picture1's back colour for the surface and repaints it; without
+    /// AutoRedraw it publishes Picture1's image first.
     Q_INVOKABLE void Refresh();
+    /// Sets a user scale with (X1, Y1) at the top left and (X2, Y2) at the bottom
+    /// right; with no arguments, back to twips.
     Q_INVOKABLE void Scale_(const QVariant &X1 = QVariant(), const QVariant &Y1 = QVariant(),
         const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant());
-    // Converts a width (height) between scale modes: from 8 (0.01 mm) and to the
-    // control's own scale mode when missing.
+    ///@{
+    /// Converts a width (height) between scale modes: from 8 (0.01 mm) and to the
+    /// control's own scale mode when missing.
     Q_INVOKABLE float ScaleX(
         float Width, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
     Q_INVOKABLE float ScaleY(
         float Height, const QVariant &FromScale = QVariant(), const QVariant &ToScale = QVariant());
+    ///@}
+    ///@{
+    /// The width (height) of Str in Picture1's font, in the control's scale.
     Q_INVOKABLE float TextWidth(const QString &Str);
     Q_INVOKABLE float TextHeight(const QString &Str);
+    ///@}
+    /// Replaces every pixel of FromColor in Picture1's image by ToColor (0x00BBGGRR).
     Q_INVOKABLE void ReplaceColor(qint32 FromColor, qint32 ToColor);
+    /// Draws Picture on Picture1 as PictureBox::paintPicture() does, the optional
+    /// arguments left out as QVariant().
     Q_INVOKABLE void PaintPicture(const QVariant &Picture, float X1, float Y1,
         const QVariant &Width1 = QVariant(), const QVariant &Height1 = QVariant(),
         const QVariant &X2 = QVariant(), const QVariant &Y2 = QVariant(), const QVariant &Width2 = QVariant(),
         const QVariant &Height2 = QVariant(), const QVariant &Opcode = QVariant());
+    /// Starts an OLE drag from the control.
     Q_INVOKABLE void OLEDrag();
 
-    // Persistence in the host's property bag. A new control is either
-    // initialised or read, never both; reading can come again later, writing
-    // changes nothing. bag is a QObject implementing PropertyBag. A read or
-    // write stops at the first error (returned false, error in lastError());
-    // the rows before it stay applied or written.
+    ///@{
+    /// Persistence in the host's property bag. A new control is either
+    /// initialised or read, never both; reading can come again later, writing
+    /// changes nothing. bag is a QObject implementing PropertyBag. A read or
+    /// write stops at the first error (returned false, error in lastError());
+    /// the rows before it stay applied or written.
     Q_INVOKABLE void initProperties();
     Q_INVOKABLE bool readProperties(QObject *bag);
     Q_INVOKABLE bool writeProperties(QObject *bag);
+    ///@}
 
-    // The visible surface: the picture and mask last published, and the mask colour
-    // (the colour that the mask makes see-through).
+    ///@{
+    /// The visible surface: the picture and mask last published, and the mask colour
+    /// (the colour that the mask makes see-through).
     QPixmap visiblePicture() const { return m_visiblePicture; }
     OleColor maskColor() const { return m_maskColor; }
     OleColor backColor() const { return m_backColor; }
+    ///@}
 
-    // Moving by dragging. The extender is the host's view of the control in its
-    // container: "left" and "Top" are read and "Move"(left, top) is called by
-    // name, in the container's units. Without one the control moves itself in
-    // its parent widget, in twips.
+    ///@{
+    /// Moving by dragging. The extender is the host's view of the control in its
+    /// container: "left" and "Top" are read and "Move"(left, top) is called by
+    /// name, in the container's units. Without one the control moves itself in
+    /// its parent widget, in twips.
     Q_INVOKABLE void setExtender(QObject *extender);
     QObject *extender();
     bool isDragging() const { return m_dragging; }
+    ///@}
 
+    /// The default scale's size, 8145 x 9060 twips.
     QSize sizeHint() const override;
 
 signals:
-    // The events of __Lumivane, identifiers 1 to 19 in this order.
+    // The events of __Lumivane, identifiers 1 to 19 in this order. Mouse
+    // positions are in the control's scale; Button 1 left, 2 right, 4 middle;
+    // Shift 1 Shift, 2 Ctrl, 4 Alt.
+
+    /// Picture1's picture was replaced.
     void Change();
+    /// The user clicked the control.
     void Click();
+    /// The user double-clicked the control.
     void DblClick();
+    /// A key went down while the control had the focus (KeyCode: Qt::Key).
     void KeyDown(int &KeyCode, int &Shift);
+    /// A key typed a character; setting KeyAscii to 0 discards it.
     void KeyPress(int &KeyAscii);
+    /// A key was released while the control had the focus.
     void KeyUp(int &KeyCode, int &Shift);
+    /// A mouse button went down over the control.
     void MouseDown(int &Button, int &Shift, float &x, float &y);
+    /// The mouse moved over the control (or while dragging it).
     void MouseMove(int &Button, int &Shift, float &x, float &y);
+    /// A mouse button was released.
     void MouseUp(int &Button, int &Shift, float &x, float &y);
+    /// writeProperties() is about to write the control's rows into PropBag.
     void WriteProperties(PropertyBag *PropBag);
+    /// The visible surface was painted.
     void Paint();
+    /// An OLE drag starts: the host may fill Data and narrow AllowedEffects.
     void OLEStartDrag(QMimeData *Data, qint32 &AllowedEffects);
+    /// The drop target asks for data in DataFormat.
     void OLESetData(QMimeData *Data, int &DataFormat);
+    /// During a drag from the control: the effect the target would take.
     void OLEGiveFeedback(qint32 &Effect, bool &DefaultCursors);
+    /// Something is dragged over the control (State 0 enter, 1 leave, 2 over).
     void OLEDragOver(
         const QMimeData *Data, qint32 &Effect, int &Button, int &Shift, float &x, float &y, int &State);
+    /// Something was dropped on the control.
     void OLEDragDrop(const QMimeData *Data, qint32 &Effect, int &Button, int &Shift, float &x, float &y);
+    /// A drag from the control ended with the effect the target took.
     void OLECompleteDrag(qint32 &Effect);
+    /// readProperties() is about to read the control's rows from PropBag.
     void ReadProperties(PropertyBag *PropBag);
+    /// The control's size changed.
     void Resize();
 
-    // To the host: a stored property changed (its name, as "Appearance").
+    /// To the host: a stored property changed (its name, as "Appearance").
     void propertyChanged(const QString &propertyName);
-    // A member call failed; the same error is in lastError().
+    /// A member call failed; the same error is in lastError().
     void errorRaised(qint32 number, const QString &description);
-    // Picture1's image was copied to the visible surface.
+    /// Picture1's image was copied to the visible surface.
     void imagePublished();
 
 protected:
+    ///@{
+    /// Qt's event handlers, which paint the published picture and raise the events
+    /// above.
     void paintEvent(QPaintEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -420,14 +606,15 @@ protected:
     void dragMoveEvent(QDragMoveEvent *event) override;
     void dragLeaveEvent(QDragLeaveEvent *event) override;
     void dropEvent(QDropEvent *event) override;
+    ///@}
 
 private:
-    // The member table and the members made from it (lumivanemembers.h).
+    /// The member table and the members made from it (lumivanemembers.h).
     friend struct LumivaneMembers;
 
-    // One member call as a host makes it: the last error is cleared when it
-    // starts and reported when it ends; the calls that the host's event handlers
-    // make meanwhile report none of their own.
+    /// One member call as a host makes it: the last error is cleared when it
+    /// starts and reported when it ends; the calls that the host's event handlers
+    /// make meanwhile report none of their own.
     template <class Body> void runMember(Body body)
     {
         begin();
@@ -441,8 +628,8 @@ private:
     void report(const ControlError &error);
     void deliverPendingResize();
 
-    // What the methods do, for the typed methods and late binding alike
-    // (lumivanemethods.cpp).
+    /// What the methods do, for the typed methods and late binding alike
+    /// (lumivanemethods.cpp).
     ControlError clearDrawing();
     qint32 colourAt(float x, float y) const;
     ControlError refreshSurface();
@@ -455,7 +642,7 @@ private:
     ControlError paintPictureWith(std::span<const QVariant> arguments);
     ControlError startOleDrag();
 
-    // Transparent painting (lumivanepainting.cpp).
+    /// Transparent painting (lumivanepainting.cpp).
     void publishImage();
     void publishIfAutoRedraw();
     void applyMask();
@@ -465,19 +652,19 @@ private:
     void applyMousePointer();
     void applyBorder();
 
-    // Persistence (lumivaneproperties.cpp).
+    /// Persistence (lumivaneproperties.cpp).
     ControlError readRows(PropertyBag &bag);
     ControlError writeRows(PropertyBag &bag);
     QFont ambientFont() const;
 
-    // The visible surface's scale, over its interior.
+    /// The visible surface's scale, over its interior.
     QRect interior() const;
     QPointF toPixels(QPointF point) const;
     QPointF fromPixels(QPointF pixels) const;
     void mouseEventToHost(
         void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e);
 
-    // Moving by dragging (lumivanemove.cpp).
+    /// Moving by dragging (lumivanemove.cpp).
     void readDragCursor();
     void beginDrag();
     void followDrag();
@@ -492,7 +679,7 @@ private:
     PictureBox *m_picture1 = nullptr;
     Timer *m_timer1 = nullptr;
 
-    // The visible surface.
+    /// The visible surface.
     LVNAppearence m_appearance = LVNAppearence::ThreeD;
     LVNBackStyle m_backStyle = LVNBackStyle::Transparent;
     LVNBorderStyle m_borderStyle = LVNBorderStyle::None;
@@ -507,20 +694,20 @@ private:
     Scale m_scale { Scale::Mode::Twip };
     qint32 m_deviceHandle = 0;
 
-    // Own state.
+    /// Own state.
     bool m_autoRedraw = true;
     bool m_moveable = false;
     qint32 m_moveStyle = 0;
 
-    // Dragging: screen pixels for the outline and the cursor, container units
-    // for the offsets.
+    /// Dragging: screen pixels for the outline and the cursor, container units
+    /// for the offsets.
     bool m_dragging = false;
     QPoint m_dragPos;
     QPoint m_cursorPos;
     qint32 m_offsetX = 0;
     qint32 m_offsetY = 0;
     bool m_inMouseMove = false;
-    // The release that ends a double-click raises no second Click.
+    /// The release that ends a double-click raises no second Click.
     bool m_doubleClicked = false;
     QPointer<QObject> m_extender;
     DragOutline *m_dragOutline = nullptr;

@@ -1,9 +1,10 @@
 #ifndef BRIMLOW_COMMANDBUTTON_H
 #define BRIMLOW_COMMANDBUTTON_H
 
-// A push button whose clicked() is its Click event. A disabled button raises
-// nothing, from the mouse or the keyboard, which Qt's button already guarantees;
-// the subclass exists for the "graphical" look (its own back colour).
+/// \class CommandButton
+/// A push button whose clicked() is its Click event. A disabled button raises
+/// nothing, from the mouse or the keyboard, which Qt's button already guarantees;
+/// the subclass exists for the "graphical" look (its own back colour).
 
 #include "toolkit/formruntime_export.h"
 
@@ -14,9 +15,10 @@ class FORMRUNTIME_EXPORT CommandButton : public QPushButton
     Q_OBJECT
 
 public:
+    /// A button with the caption.
     explicit CommandButton(const QString &caption = QString(), QWidget *parent = nullptr);
 
-    // Fills the button with a colour of its own instead of the style's button face.
+    /// Fills the button with a colour of its own instead of the style's button face.
     void setBackColor(const QColor &color);
 
 private:

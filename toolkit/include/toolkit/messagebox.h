@@ -1,8 +1,9 @@
 #ifndef BRIMLOW_MESSAGEBOX_H
 #define BRIMLOW_MESSAGEBOX_H
 
-// A modal message with one OK button: the caller continues when the user closes
-// it. Tests install their own handler to see the messages without a dialog.
+/// \class MessageBox
+/// A modal message with one OK button: the caller continues when the user closes
+/// it. Tests install their own handler to see the messages without a dialog.
 
 #include "toolkit/formruntime_export.h"
 
@@ -15,14 +16,17 @@ class QWidget;
 class FORMRUNTIME_EXPORT MessageBox final
 {
 public:
+    /// The icon beside the text.
     enum class Icon { Information, Warning, Critical };
 
+    /// What shows a message instead of the dialog (tests record the messages).
     using Handler = std::function<void(const QString &text, const QString &title, Icon icon)>;
 
+    /// Shows the text in a modal dialog with an OK button, or hands it to the handler.
     static void show(
         QWidget *parent, const QString &text, const QString &title, Icon icon = Icon::Information);
 
-    // Replaces the dialog; an empty handler puts the dialog back. Returns the old one.
+    /// Replaces the dialog; an empty handler puts the dialog back. Returns the old one.
     static Handler setHandler(Handler handler);
 
 private:

@@ -1,18 +1,21 @@
 #ifndef LUMIVANE_DISPATCHIDS_H
 #define LUMIVANE_DISPATCHIDS_H
 
-// The dispatch identifiers of the members of _Lumivane, for a host that calls
-// the control by identifier. The header stands alone: a host includes it without
-// the control's other headers and without linking the control's library, and
-// creates the control by its programmatic name.
-//
-// The control's member table takes each identifier from here.
+/// \file
+/// The dispatch identifiers of the members of _Lumivane, for a host that calls
+/// the control by identifier. The header stands alone: a host includes it without
+/// the control's other headers and without linking the control's library, and
+/// creates the control by its programmatic name.
+///
+/// The control's member table takes each identifier from here.
 
 #include <QtGlobal>
 
+/// The identifiers, each named as its member.
 namespace lumivaneid {
 
-// In interface order: properties 0x680300nn, methods 0x600300nn.
+///@{
+/// In interface order: properties 0x680300nn, methods 0x600300nn.
 inline constexpr qint32 Appearance = 0x68030026;
 inline constexpr qint32 TransparentColor = 0x68030025;
 inline constexpr qint32 BackStyle = 0x68030024;
@@ -25,7 +28,7 @@ inline constexpr qint32 DrawWidth = 0x6803001F;
 inline constexpr qint32 Enabled = 0x6803001E;
 inline constexpr qint32 FillColor = 0x6803001D;
 inline constexpr qint32 FillStyle = 0x6803001C;
-inline constexpr qint32 Font = qint32(0xFFFFFE00u); // the standard identifier of a font
+inline constexpr qint32 Font = qint32(0xFFFFFE00u); ///< the standard identifier of a font
 inline constexpr qint32 FontTransparent = 0x6803001B;
 inline constexpr qint32 ForeColor = 0x6803001A;
 inline constexpr qint32 hwnd = 0x68030019;
@@ -64,6 +67,7 @@ inline constexpr qint32 AutoRedraw = 0x68030003;
 inline constexpr qint32 Canvas = 0x68030002;
 inline constexpr qint32 Moveable = 0x68030001;
 inline constexpr qint32 MoveStyle = 0x68030000;
+///@}
 
 } // namespace lumivaneid
 

@@ -1,10 +1,11 @@
 #ifndef BRIMLOW_CONTROLERROR_H
 #define BRIMLOW_CONTROLERROR_H
 
-// The error a control member hands back to its caller: the runtime's error number
-// and its text. Controls return it as a value (never as an exception), and a
-// control that forwards to an inner object passes the inner object's error on
-// unchanged, so a host sees the same number whichever layer raised it.
+/// \class ControlError
+/// The error a control member hands back to its caller: the runtime's error number
+/// and its text. Controls return it as a value (never as an exception), and a
+/// control that forwards to an inner object passes the inner object's error on
+/// unchanged, so a host sees the same number whichever layer raised it.
 
 #include "toolkit/formruntime_export.h"
 
@@ -13,16 +14,23 @@
 
 struct FORMRUNTIME_EXPORT ControlError
 {
+    ///@{
+    /// The error number (0: none) and its text.
     qint32 number = 0;
     QString description;
+    ///@}
 
+    /// Whether there is an error (number is not 0).
     bool isError() const { return number != 0; }
+    /// The same as isError().
     explicit operator bool() const { return isError(); }
 };
 
+/// The runtime's error numbers and texts.
 namespace controlerror {
 
-// The runtime's numbers for the errors a control raises.
+///@{
+/// The runtime's numbers for the errors a control raises.
 inline constexpr qint32 invalidProcedureCall = 5;
 inline constexpr qint32 overflow = 6;
 inline constexpr qint32 typeMismatch = 13;
@@ -32,8 +40,9 @@ inline constexpr qint32 memberNotSupported = 438;
 inline constexpr qint32 argumentNotOptional = 449;
 inline constexpr qint32 wrongArgumentCount = 450;
 inline constexpr qint32 invalidPicture = 481;
+///@}
 
-// The error of that number with its standard text.
+/// The error of that number with its standard text.
 FORMRUNTIME_EXPORT ControlError make(qint32 number);
 
 } // namespace controlerror

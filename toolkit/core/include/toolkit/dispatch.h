@@ -1,15 +1,16 @@
 #ifndef BRIMLOW_DISPATCH_H
 #define BRIMLOW_DISPATCH_H
 
-// Late binding by dispatch identifier: a host that knows a control only by the
-// numbers of its type library gets, lets, sets or calls a member through
-// Dispatchable::invoke. Arguments travel as QVariants in a list that the call may
-// write back into (by-reference parameters); an optional argument the host leaves
-// out is an invalid QVariant (QVariant()), and stays so on its way to the inner
-// object. Errors come back in the result, never as exceptions.
-//
-// A host finds the interface on any control object with
-// qobject_cast<Dispatchable *>(object), which works across module boundaries.
+/// \file
+/// Late binding by dispatch identifier: a host that knows a control only by the
+/// numbers of its type library gets, lets, sets or calls a member through
+/// Dispatchable::invoke. Arguments travel as QVariants in a list that the call may
+/// write back into (by-reference parameters); an optional argument the host leaves
+/// out is an invalid QVariant (QVariant()), and stays so on its way to the inner
+/// object. Errors come back in the result, never as exceptions.
+///
+/// A host finds the interface on any control object with
+/// qobject_cast<Dispatchable *>(object), which works across module boundaries.
 
 #include "toolkit/controlerror.h"
 #include "toolkit/formruntime_export.h"
@@ -18,46 +19,60 @@
 #include <QVariant>
 #include <QVariantList>
 
-// The four ways of reaching a member, as the dispatch interface numbers them.
+/// The four ways of reaching a member, as the dispatch interface numbers them.
 enum class DispatchKind : quint16 {
-    Call = 1, // a method (or a property read the way a method is called)
+    Call = 1, ///< a method (or a property read the way a method is called)
     Get = 2,
-    Let = 4, // a value
-    Set = 8, // an object (font, picture)
+    Let = 4, ///< a value
+    Set = 8, ///< an object (font, picture)
 };
 
+/// The outcome of Dispatchable::invoke: an error or a value.
 struct FORMRUNTIME_EXPORT DispatchResult
 {
+    /// The error, if the call failed.
     ControlError error;
-    QVariant value; // the property's value or the method's result
+    QVariant value; ///< the property's value or the method's result
 
+    /// Whether the call succeeded.
     bool ok() const { return !error.isError(); }
 };
 
+/// Helpers for calls by identifier.
 namespace dispatch {
+/// The identifier of no member.
 inline constexpr qint32 unknownId = -1;
+/// An optional argument left out.
 inline QVariant missing()
 {
     return QVariant();
 }
+/// Whether an argument was left out.
 inline bool isMissing(const QVariant &argument)
 {
     return !argument.isValid();
 }
 } // namespace dispatch
 
+/// A control's members reached by dispatch identifier.
 class FORMRUNTIME_EXPORT Dispatchable
 {
 public:
     virtual ~Dispatchable() = default;
 
+    /// Gets, lets, sets or calls the member with that identifier. By-reference
+    /// parameters are written back into arguments.
+    /// \param dispatchId the member's identifier
+    /// \param kind how the member is reached
+    /// \param arguments the arguments in order (the value to let or set last)
     virtual DispatchResult invoke(qint32 dispatchId, DispatchKind kind, QVariantList &arguments) = 0;
 
-    // The identifier of a member name, matched without regard to case, or
-    // dispatch::unknownId.
+    /// The identifier of a member name, matched without regard to case, or
+    /// dispatch::unknownId.
     virtual qint32 dispatchIdOfName(const QString &name) const = 0;
 };
 
+/// The interface's identifier for Qt's qobject_cast.
 #define Dispatchable_iid "org.brimlow.Dispatchable/1.0"
 Q_DECLARE_INTERFACE(Dispatchable, Dispatchable_iid)
 

@@ -1,9 +1,10 @@
 #ifndef BRIMLOW_MEMORYPROPERTYBAG_H
 #define BRIMLOW_MEMORYPROPERTYBAG_H
 
-// A property bag held in memory: what a window's saved layout keeps for one
-// control. Names match without regard to case and keep the spelling and order of
-// their first write; a write of a value equal to its default removes the value.
+/// \class MemoryPropertyBag
+/// A property bag held in memory: what a window's saved layout keeps for one
+/// control. Names match without regard to case and keep the spelling and order of
+/// their first write; a write of a value equal to its default removes the value.
 
 #include "toolkit/formruntime_export.h"
 #include "toolkit/propertybag.h"
@@ -17,17 +18,23 @@ class FORMRUNTIME_EXPORT MemoryPropertyBag final : public QObject, public Proper
     Q_INTERFACES(PropertyBag)
 
 public:
+    /// An empty bag.
     explicit MemoryPropertyBag(QObject *parent = nullptr);
     ~MemoryPropertyBag() override;
 
-    // Stores a value as the host's saved layout gives it.
+    /// Stores a value as the host's saved layout gives it.
     void setValue(const QString &name, const QVariant &value);
+    /// Whether a value is stored under the name.
     bool contains(const QString &name) const;
+    /// The value stored under the name; QVariant() when none is.
     QVariant value(const QString &name) const;
+    /// The names stored, in the order of their first write.
     QStringList names() const;
 
+    /// The stored value, or defaultValue when none is stored; never an error.
     QVariant readProperty(
         const QString &name, const QVariant &defaultValue, ControlError *error = nullptr) override;
+    /// Stores the value, or removes it when it equals defaultValue.
     ControlError writeProperty(
         const QString &name, const QVariant &value, const QVariant &defaultValue) override;
 

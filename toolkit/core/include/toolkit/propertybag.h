@@ -1,12 +1,13 @@
 #ifndef BRIMLOW_PROPERTYBAG_H
 #define BRIMLOW_PROPERTYBAG_H
 
-// The host's store of a control's saved properties, lent to the control for one
-// read or write. Names match without regard to case; a missing value reads as
-// the default given, and a value equal to its default need not be stored.
-// A host hands a bag to a control as a QObject that implements this interface
-// (Q_INTERFACES(PropertyBag)); the control finds it with qobject_cast, which
-// works across module boundaries.
+/// \class PropertyBag
+/// The host's store of a control's saved properties, lent to the control for one
+/// read or write. Names match without regard to case; a missing value reads as
+/// the default given, and a value equal to its default need not be stored.
+/// A host hands a bag to a control as a QObject that implements this interface
+/// (Q_INTERFACES(PropertyBag)); the control finds it with qobject_cast, which
+/// works across module boundaries.
 
 #include "toolkit/controlerror.h"
 #include "toolkit/formruntime_export.h"
@@ -20,16 +21,18 @@ class FORMRUNTIME_EXPORT PropertyBag
 public:
     virtual ~PropertyBag() = default;
 
-    // The stored value, or defaultValue when none is stored; an error when the
-    // stored value cannot be read.
+    /// The stored value, or defaultValue when none is stored; an error when the
+    /// stored value cannot be read.
     virtual QVariant readProperty(
         const QString &name, const QVariant &defaultValue, ControlError *error = nullptr)
         = 0;
+    /// Stores the value under the name; a value equal to defaultValue need not be stored.
     virtual ControlError writeProperty(
         const QString &name, const QVariant &value, const QVariant &defaultValue)
         = 0;
 };
 
+/// The interface's identifier for Qt's qobject_cast.
 #define PropertyBag_iid "org.brimlow.PropertyBag/1.0"
 Q_DECLARE_INTERFACE(PropertyBag, PropertyBag_iid)
 
