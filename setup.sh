@@ -17,8 +17,8 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev libqt6opengl6-dev libgl-dev
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick
-    desktop-file-utils appstream lintian groff-base
+    xvfb xauth imagemagick xdotool file
+    desktop-file-utils appstream lintian groff-base dpkg-dev fakeroot
     libgif-dev fonts-lobster
 )
 missing=()
