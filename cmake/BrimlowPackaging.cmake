@@ -68,6 +68,9 @@ endwhile()
 set(CPACK_PACKAGE_NAME brimlow)
 set(CPACK_PACKAGE_VENDOR "The Brimlow developers")
 set(CPACK_PACKAGE_VERSION ${BRIMLOW_PACKAGE_VERSION})
+# CPack's own default summary, which it leaves out: each package's description
+# below starts with its own summary line.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
 set(CPACK_PACKAGE_CONTACT ${BRIMLOW_MAINTAINER})
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
@@ -91,7 +94,7 @@ set(CPACK_DEBIAN_BRIMLOW_PACKAGE_SECTION utils)
 # The program makes its logo control by name and so does not link it.
 set(CPACK_DEBIAN_BRIMLOW_PACKAGE_DEPENDS
     "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION}), liblumivane1 (>= ${BRIMLOW_PACKAGE_VERSION})")
-set(CPACK_COMPONENT_BRIMLOW_DESCRIPTION "converter for volumes of liquid
+set(CPACK_DEBIAN_BRIMLOW_DESCRIPTION "converter for volumes of liquid
 Brimlow converts volumes of liquid between over 60 units: metric, US
 customary liquid and dry, UK imperial and Australian. The converted volume
 appears as you type, together with a measuring flask whose fluid level and
@@ -101,7 +104,7 @@ and written to a text file.")
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libformruntime1)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${triggers})
-set(CPACK_COMPONENT_RUNTIME_DESCRIPTION "runtime that forms and the controls on them share
+set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "runtime that forms and the controls on them share
 The form runtime holds the widget layer of Brimlow (text box, list box,
 buttons, picture box, timer, message box) and the control runtime: a
 registry of controls by programmatic name, the module loader that creates
@@ -111,7 +114,7 @@ set(CPACK_DEBIAN_LUMIVANE_PACKAGE_NAME liblumivane1)
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_DEPENDS "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_CONTROL_EXTRA ${triggers})
-set(CPACK_COMPONENT_LUMIVANE_DESCRIPTION "picture control with one see-through colour
+set(CPACK_DEBIAN_LUMIVANE_DESCRIPTION "picture control with one see-through colour
 Lumivane shows a picture in which one colour is see-through, so the form
 behind it shows in that colour's place; users can drag it. Programs create
 it by its name LumivaneBox.Lumivane through the form runtime, which finds it
@@ -121,7 +124,7 @@ set(CPACK_DEBIAN_DEVEL_PACKAGE_NAME lumivane-dev)
 set(CPACK_DEBIAN_DEVEL_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVEL_PACKAGE_DEPENDS
     "libformruntime1 (= ${BRIMLOW_PACKAGE_VERSION}), liblumivane1 (= ${BRIMLOW_PACKAGE_VERSION}), qt6-base-dev")
-set(CPACK_COMPONENT_DEVEL_DESCRIPTION "development files for Lumivane and the form runtime
+set(CPACK_DEBIAN_DEVEL_DESCRIPTION "development files for Lumivane and the form runtime
 Headers, CMake packages (find_package(Lumivane) and find_package(FormRuntime))
 and pkg-config files (lumivane, formruntime) for programs that host the
 Lumivane picture control or other controls of the form runtime.")
@@ -129,7 +132,7 @@ Lumivane picture control or other controls of the form runtime.")
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME lumivane-designer-plugin)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_DEPENDS "liblumivane1 (>= ${BRIMLOW_PACKAGE_VERSION})")
-set(CPACK_COMPONENT_DESIGNER_DESCRIPTION "Qt Designer plugin for the Lumivane picture control
+set(CPACK_DEBIAN_DESIGNER_DESCRIPTION "Qt Designer plugin for the Lumivane picture control
 Puts Lumivane in Qt Designer's widget box, so forms designed there can hold
 the picture control and set its properties.")
 

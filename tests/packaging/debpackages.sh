@@ -19,6 +19,6 @@ for deb in "${debs[@]}"; do
     echo "== $(basename "$deb")"
     dpkg-deb --field "$deb" Package Depends
     # lintian exits non-zero on errors (and on nothing else with --fail-on error).
-    lintian --fail-on error --no-tag-display-limit "$deb" || status=1
+    lintian --fail-on error --tag-display-limit 0 "$deb" || status=1
 done
 exit $status
