@@ -2,8 +2,10 @@
 # The program as a user gets it from `cmake --install`:
 #
 #   installedapp.sh <build folder> <scratch folder>
+#   installedapp.sh --installed <prefix> <scratch folder>
 #
-# installs the build into <scratch>/prefix, checks the installed desktop entry
+# installs the build into <scratch>/prefix (or takes a prefix installed
+# already), checks the installed desktop entry
 # and metainfo with the tools desktops use, then starts <prefix>/bin/brimlow on a
 # virtual screen (xvfb-run) with an empty home of its own and nothing pointing
 # into the build: no library path, no control registry named. It works the
@@ -14,9 +16,14 @@
 # control is made by name through the prefix's registration: the running
 # program has the prefix's liblumivane mapped.
 set -euo pipefail
-build=$1
-work=$2
-prefix=$work/prefix
+if [ "$1" = --installed ]; then
+    prefix=$2
+    work=$3
+else
+    build=$1
+    work=$2
+    prefix=$work/prefix
+fi
 home=$work/home
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -34,10 +41,9 @@ waitfor() {
 
 rm -rf "$work"
 mkdir -p "$home"
-cmake --install "$build" --prefix "$prefix" --component Brimlow >/dev/null
-for component in Runtime Lumivane; do
-    cmake --install "$build" --prefix "$prefix" --component "$component" >/dev/null
-done
+if [ -n "${build:-}" ]; then
+    cmake --install "$build" --prefix "$prefix" >/dev/null
+fi
 
 for file in bin/brimlow share/brimlow/brimlowDB.mdb share/applications/org.brimlow.Brimlow.desktop \
         share/metainfo/org.brimlow.Brimlow.metainfo.xml share/man/man1/brimlow.1.gz \
