@@ -1,6 +1,6 @@
-#include "lumivane/controlextender.h"
+#include "controlextender.h"
 
-#include "lumivane/movedrag.h"
+#include "movedrag.h"
 
 #include <QScreen>
 #include <QWidget>

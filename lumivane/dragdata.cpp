@@ -1,4 +1,4 @@
-#include "lumivane/dragdata.h"
+#include "dragdata.h"
 
 DragData::DragData(Supplier supplier)
     : m_supplier(std::move(supplier))

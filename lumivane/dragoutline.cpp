@@ -1,4 +1,4 @@
-#include "lumivane/dragoutline.h"
+#include "dragoutline.h"
 
 #include <QPainter>
 #include <QPen>

@@ -4,8 +4,8 @@
 
 #include "lumivane/lumivane.h"
 
-#include "lumivane/lumivanemembers.h"
-#include "lumivane/memberdescriptors.h"
+#include "lumivanemembers.h"
+#include "memberdescriptors.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/timer.h"
 #include "toolkit/twips.h"

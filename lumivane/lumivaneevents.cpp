@@ -5,7 +5,7 @@
 
 #include "lumivane/lumivane.h"
 
-#include "lumivane/dragdata.h"
+#include "dragdata.h"
 #include "toolkit/listbox.h"
 #include "toolkit/textbox.h"
 

@@ -1,4 +1,4 @@
-#include "lumivane/lumivanefactory.h"
+#include "lumivanefactory.h"
 
 #include "lumivane/lumivane.h"
 

@@ -1,7 +1,7 @@
 // The late-bound rows made from the member table: how late binding, the host's
 // bag and lumivanetypes::members() reach each member.
 
-#include "lumivane/lumivanemembers.h"
+#include "lumivanemembers.h"
 
 #include "toolkit/propertybag.h"
 

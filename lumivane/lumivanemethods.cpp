@@ -3,10 +3,10 @@
 
 #include "lumivane/lumivane.h"
 
-#include "lumivane/colorreplace.h"
-#include "lumivane/variantconversion.h"
+#include "colorreplace.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/twips.h"
+#include "variantconversion.h"
 
 #include <array>
 #include <cmath>

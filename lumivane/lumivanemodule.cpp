@@ -4,8 +4,8 @@
 
 #include "lumivane/lumivane.h"
 #include "lumivane/lumivane_export.h"
-#include "lumivane/lumivanefactory.h"
-#include "lumivane/membertable.h"
+#include "lumivanefactory.h"
+#include "membertable.h"
 #include "toolkit/controlregistry.h"
 
 #include <QByteArray>

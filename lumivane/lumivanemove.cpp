@@ -6,9 +6,9 @@
 
 #include "lumivane/lumivane.h"
 
-#include "lumivane/controlextender.h"
-#include "lumivane/dragoutline.h"
-#include "lumivane/movedrag.h"
+#include "controlextender.h"
+#include "dragoutline.h"
+#include "movedrag.h"
 
 #include <QCoreApplication>
 #include <QCursor>

@@ -4,7 +4,7 @@
 
 #include "lumivane/lumivane.h"
 
-#include "lumivane/maskregion.h"
+#include "maskregion.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/timer.h"
 

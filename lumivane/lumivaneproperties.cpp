@@ -6,7 +6,7 @@
 
 #include "lumivane/lumivane.h"
 
-#include "lumivane/memberdescriptors.h"
+#include "memberdescriptors.h"
 #include "toolkit/picturebox.h"
 #include "toolkit/propertybag.h"
 

@@ -1,4 +1,4 @@
-#include "lumivane/membertable.h"
+#include "membertable.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "lumivane/movedrag.h"
+#include "movedrag.h"
 
 #include <cmath>
 #include <limits>

@@ -2,7 +2,7 @@
 // ReplaceColor over a 1000 x 1000 surface, through the control's members, and the
 // pixel operation alone.
 
-#include "lumivane/colorreplace.h"
+#include "colorreplace.h"
 #include "lumivane/lumivane.h"
 
 #include <QApplication>

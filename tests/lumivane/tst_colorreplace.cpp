@@ -1,4 +1,4 @@
-#include "lumivane/colorreplace.h"
+#include "colorreplace.h"
 
 #include <QTest>
 

@@ -1,4 +1,4 @@
-#include "lumivane/dragdata.h"
+#include "dragdata.h"
 
 #include <QTest>
 

@@ -1,5 +1,5 @@
 #include "lumivane/lumivane.h"
-#include "lumivane/movedrag.h"
+#include "movedrag.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -1,4 +1,4 @@
-#include "lumivane/maskregion.h"
+#include "maskregion.h"
 
 #include <QTest>
 

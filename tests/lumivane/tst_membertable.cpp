@@ -1,5 +1,5 @@
 #include "lumivane/lumivane.h"
-#include "lumivane/membertable.h"
+#include "membertable.h"
 
 #include <QMetaEnum>
 #include <QMetaMethod>

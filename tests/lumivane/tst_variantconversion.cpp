@@ -1,4 +1,4 @@
-#include "lumivane/variantconversion.h"
+#include "variantconversion.h"
 
 #include <QPixmap>
 #include <QTest>

@@ -2,6 +2,9 @@
 
 #include "testsupport/tempfolder.h"
 
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
@@ -45,16 +48,19 @@ private slots:
     void unregisterLeavesANameTakenOver();
     void damagedRegistryIsReportedAndKept();
     void environmentNamesTheDefault();
+    void registryMovedWithItsLibraryStillFindsIt();
+    void absoluteLibraryPathIsReadAsItStands();
+    void installedRegistryIsReadAfterTheDefault();
 };
 
 void tst_ControlRegistry::registersUnderIdentifierAndName()
 {
     TempFolder dir;
-    const QString path = dir.filePath(QStringLiteral("sub/controls.json"));
+    const QString path = dir.filePath(QStringLiteral("share/formruntime/controls.json"));
     const ControlRegistry registry(path);
     QCOMPARE(registry.registerClass(sample(QStringLiteral("{abcdef00-1111-2222-3333-444444444444}"),
                                         QStringLiteral("Sample.Control")),
-                 QStringLiteral("/opt/sample.so")),
+                 dir.filePath(QStringLiteral("lib/libsample.so.1"))),
         QString());
     const QJsonObject root = readJson(path);
     const QJsonObject entry = root.value(QStringLiteral("CLSID"))
@@ -62,7 +68,9 @@ void tst_ControlRegistry::registersUnderIdentifierAndName()
                                   .value(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"))
                                   .toObject();
     QCOMPARE(entry.value(QStringLiteral("ProgID")).toString(), QStringLiteral("Sample.Control"));
-    QCOMPARE(entry.value(QStringLiteral("InprocServer")).toString(), QStringLiteral("/opt/sample.so"));
+    // The library is named relative to the registry's folder.
+    QCOMPARE(
+        entry.value(QStringLiteral("InprocServer")).toString(), QStringLiteral("../../lib/libsample.so.1"));
     QVERIFY(entry.value(QStringLiteral("Control")).toBool());
     QCOMPARE(entry.value(QStringLiteral("TypeLib")).toString(),
         QStringLiteral("{11111111-2222-3333-4444-555555555555}"));
@@ -156,6 +164,47 @@ void tst_ControlRegistry::environmentNamesTheDefault()
     qunsetenv("BRIMLOW_CONTROL_REGISTRY");
     qputenv("XDG_DATA_HOME", "/tmp/data-home");
     QCOMPARE(ControlRegistry::defaultPath(), QStringLiteral("/tmp/data-home/brimlow/controls.json"));
+}
+
+void tst_ControlRegistry::registryMovedWithItsLibraryStillFindsIt()
+{
+    TempFolder first;
+    const auto d
+        = sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
+    ControlRegistry(first.filePath(QStringLiteral("share/formruntime/controls.json")))
+        .registerClass(d, first.filePath(QStringLiteral("lib/libsample.so.1")));
+    // The whole prefix unpacked elsewhere: only the registry file comes along here.
+    TempFolder second;
+    const QString moved = second.filePath(QStringLiteral("share/formruntime/controls.json"));
+    QVERIFY(QDir().mkpath(QFileInfo(moved).absolutePath()));
+    QVERIFY(QFile::copy(first.filePath(QStringLiteral("share/formruntime/controls.json")), moved));
+    const auto entry = ControlRegistry(moved).find(QStringLiteral("Sample.Control"));
+    QVERIFY(entry);
+    QCOMPARE(entry->serverPath, second.filePath(QStringLiteral("lib/libsample.so.1")));
+}
+
+void tst_ControlRegistry::absoluteLibraryPathIsReadAsItStands()
+{
+    TempFolder dir;
+    const QString path = dir.write(QStringLiteral("controls.json"),
+        R"({"ProgID": {"Sample.Control": "{ABCDEF00-1111-2222-3333-444444444444}"},
+            "CLSID": {"{ABCDEF00-1111-2222-3333-444444444444}":
+                      {"InprocServer": "/opt/sample.so", "Control": true}}})");
+    const auto entry = ControlRegistry(path).find(QStringLiteral("Sample.Control"));
+    QVERIFY(entry);
+    QCOMPARE(entry->serverPath, QStringLiteral("/opt/sample.so"));
+}
+
+void tst_ControlRegistry::installedRegistryIsReadAfterTheDefault()
+{
+    qputenv("BRIMLOW_CONTROL_REGISTRY", "/tmp/elsewhere/controls.json");
+    const QStringList paths = ControlRegistry::searchPaths();
+    qunsetenv("BRIMLOW_CONTROL_REGISTRY");
+    // Beside the runtime library this test links: <libdir>/../share/formruntime.
+    const QString libraryFolder = QFileInfo(QStringLiteral(FORMRUNTIME_LIBRARY)).absolutePath();
+    QCOMPARE(paths,
+        QStringList({ QStringLiteral("/tmp/elsewhere/controls.json"),
+            QDir::cleanPath(libraryFolder + QStringLiteral("/../share/formruntime/controls.json")) }));
 }
 
 QTEST_APPLESS_MAIN(tst_ControlRegistry)

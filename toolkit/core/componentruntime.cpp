@@ -49,6 +49,22 @@ QString runEntryPoint(const QString &libraryPath, const char *name)
 
 } // namespace
 
+Creation createControl(const QString &progIdOrClassId, QWidget *parent)
+{
+    // The first registry that knows the name serves it; when none does, the
+    // error names each one asked.
+    QStringList errors;
+    for (const QString &path : ControlRegistry::searchPaths()) {
+        QString error;
+        if (ControlRegistry(path).find(progIdOrClassId, &error))
+            return createControl(progIdOrClassId, parent, path);
+        errors.append(error);
+    }
+    Creation creation;
+    creation.error = errors.join(QStringLiteral("; "));
+    return creation;
+}
+
 Creation createControl(const QString &progIdOrClassId, QWidget *parent, const QString &registryPath)
 {
     Creation creation;

@@ -8,6 +8,8 @@
 #include <QSaveFile>
 #include <QStandardPaths>
 
+#include <dlfcn.h>
+
 namespace {
 
 const QString keyClasses = QStringLiteral("CLSID");
@@ -48,6 +50,38 @@ QString ControlRegistry::defaultPath()
     if (dataHome.isEmpty())
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
     return dataHome + QStringLiteral("/brimlow/") + fileName();
+}
+
+QString ControlRegistry::installedPath()
+{
+    // The folder this runtime library was loaded from, found by one of its own
+    // functions' addresses: the prefix is wherever the package was unpacked.
+    Dl_info info {};
+    if (dladdr(reinterpret_cast<void *>(&ControlRegistry::installedPath), &info) == 0 || !info.dli_fname)
+        return {};
+    const QDir libraryFolder = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteDir();
+    return QDir::cleanPath(libraryFolder.filePath(QStringLiteral("../share/formruntime/") + fileName()));
+}
+
+QStringList ControlRegistry::searchPaths()
+{
+    QStringList paths { defaultPath() };
+    const QString installed = installedPath();
+    if (!installed.isEmpty() && !paths.contains(installed))
+        paths.append(installed);
+    return paths;
+}
+
+QString ControlRegistry::storedServerPath(const QString &serverPath) const
+{
+    return QFileInfo(m_path).absoluteDir().relativeFilePath(QFileInfo(serverPath).absoluteFilePath());
+}
+
+QString ControlRegistry::resolvedServerPath(const QString &stored) const
+{
+    if (stored.isEmpty() || QDir::isAbsolutePath(stored))
+        return stored;
+    return QDir::cleanPath(QFileInfo(m_path).absoluteDir().absoluteFilePath(stored));
 }
 
 std::optional<QJsonObject> ControlRegistry::load(QString *error) const
@@ -94,17 +128,20 @@ QString ControlRegistry::registerClass(
 
     const QString classId = normalisedClassId(d.classId);
     const QString typeLibId = normalisedClassId(d.typeLibId);
+    // Relative to the registry's folder, so that a registry and its libraries
+    // can move together (an installed prefix, a build folder).
+    const QString server = storedServerPath(serverPath);
 
     QJsonObject classEntry;
     classEntry.insert(QStringLiteral("name"), d.className);
     classEntry.insert(QStringLiteral("ProgID"), d.progId);
     classEntry.insert(QStringLiteral("Control"), d.isControl);
-    classEntry.insert(QStringLiteral("InprocServer"), serverPath);
+    classEntry.insert(QStringLiteral("InprocServer"), server);
     classEntry.insert(QStringLiteral("TypeLib"), typeLibId);
     classEntry.insert(QStringLiteral("Version"), d.typeLibVersion);
     if (d.toolboxBitmapId != 0)
         classEntry.insert(
-            QStringLiteral("ToolboxBitmap"), QStringLiteral("%1, %2").arg(serverPath).arg(d.toolboxBitmapId));
+            QStringLiteral("ToolboxBitmap"), QStringLiteral("%1, %2").arg(server).arg(d.toolboxBitmapId));
     QJsonObject classes = root->value(keyClasses).toObject();
     classes.insert(classId, classEntry);
     root->insert(keyClasses, classes);
@@ -132,7 +169,7 @@ QString ControlRegistry::registerClass(
     QJsonObject version;
     version.insert(QStringLiteral("name"), d.typeLibName);
     version.insert(QStringLiteral("locale"), QString::number(d.typeLibLocale, 16));
-    version.insert(QStringLiteral("path"), serverPath);
+    version.insert(QStringLiteral("path"), server);
     versions.insert(d.typeLibVersion, version);
     typeLibs.insert(typeLibId, versions);
     root->insert(keyTypeLibs, typeLibs);
@@ -219,7 +256,7 @@ std::optional<ControlRegistry::ClassEntry> ControlRegistry::find(
     result.classId = classId;
     result.className = entry.value(QStringLiteral("name")).toString();
     result.progId = entry.value(QStringLiteral("ProgID")).toString();
-    result.serverPath = entry.value(QStringLiteral("InprocServer")).toString();
+    result.serverPath = resolvedServerPath(entry.value(QStringLiteral("InprocServer")).toString());
     result.isControl = entry.value(QStringLiteral("Control")).toBool();
     result.typeLibId = entry.value(QStringLiteral("TypeLib")).toString();
     result.typeLibVersion = entry.value(QStringLiteral("Version")).toString();

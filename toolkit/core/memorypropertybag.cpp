@@ -4,6 +4,8 @@ MemoryPropertyBag::MemoryPropertyBag(QObject *parent)
     : QObject(parent)
 { }
 
+MemoryPropertyBag::~MemoryPropertyBag() = default;
+
 qsizetype MemoryPropertyBag::indexOf(const QString &name) const
 {
     for (qsizetype i = 0; i < m_values.size(); ++i) {

@@ -22,9 +22,22 @@
 //     arguments as QVariants, a missing optional argument as QVariant(); the
 //     identifiers are named in lumivane/dispatchids.h;
 //   - typed, from C++: the getters and setters below.
-// Each member is described once, in the member table (lumivanemembers.h): its
+// Each member is described once, in the control's member table: its
 // identifier, name, type, range, stored default and accessors. The typed
 // setters, late binding and the persistence all work from that table.
+//
+// Making a colour see-through: the mask colour is taken when the control reads
+// its saved settings, from the TransparentColor in the host's property bag, and
+// only then. A host that wants its back colour see-through puts the colour into
+// a bag and has the control read it:
+//
+//   MemoryPropertyBag settings;                       // <toolkit/memorypropertybag.h>
+//   settings.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
+//   settings.setValue(QStringLiteral("BackStyle"), 0); // Transparent
+//   logo->readProperties(&settings);
+//
+// Setting TransparentColor at run time paints the new back colour but leaves
+// the mask colour as it was: the old colour stays the see-through one.
 //
 // Errors: invoke() returns the error in its result. The typed setters and
 // methods cannot return one, so each member call records its error in
@@ -38,6 +51,12 @@
 // Events: the 19 events of __Lumivane, in their order, as signals. Parameters are
 // references: a handler's write reaches the control (a KeyPress handler that sets
 // KeyAscii to 0 discards the key; another value is what the container receives).
+// So connect to them with Qt::DirectConnection (the default, AutoConnection, is
+// direct only while sender and receiver live in one thread): a queued call gets
+// copies, and its writes never reach the control.
+//
+//   QObject::connect(logo, &Lumivane::KeyPress, host,
+//       [](int &keyAscii) { keyAscii = 0; }, Qt::DirectConnection);
 //
 // Not on this platform: dynamic data exchange. LinkMode, LinkTopic, LinkItem and
 // LinkTimeout are kept and returned, and no link is ever made. OLEDrag,

@@ -4,6 +4,7 @@
 // What the program asks of its platform besides widgets: its own folder (the unit
 // database and the results file live there) and the screen's size for centring.
 
+#include "toolkit/formruntime_export.h"
 #include "toolkit/programfolder.h"
 
 #include <QSize>
@@ -11,7 +12,7 @@
 namespace toolkit {
 
 // The primary screen's size in twips (its available geometry when it has one).
-QSize screenSizeTwips();
+FORMRUNTIME_EXPORT QSize screenSizeTwips();
 
 } // namespace toolkit
 

@@ -5,9 +5,11 @@
 // nothing, from the mouse or the keyboard, which Qt's button already guarantees;
 // the subclass exists for the "graphical" look (its own back colour).
 
+#include "toolkit/formruntime_export.h"
+
 #include <QPushButton>
 
-class CommandButton : public QPushButton
+class FORMRUNTIME_EXPORT CommandButton : public QPushButton
 {
     Q_OBJECT
 

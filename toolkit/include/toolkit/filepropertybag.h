@@ -15,12 +15,13 @@
 // of a value equal to its default removes the value, as in any bag. Pictures read
 // back as images and fonts as fonts, so a control gets back what it wrote.
 
+#include "toolkit/formruntime_export.h"
 #include "toolkit/memorypropertybag.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
 
-class FilePropertyBag final : public QObject, public PropertyBag
+class FORMRUNTIME_EXPORT FilePropertyBag final : public QObject, public PropertyBag
 {
     Q_OBJECT
     Q_INTERFACES(PropertyBag)

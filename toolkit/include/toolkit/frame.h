@@ -8,9 +8,11 @@
 // one line height of the caption's font, so children placed below that sit
 // inside the border, clear of both.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QGroupBox>
 
-class Frame final : public QGroupBox
+class FORMRUNTIME_EXPORT Frame final : public QGroupBox
 {
     Q_OBJECT
 

@@ -13,9 +13,11 @@
 //    reports): with the keys (arrows, Home, End, Page Up/Down, a typed letter)
 //    or by dragging with a button held. Never raised for a selection set by code.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QListWidget>
 
-class ListBox : public QListWidget
+class FORMRUNTIME_EXPORT ListBox : public QListWidget
 {
     Q_OBJECT
     Q_PROPERTY(int listIndex READ listIndex WRITE setListIndex)
@@ -52,6 +54,6 @@ private:
 };
 
 // Button codes of mouse events: 1 left, 2 right, 4 middle.
-int mouseButtonCode(Qt::MouseButtons buttons);
+FORMRUNTIME_EXPORT int mouseButtonCode(Qt::MouseButtons buttons);
 
 #endif

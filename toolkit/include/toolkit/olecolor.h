@@ -6,6 +6,8 @@
 // system colour is kept as stored and resolved through the palette only when
 // something is painted, so it follows the desktop's colour scheme.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QColor>
 #include <QPalette>
 #include <QtGlobal>
@@ -21,7 +23,10 @@ inline constexpr OleColor windowText = systemFlag | 8u;
 inline constexpr OleColor windowBackground = systemFlag | 5u;
 inline constexpr OleColor buttonFace = systemFlag | 15u;
 
-constexpr bool isSystem(OleColor c) { return (c & systemFlag) != 0; }
+constexpr bool isSystem(OleColor c)
+{
+    return (c & systemFlag) != 0;
+}
 
 // A plain colour from its 0x00BBGGRR value (system colours are not resolved here).
 constexpr QRgb plainRgb(OleColor c)
@@ -34,11 +39,14 @@ constexpr OleColor fromRgb(int red, int green, int blue)
     return OleColor(red & 0xFF) | (OleColor(green & 0xFF) << 8) | (OleColor(blue & 0xFF) << 16);
 }
 
-inline OleColor fromQColor(const QColor &c) { return fromRgb(c.red(), c.green(), c.blue()); }
+inline OleColor fromQColor(const QColor &c)
+{
+    return fromRgb(c.red(), c.green(), c.blue());
+}
 
 // Resolves a plain or system colour; an unknown system index resolves to black.
-QColor toQColor(OleColor c, const QPalette &palette);
-QColor toQColor(OleColor c);
+FORMRUNTIME_EXPORT QColor toQColor(OleColor c, const QPalette &palette);
+FORMRUNTIME_EXPORT QColor toQColor(OleColor c);
 
 } // namespace olecolor
 

@@ -7,9 +7,11 @@
 // leave a group with none selected. Its background, when filled, is the
 // palette's Window colour, like that of its container.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QRadioButton>
 
-class OptionButton : public QRadioButton
+class FORMRUNTIME_EXPORT OptionButton : public QRadioButton
 {
     Q_OBJECT
     Q_PROPERTY(bool value READ value WRITE setValue)

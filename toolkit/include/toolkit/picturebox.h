@@ -14,6 +14,7 @@
 // its size, image and scale, so it serves as an off-screen buffer.
 
 #include "toolkit/controlerror.h"
+#include "toolkit/formruntime_export.h"
 #include "toolkit/olecolor.h"
 #include "toolkit/scale.h"
 
@@ -29,7 +30,7 @@
 
 class QPainter;
 
-class PictureBox : public QWidget
+class FORMRUNTIME_EXPORT PictureBox : public QWidget
 {
     Q_OBJECT
     Q_PROPERTY(QPixmap picture READ picture WRITE setPicture)

@@ -21,9 +21,11 @@
 // Undo keeps at most a bounded number of edits (undoLimit), where QLineEdit
 // alone would keep every edit of the session.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QLineEdit>
 
-class TextBox : public QLineEdit
+class FORMRUNTIME_EXPORT TextBox : public QLineEdit
 {
     Q_OBJECT
     Q_PROPERTY(int maxTypedLength READ maxLength WRITE setMaxLength)
@@ -97,9 +99,9 @@ private:
 };
 
 // The character code a key event types, or -1 when the key types nothing.
-int keyAsciiOf(const QKeyEvent *event);
+FORMRUNTIME_EXPORT int keyAsciiOf(const QKeyEvent *event);
 
 // Shift state bits of a key or mouse event: 1 Shift, 2 Ctrl, 4 Alt.
-int shiftStateOf(Qt::KeyboardModifiers modifiers);
+FORMRUNTIME_EXPORT int shiftStateOf(Qt::KeyboardModifiers modifiers);
 
 #endif

@@ -5,10 +5,12 @@
 // event loop, never inside another handler; a handler that disables the timer
 // makes it fire once per enabling.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QObject>
 #include <QTimer>
 
-class Timer final : public QObject
+class FORMRUNTIME_EXPORT Timer final : public QObject
 {
     Q_OBJECT
     Q_PROPERTY(int interval READ interval WRITE setInterval)

@@ -13,6 +13,8 @@
 // that makes instances of the class; the caller releases the factory when done.
 // Results follow the component model's numbering: 0 success, negative failure.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QString>
 #include <QtGlobal>
 
@@ -34,7 +36,7 @@ using CanUnloadNowFunction = qint32 (*)();
 
 // A module's description of its one class, handed to the registry when the
 // module registers or unregisters itself.
-struct ComponentDescription
+struct FORMRUNTIME_EXPORT ComponentDescription
 {
     QString className;
     QString classId;
@@ -53,7 +55,7 @@ struct ComponentDescription
 
 } // namespace component
 
-class ClassFactory
+class FORMRUNTIME_EXPORT ClassFactory
 {
 public:
     static constexpr const char *interfaceId = "{00000001-0000-0000-C000-000000000046}";

@@ -30,6 +30,7 @@
 // every loaded library, so unloading one under live objects is never safe.
 
 #include "toolkit/controlregistry.h"
+#include "toolkit/formruntime_export.h"
 
 #include <QString>
 
@@ -39,24 +40,27 @@ class QWidget;
 
 namespace componentruntime {
 
-struct Creation
+struct FORMRUNTIME_EXPORT Creation
 {
     QWidget *control = nullptr; // owned by the parent given, as any child widget
     QString error; // why no control was made; empty on success
 };
 
-Creation createControl(const QString &progIdOrClassId, QWidget *parent,
-    const QString &registryPath = ControlRegistry::defaultPath());
+// Looks the name up in each of ControlRegistry::searchPaths() in turn.
+FORMRUNTIME_EXPORT Creation createControl(const QString &progIdOrClassId, QWidget *parent);
+// Looks the name up in the one registry file given.
+FORMRUNTIME_EXPORT Creation createControl(
+    const QString &progIdOrClassId, QWidget *parent, const QString &registryPath);
 
 // Loads the module file and runs its DllRegisterServer or DllUnregisterServer,
 // which write the registry ControlRegistry::defaultPath() names. An empty text
 // on success, else what went wrong.
-QString registerServer(const QString &libraryPath);
-QString unregisterServer(const QString &libraryPath);
+FORMRUNTIME_EXPORT QString registerServer(const QString &libraryPath);
+FORMRUNTIME_EXPORT QString unregisterServer(const QString &libraryPath);
 
 // Asks a loaded (or loadable) module whether it has no instance or factory alive.
 // Fails (nullopt) when the module cannot be loaded.
-std::optional<bool> canUnloadNow(const QString &libraryPath);
+FORMRUNTIME_EXPORT std::optional<bool> canUnloadNow(const QString &libraryPath);
 
 } // namespace componentruntime
 

@@ -6,10 +6,12 @@
 // control that forwards to an inner object passes the inner object's error on
 // unchanged, so a host sees the same number whichever layer raised it.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QString>
 #include <QtGlobal>
 
-struct ControlError
+struct FORMRUNTIME_EXPORT ControlError
 {
     qint32 number = 0;
     QString description;
@@ -32,7 +34,7 @@ inline constexpr qint32 wrongArgumentCount = 450;
 inline constexpr qint32 invalidPicture = 481;
 
 // The error of that number with its standard text.
-ControlError make(qint32 number);
+FORMRUNTIME_EXPORT ControlError make(qint32 number);
 
 } // namespace controlerror
 

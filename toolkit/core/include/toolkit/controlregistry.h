@@ -8,17 +8,25 @@
 // Where it lives: the file named by BRIMLOW_CONTROL_REGISTRY when that is set
 // (tests and packagers point it elsewhere); otherwise "controls.json" beside the
 // running program when that exists (a build tree registers there); otherwise the
-// per-user "$XDG_DATA_HOME/brimlow/controls.json".
+// per-user "$XDG_DATA_HOME/brimlow/controls.json". After that one a host also
+// reads the registry installed with this runtime,
+// "<prefix>/share/formruntime/controls.json" beside the runtime's own library
+// folder, where an installed control registers itself for its prefix.
+//
+// Library paths are stored relative to the registry's folder (absolute ones
+// written by hand are read as they stand).
 
 #include "toolkit/classfactory.h"
 #include "toolkit/controlerror.h"
+#include "toolkit/formruntime_export.h"
 
 #include <QJsonObject>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
-class ControlRegistry final
+class FORMRUNTIME_EXPORT ControlRegistry final
 {
 public:
     struct ClassEntry
@@ -35,6 +43,11 @@ public:
     explicit ControlRegistry(QString path);
 
     static QString defaultPath();
+    // The registry installed with this runtime library; empty when that cannot
+    // be told.
+    static QString installedPath();
+    // The registries a host reads, in order: defaultPath(), then installedPath().
+    static QStringList searchPaths();
     static QString fileName() { return QStringLiteral("controls.json"); }
 
     const QString &path() const { return m_path; }
@@ -57,6 +70,8 @@ private:
     // there but cannot be read is an error, so that nothing overwrites it.
     std::optional<QJsonObject> load(QString *error) const;
     QString save(const QJsonObject &root) const;
+    QString storedServerPath(const QString &serverPath) const;
+    QString resolvedServerPath(const QString &stored) const;
 
     QString m_path;
 };

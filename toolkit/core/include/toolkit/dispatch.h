@@ -12,6 +12,7 @@
 // qobject_cast<Dispatchable *>(object), which works across module boundaries.
 
 #include "toolkit/controlerror.h"
+#include "toolkit/formruntime_export.h"
 
 #include <QObject>
 #include <QVariant>
@@ -25,7 +26,7 @@ enum class DispatchKind : quint16 {
     Set = 8, // an object (font, picture)
 };
 
-struct DispatchResult
+struct FORMRUNTIME_EXPORT DispatchResult
 {
     ControlError error;
     QVariant value; // the property's value or the method's result
@@ -45,7 +46,7 @@ inline bool isMissing(const QVariant &argument)
 }
 } // namespace dispatch
 
-class Dispatchable
+class FORMRUNTIME_EXPORT Dispatchable
 {
 public:
     virtual ~Dispatchable() = default;

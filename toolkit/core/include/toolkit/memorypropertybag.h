@@ -5,18 +5,20 @@
 // control. Names match without regard to case and keep the spelling and order of
 // their first write; a write of a value equal to its default removes the value.
 
+#include "toolkit/formruntime_export.h"
 #include "toolkit/propertybag.h"
 
 #include <QList>
 #include <QPair>
 
-class MemoryPropertyBag final : public QObject, public PropertyBag
+class FORMRUNTIME_EXPORT MemoryPropertyBag final : public QObject, public PropertyBag
 {
     Q_OBJECT
     Q_INTERFACES(PropertyBag)
 
 public:
     explicit MemoryPropertyBag(QObject *parent = nullptr);
+    ~MemoryPropertyBag() override;
 
     // Stores a value as the host's saved layout gives it.
     void setValue(const QString &name, const QVariant &value);

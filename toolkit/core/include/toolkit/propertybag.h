@@ -9,12 +9,13 @@
 // works across module boundaries.
 
 #include "toolkit/controlerror.h"
+#include "toolkit/formruntime_export.h"
 
 #include <QObject>
 #include <QString>
 #include <QVariant>
 
-class PropertyBag
+class FORMRUNTIME_EXPORT PropertyBag
 {
 public:
     virtual ~PropertyBag() = default;

@@ -8,11 +8,13 @@
 // width and height are set. The surface's size in pixels (its area) comes with
 // each question, so one scale follows its surface as it is resized.
 
+#include "toolkit/formruntime_export.h"
+
 #include <QObject>
 #include <QPointF>
 #include <QSize>
 
-class Scale
+class FORMRUNTIME_EXPORT Scale
 {
     Q_GADGET
 

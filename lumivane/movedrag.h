@@ -6,8 +6,6 @@
 // container's units, which the screen's twips per pixel convert to (a container
 // that measures in twips then gets the moves right).
 
-#include "lumivane/lumivane_export.h"
-
 #include <QtGlobal>
 
 namespace movedrag {
@@ -28,11 +26,11 @@ constexpr bool movesLive(qint32 moveStyle)
 }
 
 // Twips per pixel of a screen with the given logical dots per inch (15 at 96).
-LUMIVANE_EXPORT float twipsPerPixel(qreal logicalDotsPerInch);
+float twipsPerPixel(qreal logicalDotsPerInch);
 
 // The control's position minus the cursor's, in container units, rounded half to
 // even into 32 bits (a value beyond them stops at the nearest end).
-LUMIVANE_EXPORT qint32 offset(double containerPosition, float twipsPerPixel, int cursor);
+qint32 offset(double containerPosition, float twipsPerPixel, int cursor);
 
 // Where the control goes for a cursor position, in container units.
 constexpr double position(float twipsPerPixel, int cursor, qint32 offset)

@@ -14,9 +14,9 @@
 
 #include "lumivane/dispatchids.h"
 #include "lumivane/lumivane.h"
-#include "lumivane/memberdescriptors.h"
-#include "lumivane/variantconversion.h"
+#include "memberdescriptors.h"
 #include "toolkit/picturebox.h"
+#include "variantconversion.h"
 
 #include <array>
 #include <tuple>

@@ -6,7 +6,6 @@
 // overflow (6), a value of the wrong kind a type mismatch (13). Fractions round
 // half to even, as the runtime's integer conversion does.
 
-#include "lumivane/lumivane_export.h"
 #include "toolkit/controlerror.h"
 #include "toolkit/olecolor.h"
 
@@ -25,17 +24,17 @@ template <class T> struct Converted
     bool ok() const { return !error.isError(); }
 };
 
-LUMIVANE_EXPORT Converted<qint16> toInteger(const QVariant &value);
-LUMIVANE_EXPORT Converted<qint32> toLong(const QVariant &value);
-LUMIVANE_EXPORT Converted<float> toSingle(const QVariant &value);
-LUMIVANE_EXPORT Converted<bool> toBoolean(const QVariant &value);
-LUMIVANE_EXPORT Converted<QString> toText(const QVariant &value);
+Converted<qint16> toInteger(const QVariant &value);
+Converted<qint32> toLong(const QVariant &value);
+Converted<float> toSingle(const QVariant &value);
+Converted<bool> toBoolean(const QVariant &value);
+Converted<QString> toText(const QVariant &value);
 // A colour is a Long: 0x80000000 and above may come as negative numbers.
-LUMIVANE_EXPORT Converted<OleColor> toColour(const QVariant &value);
+Converted<OleColor> toColour(const QVariant &value);
 // A picture object: a QPixmap or QImage; an invalid variant or a null picture
 // is no picture (an empty QImage).
-LUMIVANE_EXPORT Converted<QImage> toPicture(const QVariant &value);
-LUMIVANE_EXPORT Converted<QFont> toFont(const QVariant &value);
+Converted<QImage> toPicture(const QVariant &value);
+Converted<QFont> toFont(const QVariant &value);
 
 // The same checks for a number a typed caller passes: an Integer out of 16 bits
 // is an overflow, and so is a Single beyond float; a Single that is no number

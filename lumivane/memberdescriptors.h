@@ -7,7 +7,7 @@
 // setters, and the late-bound rows below through which the dispatch, the
 // persistence and the member table reach the members.
 
-#include "lumivane/membertable.h"
+#include "membertable.h"
 #include "toolkit/controlerror.h"
 #include "toolkit/dispatch.h"
 

@@ -7,15 +7,13 @@
 // exclusive-or rectangle would, so drawing each outline twice leaves nothing
 // behind; the outlines still shown go with this object.
 
-#include "lumivane/lumivane_export.h"
-
 #include <QList>
 #include <QObject>
 #include <QRect>
 
 class QWidget;
 
-class LUMIVANE_EXPORT DragOutline final : public QObject
+class DragOutline final : public QObject
 {
     Q_OBJECT
 

@@ -6,15 +6,13 @@
 // becomes (fromColour AND foreground) OR toColour, which is toColour when the
 // foreground is black; every other pixel stays as it was.
 
-#include "lumivane/lumivane_export.h"
-
 #include <QImage>
 
 namespace colorreplace {
 
 // Works on a 32-bit image (RGB32 or ARGB32); other formats are converted to RGB32
 // first. Colours are QRgb values; their alpha is ignored.
-LUMIVANE_EXPORT void replaceColor(QImage &image, QRgb fromColour, QRgb toColour, QRgb foreground);
+void replaceColor(QImage &image, QRgb fromColour, QRgb toColour, QRgb foreground);
 
 } // namespace colorreplace
 

@@ -4,15 +4,13 @@
 // The shape of a masked surface: every pixel of the mask picture whose colour
 // differs from the mask colour.
 
-#include "lumivane/lumivane_export.h"
-
 #include <QImage>
 #include <QRegion>
 
 namespace maskregion {
 
 // Alpha is ignored; the region is in the picture's pixel coordinates.
-LUMIVANE_EXPORT QRegion visibleRegion(const QImage &maskPicture, QRgb maskColour);
+QRegion visibleRegion(const QImage &maskPicture, QRgb maskColour);
 
 } // namespace maskregion
 

@@ -6,13 +6,11 @@
 // a drop target wants it: the supplier runs with the format's clipboard number
 // (1 text, 2 bitmap, 15 files, 0 for others) and fills the data in.
 
-#include "lumivane/lumivane_export.h"
-
 #include <QMimeData>
 
 #include <functional>
 
-class LUMIVANE_EXPORT DragData final : public QMimeData
+class DragData final : public QMimeData
 {
     Q_OBJECT
 

@@ -7,8 +7,6 @@
 // of the library, class and interfaces, and the display names of the enums'
 // members (the names hosts and the designer show, blanks included).
 
-#include "lumivane/lumivane_export.h"
-
 #include <QString>
 #include <QtGlobal>
 
@@ -74,18 +72,18 @@ struct EnumMember
 };
 
 // The members of _Lumivane in interface order.
-LUMIVANE_EXPORT std::span<const Member> members();
-LUMIVANE_EXPORT const Member *memberById(qint32 dispatchId);
+std::span<const Member> members();
+const Member *memberById(qint32 dispatchId);
 // Matched without regard to case, as late binding does.
-LUMIVANE_EXPORT const Member *memberByName(const QString &name);
+const Member *memberByName(const QString &name);
 
 // The events of __Lumivane, identifiers 1 to 19.
-LUMIVANE_EXPORT std::span<const Event> events();
+std::span<const Event> events();
 
 // The members of one of the twelve enums ("LVNDrawMode", ...) with their display
 // names; empty for an unknown enum.
-LUMIVANE_EXPORT std::span<const EnumMember> enumMembers(const QString &enumName);
-LUMIVANE_EXPORT QString enumDisplayName(const QString &enumName, qint32 value);
+std::span<const EnumMember> enumMembers(const QString &enumName);
+QString enumDisplayName(const QString &enumName, qint32 value);
 
 } // namespace lumivanetypes
 
