@@ -21,6 +21,7 @@ packages=(
     xvfb xauth imagemagick xdotool file
     desktop-file-utils appstream lintian groff-base dpkg-dev fakeroot
     libgif-dev fonts-lobster
+    xdotool libxcb1-dev
 )
 missing=()
 for package in "${packages[@]}"; do

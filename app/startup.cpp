@@ -5,6 +5,7 @@
 #include "toolkit/application.h"
 #include "toolkit/messagebox.h"
 #include "toolkit/programlayout.h"
+#include "units/shippedunitkey.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 
@@ -29,11 +30,12 @@ int runBrimlowFrom(QApplication &application, const QString &programFolder, cons
             MessageBox::Icon::Critical);
         return 1;
     }
-    // The unit file's key takes longest to make; it is made while the fonts load.
+    // The shipped unit file opens with the key the build worked out for it. Any
+    // other file's key takes longest to make: it is derived in the background
+    // while the fonts and the window's widgets, which do not need the file, are
+    // made, and the first use of the file waits for it.
     UnitDatabase database(unitFile.path);
-    database.prepareKeyInBackground();
-    // The fonts and the window's widgets do not need the file: they are made
-    // while the key is derived, and the first use of the file waits for it.
+    database.prepareKey(shippedUnitDatabaseKey());
     registerBrimlowFonts();
     Form1 form(database, *unitFile.layout,
         toolkit::userFilesFolder(*unitFile.layout, programFolder, documentsFolder));

@@ -3,6 +3,7 @@
 #include "resources/resourceinit.h"
 
 #include <QFontDatabase>
+#include <QResource>
 #include <QStringList>
 
 namespace {
@@ -19,8 +20,17 @@ bool registerAll()
         QStringLiteral(":/brimlow/fonts/LiberationSerif-Regular.ttf"),
     };
     bool all = true;
-    for (const QString &file : files)
-        all = QFontDatabase::addApplicationFont(file) >= 0 && all;
+    for (const QString &file : files) {
+        // The font's bytes are handed over where they lie in the program, so
+        // they are neither copied nor decompressed; only the parts the font
+        // engine reads are ever loaded from the program file.
+        const QResource resource(file);
+        const int id = resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression
+            ? QFontDatabase::addApplicationFontFromData(
+                QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size()))
+            : QFontDatabase::addApplicationFont(file);
+        all = id >= 0 && all;
+    }
     return all;
 }
 

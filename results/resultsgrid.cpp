@@ -43,14 +43,13 @@ QAccessibleInterface *hiddenGridAccessible(const QString &className, QObject *ob
 } // namespace
 
 ResultsGrid::ResultsGrid(QWidget *parent)
-    : QTableWidget(parent)
+    : QWidget(parent)
 {
     static const bool accessibleInstalled = (QAccessible::installFactory(hiddenGridAccessible), true);
     Q_UNUSED(accessibleInstalled);
     // Only a store: keep it out of sight and out of the tab order even when the
     // window around it is shown.
     setFocusPolicy(Qt::NoFocus);
-    setEditTriggers(QAbstractItemView::NoEditTriggers);
     hide();
 }
 
@@ -60,7 +59,7 @@ void ResultsGrid::setRows(int rows)
         qWarning("ResultsGrid::setRows: %d rows, using 0", rows);
         rows = 0;
     }
-    setRowCount(rows);
+    m_cells.resize(rows, QStringList(m_cols));
     clampCurrentCell();
 }
 
@@ -70,7 +69,9 @@ void ResultsGrid::setCols(int cols)
         qWarning("ResultsGrid::setCols: %d columns, using 0", cols);
         cols = 0;
     }
-    setColumnCount(cols);
+    m_cols = cols;
+    for (QStringList &row : m_cells)
+        row.resize(cols);
     clampCurrentCell();
 }
 
@@ -94,8 +95,7 @@ QString ResultsGrid::text() const
 {
     if (!hasCurrentCell())
         return QString();
-    const QTableWidgetItem *cell = item(m_row, m_col);
-    return cell ? cell->text() : QString();
+    return m_cells.at(m_row).at(m_col);
 }
 
 void ResultsGrid::setText(const QString &text)
@@ -104,10 +104,14 @@ void ResultsGrid::setText(const QString &text)
         qWarning("ResultsGrid::setText: the grid has no cells");
         return;
     }
-    if (QTableWidgetItem *cell = item(m_row, m_col))
-        cell->setText(text);
-    else
-        setItem(m_row, m_col, new QTableWidgetItem(text));
+    m_cells[m_row][m_col] = text;
+}
+
+QString ResultsGrid::cellText(int row, int col) const
+{
+    if (row < 0 || row >= rows() || col < 0 || col >= cols())
+        return QString();
+    return m_cells.at(row).at(col);
 }
 
 bool ResultsGrid::hasCurrentCell() const

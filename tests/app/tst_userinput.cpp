@@ -113,7 +113,7 @@ QStringList tst_UserInput::lastSavedRow() const
     const ResultsGrid *grid = m_form->ResultsGrid;
     QStringList cells;
     for (int col = 0; col < grid->cols(); ++col)
-        cells << grid->item(grid->rows() - 1, col)->text();
+        cells << grid->cellText(grid->rows() - 1, col);
     return cells;
 }
 

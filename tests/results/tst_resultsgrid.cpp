@@ -70,6 +70,12 @@ void tst_ResultsGrid::cellsByCurrentCell()
     grid.setCol(1);
     grid.setText("7");
     QCOMPARE(readRow(grid, 1), (QStringList { "Litre", "7", "Pint", "3.5" }));
+
+    // Any cell reads without moving the current one; outside the table, nothing.
+    grid.setCol(0);
+    QCOMPARE(grid.cellText(0, 2), QString("To Unit"));
+    QCOMPARE(grid.cellText(2, 0), QString());
+    QCOMPARE(grid.text(), QString("Litre"));
 }
 
 void tst_ResultsGrid::addingARowKeepsTheOthers()

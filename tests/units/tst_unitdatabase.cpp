@@ -1,4 +1,5 @@
 #include "testsupport/tempfolder.h"
+#include "units/shippedunitkey.h"
 #include "units/unitcsv.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasewriter.h"
@@ -153,6 +154,8 @@ private slots:
     void failedFileIsRememberedUntilItChanges();
     void keyPreparedInBackground();
     void keyPreparedForMissingFile();
+    void shippedFileOpensWithTheBuildsKey();
+    void rebuiltFileOpensByDerivingItsKey();
 
     // Failures.
     void brokenFiles_data();
@@ -512,6 +515,38 @@ void tst_UnitDatabase::keyPreparedForMissingFile()
     QVERIFY(error);
     QVERIFY2(error->contains("absent.mdb"), qPrintable(*error));
     QVERIFY(!database.hasDerivedKey());
+}
+
+void tst_UnitDatabase::shippedFileOpensWithTheBuildsKey()
+{
+    UnitDatabase database(shippedDatabase);
+    database.prepareKey(shippedUnitDatabaseKey());
+    QVERIFY(!database.verify());
+    const UnitSizeResult size = database.lookupSize("Gallon (UK)");
+    QVERIFY2(size.ok(), qPrintable(size.error));
+    QCOMPARE(size.size, float(4.54609e-3));
+    QCOMPARE(database.keyDerivations(), 0);
+}
+
+void tst_UnitDatabase::rebuiltFileOpensByDerivingItsKey()
+{
+    // The shipped rows written again with the password: the file gets a new salt.
+    QFile table(reviewedTable);
+    QVERIFY(table.open(QIODevice::ReadOnly));
+    QList<UnitRow> rows;
+    for (const UnitCsvRow &row : parseUnitCsv(QString::fromUtf8(table.readAll())).rows)
+        rows.append({ row.unit, row.size });
+    const QString path = writeTestDatabase("rebuilt-shipped.mdb", rows);
+    QVERIFY(!path.isEmpty());
+
+    UnitDatabase database(path);
+    database.prepareKey(shippedUnitDatabaseKey());
+    QVERIFY(!database.verify());
+    const UnitSizeResult size = database.lookupSize("Gallon (UK)");
+    QVERIFY2(size.ok(), qPrintable(size.error));
+    QCOMPARE(size.size, float(4.54609e-3));
+    // One derivation for the new salt, kept for every later opening.
+    QCOMPARE(database.keyDerivations(), 1);
 }
 
 void tst_UnitDatabase::brokenFiles_data()

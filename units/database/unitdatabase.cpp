@@ -2,6 +2,7 @@
 
 #include "units/jetsql.h"
 
+#include <openssl/crypto.h>
 #include <openssl/evp.h>
 #include <sqlite3.h>
 
@@ -31,6 +32,18 @@ QString errorOf(sqlite3 *db)
     return QString::fromUtf8(sqlite3_errmsg(db));
 }
 
+// SQLCipher's cipher is OpenSSL's, which on its first use would read the
+// system's OpenSSL configuration and load its table of error texts: over half a
+// megabyte that nothing here needs (the unit file takes AES and SHA-1 from the
+// built-in provider, and failures are told in this program's own words). Settled
+// once for the process, before the engine's first use.
+void startCrypto()
+{
+    static const bool started
+        = OPENSSL_init_crypto(OPENSSL_INIT_NO_LOAD_CONFIG | OPENSSL_INIT_NO_LOAD_CRYPTO_STRINGS, nullptr);
+    Q_UNUSED(started);
+}
+
 struct KeyDerivation
 {
     const EVP_MD *digest = nullptr; // null: raw keys are not used with this engine
@@ -42,6 +55,7 @@ struct KeyDerivation
 const KeyDerivation &keyDerivation()
 {
     static const KeyDerivation derivation = [] {
+        startCrypto();
         KeyDerivation d;
         sqlite3 *db = nullptr;
         if (sqlite3_open(":memory:", &db) != SQLITE_OK) {
@@ -102,6 +116,11 @@ QByteArray immutableUri(const QString &path)
 }
 
 } // namespace
+
+QByteArray deriveUnitDatabaseKey(const QByteArray &password, const QByteArray &salt)
+{
+    return deriveRawKey(password, salt);
+}
 
 UnitDatabaseConnection::UnitDatabaseConnection(UnitDatabaseConnection &&other) noexcept
     : m_db(std::exchange(other.m_db, nullptr))
@@ -173,6 +192,7 @@ std::optional<QString> UnitDatabase::checkFile(FileStamp &stamp) const
 
 UnitDatabaseConnection UnitDatabase::openWithKey(const QByteArray &key, int *resultCode) const
 {
+    startCrypto();
     UnitDatabaseConnection connection;
     sqlite3 *db = nullptr;
     // The unit file is read-only data that nothing changes while it is open:
@@ -203,6 +223,7 @@ void UnitDatabase::prepareKeyInBackground()
 {
     if (m_preparedKey.valid() || !m_rawKey.isEmpty())
         return;
+    ++m_keyDerivations;
     m_preparedKey = std::async(std::launch::async, [path = m_filePath, password = m_password] {
         QFile file(path);
         if (!file.open(QIODevice::ReadOnly))
@@ -213,6 +234,21 @@ void UnitDatabase::prepareKeyInBackground()
         QByteArray key = deriveRawKey(password, salt);
         return std::pair(std::move(salt), std::move(key));
     });
+}
+
+void UnitDatabase::prepareKey(const UnitDatabaseKey &known)
+{
+    if (m_preparedKey.valid() || !m_rawKey.isEmpty())
+        return;
+    if (!known.rawKey.isEmpty()) {
+        QFile file(m_filePath);
+        if (file.open(QIODevice::ReadOnly) && file.read(saltSize) == known.salt) {
+            m_salt = known.salt;
+            m_rawKey = known.rawKey;
+            return;
+        }
+    }
+    prepareKeyInBackground();
 }
 
 void UnitDatabase::adoptPreparedKey()

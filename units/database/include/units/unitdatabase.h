@@ -26,6 +26,20 @@ struct sqlite3;
 
 inline constexpr char unitDatabasePassword[] = "tolvek361";
 
+// A raw key worked out ahead of time for the unit file with this salt. The build
+// works out the key of the file it ships (shippedunitkey.h), so that opening
+// that file needs no derivation from the password.
+struct UnitDatabaseKey
+{
+    QByteArray salt; // the file's first 16 bytes
+    QByteArray rawKey; // "x'<key hex><salt hex>'"; empty when the engine takes no raw key
+};
+
+// The raw key of a file with this salt, derived from the password the way the
+// installed SQLCipher derives it (the slow step of opening); empty when that
+// engine's keys cannot be given raw.
+QByteArray deriveUnitDatabaseKey(const QByteArray &password, const QByteArray &salt);
+
 // An open unit database, closed when it goes out of scope; or, when opening
 // failed, the message saying why.
 class UnitDatabaseConnection final
@@ -92,11 +106,19 @@ public:
     // itself when the file could not be read then).
     void prepareKeyInBackground();
 
+    // Makes the file's key ready before the first opening. When the file's salt
+    // is the one `known` was worked out for, that key is taken as it is and
+    // nothing is derived; any other file (one rebuilt or edited with the
+    // password has a new salt) has its key derived in the background, as
+    // prepareKeyInBackground() does.
+    void prepareKey(const UnitDatabaseKey &known);
+
     // True once the file's key is known, so that openings skip derivation.
     bool hasDerivedKey() const { return !m_rawKey.isEmpty(); }
 
-    // How many times an opening derived a key from the password on the
-    // caller's thread (the slow step of opening, about a sixth of a second).
+    // How many times a key was derived from the password (the slow step of
+    // opening, about a sixth of a second): by an opening on the caller's
+    // thread, or on the worker that prepareKeyInBackground() starts.
     int keyDerivations() const { return m_keyDerivations; }
 
     // Opens with the password alone, deriving the key every time (the slow
