@@ -18,7 +18,7 @@ packages=(
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev libqt6opengl6-dev libgl-dev
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
-    xvfb xauth imagemagick xdotool file
+    xvfb xauth imagemagick file
     desktop-file-utils appstream lintian groff-base dpkg-dev fakeroot
     libgif-dev fonts-lobster
     xdotool libxcb1-dev
