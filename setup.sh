@@ -7,6 +7,7 @@
 #                          whole test suite, then the same suite
 #                          again under AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./setup.sh test quick  the test suite without the sanitizer pass
+#   ./setup.sh package     the Debian packages, hardened, checked by lintian
 #   ./setup.sh fuzz [secs] build the libFuzzer targets with clang and run each for
 #                          60 seconds (or secs) from its seed corpus
 set -euo pipefail
@@ -19,8 +20,8 @@ packages=(
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
     doxygen
-    xvfb xauth imagemagick
-    desktop-file-utils appstream lintian groff-base
+    xvfb xauth imagemagick file
+    desktop-file-utils appstream lintian groff-base dpkg-dev fakeroot
     libgif-dev fonts-lobster
     xdotool libxcb1-dev
 )
@@ -70,6 +71,13 @@ test)
         QT_QPA_PLATFORM=offscreen ctest --test-dir build-sanitize --output-on-failure -j"$jobs"
     fi
     ;;
+package)
+    # The Debian packages, built hardened as Debian builds its own, checked by
+    # lintian (an error fails), in build-package/.
+    configure_and_build build-package -DBRIMLOW_HARDENING=ON -DBRIMLOW_BUILD_BENCH=OFF
+    tests/packaging/debpackages.sh "$PWD/build-package" "$PWD/build-package/debs"
+    echo "Packages in build-package/debs: sudo apt install ./build-package/debs/*.deb"
+    ;;
 fuzz)
     # The libraries are built with coverage and the sanitizers too, so the
     # fuzzers see into the code they test; new inputs and any crashing input
@@ -107,7 +115,7 @@ fuzz)
     exit $failed
     ;;
 *)
-    echo "usage: $0 run | test [quick] | fuzz [seconds]" >&2
+    echo "usage: $0 run | test [quick] | package | fuzz [seconds]" >&2
     exit 2
     ;;
 esac

@@ -78,6 +78,14 @@ function(step_runpath)
     endforeach()
 endfunction()
 
+# The program itself, from the prefix: its installed desktop files validated, then
+# started on a virtual screen with a home of its own and worked from outside
+# (installedapp.sh says how).
+function(step_app)
+    run("the installed program" ${SOURCE_DIR}/installedapp.sh --installed ${PREFIX} ${WORK_DIR}/app)
+    message(STATUS "${RUN_OUTPUT}")
+endfunction()
+
 run("pkg-config for Qt" pkg-config --cflags Qt6Widgets)
 separate_arguments(QT_FLAGS UNIX_COMMAND "${RUN_OUTPUT}")
 
@@ -89,3 +97,4 @@ step_host()
 step_runpath()
 step_lumiview()
 step_designer()
+step_app()

@@ -1,0 +1,139 @@
+# What an installed Brimlow places where (component Brimlow), the papers every
+# Debian package carries, and the packages themselves: `cpack -G DEB` in the
+# build folder makes one package per install component.
+#
+#   Brimlow   brimlow                   the program, its unit file, desktop entry,
+#                                       metainfo, icons, manual page
+#   Runtime   libformruntime1           the runtime forms and controls share
+#   Lumivane  liblumivane1              the picture control and its registration
+#   Devel     lumivane-dev              headers, CMake packages, pkg-config files
+#   Designer  lumivane-designer-plugin  the Qt Designer plugin
+include(GNUInstallDirs)
+
+# Installing (and cpack) takes the build as it is: the tests need not be built
+# for a package.
+set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
+
+set(BRIMLOW_PACKAGE_VERSION 1.0.0)
+set(BRIMLOW_MAINTAINER "The Brimlow developers <developers@brimlow.org>")
+set(BRIMLOW_PACKAGES
+    Brimlow brimlow
+    Runtime libformruntime1
+    Lumivane liblumivane1
+    Devel lumivane-dev
+    Designer lumivane-designer-plugin)
+
+# The program. Installed, it finds the project's libraries beside its own
+# folder (../lib), and its unit file in ../share/brimlow.
+install(TARGETS brimlow RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR} COMPONENT Brimlow)
+set_target_properties(brimlow PROPERTIES INSTALL_RPATH "$ORIGIN/../${CMAKE_INSTALL_LIBDIR}")
+install(FILES ${PROJECT_BINARY_DIR}/bin/brimlowDB.mdb
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/brimlow COMPONENT Brimlow)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.brimlow.Brimlow.desktop
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/applications COMPONENT Brimlow)
+install(FILES ${PROJECT_SOURCE_DIR}/packaging/org.brimlow.Brimlow.metainfo.xml
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo COMPONENT Brimlow)
+foreach(size 16 24 32 48 64 128 256)
+    install(FILES ${PROJECT_SOURCE_DIR}/resources/icons/${size}.png
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps
+        RENAME org.brimlow.Brimlow.png COMPONENT Brimlow)
+endforeach()
+
+# Compressed as Debian ships them: gzip -9n, no name or time stamp inside, so
+# the same sources give the same bytes.
+set(papers ${PROJECT_BINARY_DIR}/packaging)
+file(MAKE_DIRECTORY ${papers})
+function(brimlow_gzip source target)
+    execute_process(COMMAND gzip -9nc ${source} OUTPUT_FILE ${target} RESULT_VARIABLE failed)
+    if(failed)
+        message(FATAL_ERROR "gzip could not compress ${source}")
+    endif()
+endfunction()
+brimlow_gzip(${PROJECT_SOURCE_DIR}/packaging/brimlow.1 ${papers}/brimlow.1.gz)
+install(FILES ${papers}/brimlow.1.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1 COMPONENT Brimlow)
+
+# Every package carries the copyright file and a changelog of its own name.
+set(BRIMLOW_PACKAGE_NAMES "")
+set(pairs ${BRIMLOW_PACKAGES})
+while(pairs)
+    list(POP_FRONT pairs component package)
+    list(APPEND BRIMLOW_PACKAGE_NAMES ${package})
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/changelog.in ${papers}/${package}/changelog @ONLY)
+    brimlow_gzip(${papers}/${package}/changelog ${papers}/${package}/changelog.gz)
+    install(FILES ${PROJECT_SOURCE_DIR}/packaging/copyright ${papers}/${package}/changelog.gz
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/${package} COMPONENT ${component})
+endwhile()
+
+# The Debian packages.
+set(CPACK_PACKAGE_NAME brimlow)
+set(CPACK_PACKAGE_VENDOR "The Brimlow developers")
+set(CPACK_PACKAGE_VERSION ${BRIMLOW_PACKAGE_VERSION})
+# CPack's own default summary, which it leaves out: each package's description
+# below starts with its own summary line.
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "${CMAKE_PROJECT_NAME} built using CMake")
+set(CPACK_PACKAGE_CONTACT ${BRIMLOW_MAINTAINER})
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${BRIMLOW_MAINTAINER})
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+# dpkg-shlibdeps works out what the binaries link; the project's own libraries
+# are found in the build folder, and the library packages say which package
+# gives each soname (shlibs).
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_LIBRARY_OUTPUT_DIRECTORY})
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS ON)
+set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
+
+set(triggers ${papers}/ldconfig/triggers)
+file(WRITE ${triggers} "activate-noawait ldconfig\n")
+
+set(CPACK_DEBIAN_BRIMLOW_PACKAGE_NAME brimlow)
+set(CPACK_DEBIAN_BRIMLOW_PACKAGE_SECTION utils)
+# The program makes its logo control by name and so does not link it.
+set(CPACK_DEBIAN_BRIMLOW_PACKAGE_DEPENDS
+    "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION}), liblumivane1 (>= ${BRIMLOW_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_BRIMLOW_DESCRIPTION "converter for volumes of liquid
+Brimlow converts volumes of liquid between over 60 units: metric, US
+customary liquid and dry, UK imperial and Australian. The converted volume
+appears as you type, together with a measuring flask whose fluid level and
+scale follow the volume; drag the level to set it. Conversions can be kept
+and written to a text file.")
+
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libformruntime1)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${triggers})
+set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "runtime that forms and the controls on them share
+The form runtime holds the widget layer of Brimlow (text box, list box,
+buttons, picture box, timer, message box) and the control runtime: a
+registry of controls by programmatic name, the module loader that creates
+them, calls by identifier and property bags.")
+
+set(CPACK_DEBIAN_LUMIVANE_PACKAGE_NAME liblumivane1)
+set(CPACK_DEBIAN_LUMIVANE_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_LUMIVANE_PACKAGE_DEPENDS "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_LUMIVANE_PACKAGE_CONTROL_EXTRA ${triggers})
+set(CPACK_DEBIAN_LUMIVANE_DESCRIPTION "picture control with one see-through colour
+Lumivane shows a picture in which one colour is see-through, so the form
+behind it shows in that colour's place; users can drag it. Programs create
+it by its name LumivaneBox.Lumivane through the form runtime, which finds it
+through the registration this package installs.")
+
+set(CPACK_DEBIAN_DEVEL_PACKAGE_NAME lumivane-dev)
+set(CPACK_DEBIAN_DEVEL_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_DEVEL_PACKAGE_DEPENDS
+    "libformruntime1 (= ${BRIMLOW_PACKAGE_VERSION}), liblumivane1 (= ${BRIMLOW_PACKAGE_VERSION}), qt6-base-dev")
+set(CPACK_DEBIAN_DEVEL_DESCRIPTION "development files for Lumivane and the form runtime
+Headers, CMake packages (find_package(Lumivane) and find_package(FormRuntime))
+and pkg-config files (lumivane, formruntime) for programs that host the
+Lumivane picture control or other controls of the form runtime.")
+
+set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME lumivane-designer-plugin)
+set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)
+set(CPACK_DEBIAN_DESIGNER_PACKAGE_DEPENDS "liblumivane1 (>= ${BRIMLOW_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_DESIGNER_DESCRIPTION "Qt Designer plugin for the Lumivane picture control
+Puts Lumivane in Qt Designer's widget box, so forms designed there can hold
+the picture control and set its properties.")
+
+include(CPack)

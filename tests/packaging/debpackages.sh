@@ -1,0 +1,24 @@
+#!/bin/bash
+# The Debian packages: cpack -G DEB in a copy of the build's package settings,
+# then lintian on every package; an error from lintian fails, warnings are
+# printed (the report lists the ones left and why).
+#
+#   debpackages.sh <build folder> <scratch folder>
+set -euo pipefail
+build=$1
+work=$2
+rm -rf "$work"
+mkdir -p "$work"
+cd "$work"
+cpack -G DEB --config "$build/CPackConfig.cmake" -B "$work" >cpack.log 2>&1 || { cat cpack.log; exit 1; }
+shopt -s nullglob
+debs=("$work"/*.deb)
+[ ${#debs[@]} -gt 0 ] || { cat cpack.log; echo "FAIL: cpack made no package"; exit 1; }
+status=0
+for deb in "${debs[@]}"; do
+    echo "== $(basename "$deb")"
+    dpkg-deb --field "$deb" Package Depends
+    # lintian exits non-zero on errors (and on nothing else with --fail-on error).
+    lintian --fail-on error --tag-display-limit 0 "$deb" || status=1
+done
+exit $status
