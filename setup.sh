@@ -15,7 +15,7 @@ cd "$(dirname "$0")"
 mode=${1:-run}
 
 packages=(
-    build-essential cmake pkg-config
+    build-essential cmake pkg-config clang-format
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev libqt6opengl6-dev libgl-dev
     libsqlcipher-dev libssl-dev libbenchmark-dev
     clang libclang-rt-14-dev
@@ -63,6 +63,9 @@ run)
     echo "No display here: Brimlow ran on a virtual screen; its ready window is in $shot"
     ;;
 test)
+    # Every C++ file as .clang-format lays it out: a difference fails the run.
+    find app bench conversion examples flask formstate lumivane resources results tests toolkit tools units \
+        -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
     configure_and_build build
     cmake --build build --target docs # fails on any undocumented public member
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"

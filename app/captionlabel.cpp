@@ -15,7 +15,7 @@ void CaptionLabel::paintEvent(QPaintEvent *)
     const int flags = int(alignment()) | Qt::TextSingleLine;
     painter.setFont(font());
     painter.setPen(QColor(0, 96, 96));
-    for (const QPoint offset : {QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1)})
+    for (const QPoint offset : { QPoint(-1, 0), QPoint(1, 0), QPoint(0, -1), QPoint(0, 1) })
         painter.drawText(box.translated(offset), flags, text());
     painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(box, flags, text());

@@ -43,9 +43,14 @@ Skinner::Skinner(QWidget *window)
 
     // Defaults before Load sets them: a plain frame with both buttons.
     m_settings = {
-        {ShowMaximizeButton, false}, {CaptionAlignment, 0}, {ShowMinimizeButton, 1},
-        {FrameColor, olecolor::fromRgb(255, 255, 255)}, {CaptionColor, olecolor::fromRgb(255, 255, 255)},
-        {BorderWidth, 4}, {FrameStyle, 1}, {SkinActive, true},
+        { ShowMaximizeButton, false },
+        { CaptionAlignment, 0 },
+        { ShowMinimizeButton, 1 },
+        { FrameColor, olecolor::fromRgb(255, 255, 255) },
+        { CaptionColor, olecolor::fromRgb(255, 255, 255) },
+        { BorderWidth, 4 },
+        { FrameStyle, 1 },
+        { SkinActive, true },
     };
 
     auto *layout = new QHBoxLayout(this);
@@ -98,8 +103,8 @@ void Skinner::applySettings()
     m_caption->setPalette(pal);
     m_minimize->setPalette(pal);
     m_close->setPalette(pal);
-    m_caption->setAlignment(m_settings.value(CaptionAlignment).toInt() == 1 ? Qt::AlignCenter
-                                                                            : Qt::AlignLeft | Qt::AlignVCenter);
+    m_caption->setAlignment(
+        m_settings.value(CaptionAlignment).toInt() == 1 ? Qt::AlignCenter : Qt::AlignLeft | Qt::AlignVCenter);
     m_minimize->setVisible(m_settings.value(ShowMinimizeButton).toInt() != 0);
     const int border = m_settings.value(BorderWidth).toInt();
     setGeometry(border, border, m_window->width() - 2 * border, titleBarHeight());
@@ -118,7 +123,9 @@ bool Skinner::eventFilter(QObject *watched, QEvent *event)
     if (watched == m_window) {
         switch (event->type()) {
         case QEvent::WindowTitleChange:
-        case QEvent::WindowIconChange: refresh(); break;
+        case QEvent::WindowIconChange:
+            refresh();
+            break;
         case QEvent::Resize: {
             const int border = m_settings.value(BorderWidth).toInt();
             setGeometry(border, border, m_window->width() - 2 * border, titleBarHeight());
@@ -133,12 +140,13 @@ bool Skinner::eventFilter(QObject *watched, QEvent *event)
             const QRect outer = m_window->rect();
             painter.fillRect(outer, titleColor);
             painter.fillRect(outer.adjusted(border, border + titleBarHeight(), -border, -border),
-                             m_window->palette().color(QPalette::Window));
+                m_window->palette().color(QPalette::Window));
             painter.setPen(olecolor::toQColor(m_settings.value(FrameColor).toUInt()));
             painter.drawRect(outer.adjusted(0, 0, -1, -1));
             break;
         }
-        default: break;
+        default:
+            break;
         }
     }
     return QWidget::eventFilter(watched, event);

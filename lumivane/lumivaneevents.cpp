@@ -149,13 +149,13 @@ void Lumivane::keyReleaseEvent(QKeyEvent *event)
 }
 
 void Lumivane::mouseEventToHost(
-    void (Lumivane::*event)(int &, int &, float &, float &), int button, QMouseEvent *e)
+    void (Lumivane::*raise)(int &, int &, float &, float &), int button, QMouseEvent *e)
 {
     const QPointF at = fromPixels(e->position() - QPointF(interior().topLeft()));
     int shift = shiftStateOf(e->modifiers());
     float x = float(at.x());
     float y = float(at.y());
-    emit(this->*event)(button, shift, x, y);
+    emit(this->*raise)(button, shift, x, y);
 }
 
 void Lumivane::mousePressEvent(QMouseEvent *event)
@@ -263,15 +263,16 @@ void Lumivane::dropEvent(QDropEvent *event)
 
 ControlError Lumivane::startOleDrag()
 {
-    auto *data = new DragData([this](DragData *promised, int &format) { emit OLESetData(promised, format); });
+    auto *dragData
+        = new DragData([this](DragData *promised, int &format) { emit OLESetData(promised, format); });
     qint32 allowed = 1 | 2;
-    emit OLEStartDrag(data, allowed);
+    emit OLEStartDrag(dragData, allowed);
     if (allowed == 0) {
-        delete data;
+        delete dragData;
         return {};
     }
     QDrag drag(this);
-    drag.setMimeData(data);
+    drag.setMimeData(dragData);
     connect(&drag, &QDrag::actionChanged, this, [this](Qt::DropAction action) {
         qint32 effect = effectOf(action);
         bool defaultCursors = true;

@@ -17,9 +17,9 @@ void MessageBox::show(QWidget *parent, const QString &text, const QString &title
         return;
     }
     QMessageBox box(icon == Icon::Information ? QMessageBox::Information
-                    : icon == Icon::Warning   ? QMessageBox::Warning
+            : icon == Icon::Warning           ? QMessageBox::Warning
                                               : QMessageBox::Critical,
-                    title, text, QMessageBox::Ok, parent);
+        title, text, QMessageBox::Ok, parent);
     box.exec();
 }
 

@@ -160,7 +160,8 @@ QPen PictureBox::pen(const QColor &color) const
     if (m_drawStyle == 5)
         pen.setStyle(Qt::NoPen);
     else if (m_drawWidth == 1 && m_drawStyle >= 1 && m_drawStyle <= 4) {
-        static constexpr Qt::PenStyle patterns[] = {Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine};
+        static constexpr Qt::PenStyle patterns[]
+            = { Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine };
         pen.setStyle(patterns[m_drawStyle - 1]);
     }
     return pen;
@@ -170,22 +171,22 @@ void PictureBox::applyDrawMode(QPainter &painter) const
 {
     // The sixteen binary raster operations of a pen on what is there.
     static constexpr QPainter::CompositionMode modes[] = {
-        QPainter::RasterOp_ClearDestination,          // 1 Blackness
+        QPainter::RasterOp_ClearDestination, // 1 Blackness
         QPainter::RasterOp_NotSourceAndNotDestination, // 2 Not Merge Pen
-        QPainter::RasterOp_NotSourceAndDestination,    // 3 Mask Not Pen
-        QPainter::RasterOp_NotSource,                  // 4 Not Copy Pen
-        QPainter::RasterOp_SourceAndNotDestination,    // 5 Mask Pen Not
-        QPainter::RasterOp_NotDestination,             // 6 Invert
-        QPainter::RasterOp_SourceXorDestination,       // 7 Xor Pen
-        QPainter::RasterOp_NotSourceOrNotDestination,  // 8 Not Mask Pen
-        QPainter::RasterOp_SourceAndDestination,       // 9 Mask Pen
-        QPainter::RasterOp_NotSourceXorDestination,    // 10 Not Xor Pen
-        QPainter::CompositionMode_Destination,         // 11 Nop
-        QPainter::RasterOp_NotSourceOrDestination,     // 12 Merge Not Pen
-        QPainter::CompositionMode_SourceOver,          // 13 Copy Pen
-        QPainter::RasterOp_SourceOrNotDestination,     // 14 Merge Pen Not
-        QPainter::RasterOp_SourceOrDestination,        // 15 Merge Pen
-        QPainter::RasterOp_SetDestination,             // 16 Whiteness
+        QPainter::RasterOp_NotSourceAndDestination, // 3 Mask Not Pen
+        QPainter::RasterOp_NotSource, // 4 Not Copy Pen
+        QPainter::RasterOp_SourceAndNotDestination, // 5 Mask Pen Not
+        QPainter::RasterOp_NotDestination, // 6 Invert
+        QPainter::RasterOp_SourceXorDestination, // 7 Xor Pen
+        QPainter::RasterOp_NotSourceOrNotDestination, // 8 Not Mask Pen
+        QPainter::RasterOp_SourceAndDestination, // 9 Mask Pen
+        QPainter::RasterOp_NotSourceXorDestination, // 10 Not Xor Pen
+        QPainter::CompositionMode_Destination, // 11 Nop
+        QPainter::RasterOp_NotSourceOrDestination, // 12 Merge Not Pen
+        QPainter::CompositionMode_SourceOver, // 13 Copy Pen
+        QPainter::RasterOp_SourceOrNotDestination, // 14 Merge Pen Not
+        QPainter::RasterOp_SourceOrDestination, // 15 Merge Pen
+        QPainter::RasterOp_SetDestination, // 16 Whiteness
     };
     painter.setCompositionMode(modes[m_drawMode - 1]);
 }
@@ -193,8 +194,14 @@ void PictureBox::applyDrawMode(QPainter &painter) const
 QBrush PictureBox::fillBrush() const
 {
     static constexpr Qt::BrushStyle styles[] = {
-        Qt::SolidPattern, Qt::NoBrush, Qt::HorPattern, Qt::VerPattern,
-        Qt::BDiagPattern, Qt::FDiagPattern, Qt::CrossPattern, Qt::DiagCrossPattern,
+        Qt::SolidPattern,
+        Qt::NoBrush,
+        Qt::HorPattern,
+        Qt::VerPattern,
+        Qt::BDiagPattern,
+        Qt::FDiagPattern,
+        Qt::CrossPattern,
+        Qt::DiagCrossPattern,
     };
     return QBrush(m_fillColor, styles[m_fillStyle]);
 }
@@ -457,18 +464,30 @@ namespace {
 std::optional<QPainter::CompositionMode> rasterOperation(qint32 opcode)
 {
     switch (quint32(opcode)) {
-    case 0xCC0020: return QPainter::CompositionMode_SourceOver; // keeps a picture's see-through pixels
-    case 0x8800C6: return QPainter::RasterOp_SourceAndDestination;
-    case 0xEE0086: return QPainter::RasterOp_SourceOrDestination;
-    case 0x660046: return QPainter::RasterOp_SourceXorDestination;
-    case 0x440328: return QPainter::RasterOp_SourceAndNotDestination;
-    case 0x330008: return QPainter::RasterOp_NotSource;
-    case 0x1100A6: return QPainter::RasterOp_NotSourceAndNotDestination;
-    case 0xBB0226: return QPainter::RasterOp_NotSourceOrDestination;
-    case 0x550009: return QPainter::RasterOp_NotDestination;
-    case 0x000042: return QPainter::RasterOp_ClearDestination;
-    case 0xFF0062: return QPainter::RasterOp_SetDestination;
-    default: return std::nullopt;
+    case 0xCC0020:
+        return QPainter::CompositionMode_SourceOver; // keeps a picture's see-through pixels
+    case 0x8800C6:
+        return QPainter::RasterOp_SourceAndDestination;
+    case 0xEE0086:
+        return QPainter::RasterOp_SourceOrDestination;
+    case 0x660046:
+        return QPainter::RasterOp_SourceXorDestination;
+    case 0x440328:
+        return QPainter::RasterOp_SourceAndNotDestination;
+    case 0x330008:
+        return QPainter::RasterOp_NotSource;
+    case 0x1100A6:
+        return QPainter::RasterOp_NotSourceAndNotDestination;
+    case 0xBB0226:
+        return QPainter::RasterOp_NotSourceOrDestination;
+    case 0x550009:
+        return QPainter::RasterOp_NotDestination;
+    case 0x000042:
+        return QPainter::RasterOp_ClearDestination;
+    case 0xFF0062:
+        return QPainter::RasterOp_SetDestination;
+    default:
+        return std::nullopt;
     }
 }
 
@@ -485,15 +504,17 @@ ControlError PictureBox::paintPicture(const QImage &picture, float x1, float y1,
     // Sizes given in the box's scale; the picture's own size counts in pixels.
     fitImageToSize();
     const QPointF origin = toPixels(QPointF(scaleLeft(), scaleTop()));
-    const auto pixelsX = [&](float units) { return toPixels(QPointF(scaleLeft() + units, 0)).x() - origin.x(); };
-    const auto pixelsY = [&](float units) { return toPixels(QPointF(0, scaleTop() + units)).y() - origin.y(); };
+    const auto pixelsX
+        = [&](float units) { return toPixels(QPointF(scaleLeft() + units, 0)).x() - origin.x(); };
+    const auto pixelsY
+        = [&](float units) { return toPixels(QPointF(0, scaleTop() + units)).y() - origin.y(); };
 
     const QPointF at = toPixels(QPointF(x1, y1));
     const double width1 = area.width1 ? pixelsX(*area.width1) : picture.width();
     const double height1 = area.height1 ? pixelsY(*area.height1) : picture.height();
     QRectF source(area.x2 ? pixelsX(*area.x2) : 0.0, area.y2 ? pixelsY(*area.y2) : 0.0,
-                  area.width2 ? pixelsX(*area.width2) : picture.width(),
-                  area.height2 ? pixelsY(*area.height2) : picture.height());
+        area.width2 ? pixelsX(*area.width2) : picture.width(),
+        area.height2 ? pixelsY(*area.height2) : picture.height());
     if (area.x2 && !area.width2)
         source.setWidth(picture.width() - source.x());
     if (area.y2 && !area.height2)

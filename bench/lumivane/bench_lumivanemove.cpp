@@ -39,8 +39,8 @@ void dragMove(benchmark::State &state)
             Qt::LeftButton, Qt::NoModifier);
         QApplication::sendEvent(control, &move);
     }
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(start), Qt::LeftButton, Qt::NoButton,
-        Qt::NoModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(5, 5), QPointF(start), Qt::LeftButton,
+        Qt::NoButton, Qt::NoModifier);
     QApplication::sendEvent(control, &release);
 }
 BENCHMARK(dragMove)->Arg(0)->Arg(1)->Arg(2)->ArgName("style")->Unit(benchmark::kMicrosecond);

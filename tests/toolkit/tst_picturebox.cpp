@@ -235,7 +235,7 @@ void tst_PictureBox::batchDrawsWhatSeparateCallsDraw()
     other.setPicture(checkerPicture());
     PictureBox separate;
     PictureBox batched;
-    for (PictureBox *box : {&separate, &batched}) {
+    for (PictureBox *box : { &separate, &batched }) {
         box->resize(64, 64);
         box->setBackColor(QColor(128, 255, 255));
         box->show();
@@ -294,7 +294,7 @@ void tst_PictureBox::mouseMoveReportsHeldButtons()
     QSignalSpy move(&box, &PictureBox::mouseMove);
     QTest::mousePress(&box, Qt::LeftButton, {}, QPoint(10, 10));
     QMouseEvent moved(QEvent::MouseMove, QPointF(10.5, 30.25), box.mapToGlobal(QPointF(10.5, 30.25)),
-                      Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(&box, &moved);
     QTest::mouseRelease(&box, Qt::LeftButton, {}, QPoint(10, 10));
     QVERIFY(move.count() >= 1);

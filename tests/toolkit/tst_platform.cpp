@@ -74,7 +74,8 @@ void tst_Platform::messageBoxHandlerSeesMessage()
         title = ti;
         icon = i;
     });
-    MessageBox::show(nullptr, QStringLiteral("Please enter a valid number for volume."), QStringLiteral("Data Entry"));
+    MessageBox::show(
+        nullptr, QStringLiteral("Please enter a valid number for volume."), QStringLiteral("Data Entry"));
     QCOMPARE(text, QStringLiteral("Please enter a valid number for volume."));
     QCOMPARE(title, QStringLiteral("Data Entry"));
     QCOMPARE(icon, MessageBox::Icon::Information);

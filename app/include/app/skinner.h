@@ -22,13 +22,13 @@ public:
     // The settings the skinner understands, by dispatch identifier.
     enum DispatchId : quint32 {
         ShowMaximizeButton = 0x68030031, // Boolean
-        CaptionAlignment = 0x68030033,   // 0 left, 1 centre
+        CaptionAlignment = 0x68030033, // 0 left, 1 centre
         ShowMinimizeButton = 0x68030034, // 0 or 1
-        FrameColor = 0x68030036,         // colour of the border line
-        CaptionColor = 0x68030037,       // colour of the caption and button glyphs
-        BorderWidth = 0x68030038,        // pixels around the client area
-        FrameStyle = 0x68030039,         // 0 flat, 1 raised title bar
-        SkinActive = 0x6803003A,         // Boolean: the frame is drawn at all
+        FrameColor = 0x68030036, // colour of the border line
+        CaptionColor = 0x68030037, // colour of the caption and button glyphs
+        BorderWidth = 0x68030038, // pixels around the client area
+        FrameStyle = 0x68030039, // 0 flat, 1 raised title bar
+        SkinActive = 0x6803003A, // Boolean: the frame is drawn at all
     };
 
     // Wraps `window`: the skinner becomes the window's frame and title bar.
