@@ -149,13 +149,13 @@ void Lumivane::keyReleaseEvent(QKeyEvent *event)
 }
 
 void Lumivane::mouseEventToHost(
-    void (Lumivane::*raise)(int &, int &, float &, float &), int button, QMouseEvent *e)
+    void (Lumivane::*hostEvent)(int &, int &, float &, float &), int button, QMouseEvent *e)
 {
     const QPointF at = fromPixels(e->position() - QPointF(interior().topLeft()));
     int shift = shiftStateOf(e->modifiers());
     float x = float(at.x());
     float y = float(at.y());
-    emit(this->*raise)(button, shift, x, y);
+    emit(this->*hostEvent)(button, shift, x, y);
 }
 
 void Lumivane::mousePressEvent(QMouseEvent *event)

@@ -662,7 +662,7 @@ private:
     QPointF toPixels(QPointF point) const;
     QPointF fromPixels(QPointF pixels) const;
     void mouseEventToHost(
-        void (Lumivane::*raise)(int &, int &, float &, float &), int button, QMouseEvent *e);
+        void (Lumivane::*hostEvent)(int &, int &, float &, float &), int button, QMouseEvent *e);
 
     /// Moving by dragging (lumivanemove.cpp).
     void readDragCursor();
