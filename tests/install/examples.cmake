@@ -12,7 +12,8 @@ function(step_lumiview)
     run("configuring examples/lumiview" ${CMAKE_COMMAND} -E env --unset=CMAKE_PREFIX_PATH
         ${CMAKE_COMMAND} -S ${SOURCE_DIR}/../../examples/lumiview -B ${build}
         -DCMAKE_PREFIX_PATH=${PREFIX} -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF
-        -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+        -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS=${EXTRA_FLAGS_TEXT}"
+        "-DCMAKE_EXE_LINKER_FLAGS=${EXTRA_FLAGS_TEXT}")
     run("building examples/lumiview" ${CMAKE_COMMAND} --build ${build})
     file(STRINGS ${build}/CMakeCache.txt found REGEX "^(Lumivane|FormRuntime)_DIR:")
     list(LENGTH found count)

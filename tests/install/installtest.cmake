@@ -10,6 +10,8 @@
 
 set(PREFIX ${WORK_DIR}/prefix)
 set(HOME_DIR ${WORK_DIR}/home)
+# The example is built with them too (a sanitized library needs a sanitized program).
+set(EXTRA_FLAGS_TEXT "${EXTRA_FLAGS}")
 separate_arguments(EXTRA_FLAGS UNIX_COMMAND "${EXTRA_FLAGS}")
 
 # Runs a command with a clean environment for finding things: no library path,

@@ -10,7 +10,7 @@
 #
 # The project's own exports are the strong definitions (text, data, bss,
 # read-only) and the type information and virtual tables of its classes.
-# Dropped: the linker's own markers, and weak (vague linkage) symbols, which are
+# Dropped: the linker's own markers and AddressSanitizer's, and weak (vague linkage) symbols, which are
 # inline functions and template instantiations; with hidden visibility those of
 # the project are not exported at all, and what remains of them (Qt's and the
 # standard library's) is no part of the project's face.
@@ -30,7 +30,8 @@ function(exported_names library out)
         endif()
         set(kind ${CMAKE_MATCH_1})
         set(name "${CMAKE_MATCH_2}")
-        if(name MATCHES "^(__bss_start|_edata|_end|_init|_fini)$")
+        # AddressSanitizer adds a marker beside each global it guards.
+        if(name MATCHES "^(__bss_start|_edata|_end|_init|_fini)$" OR name MATCHES "^__odr_asan")
             continue()
         endif()
         if(kind MATCHES "^[TDBR]$")
