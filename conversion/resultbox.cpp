@@ -1,5 +1,6 @@
 #include "conversion/resultbox.h"
 
+#include <QEvent>
 #include <QScopedValueRollback>
 
 ResultBox::ResultBox(QWidget *parent)
@@ -16,40 +17,19 @@ void ResultBox::showStart()
         setCursorPosition(0);
 }
 
-void ResultBox::keyPressEvent(QKeyEvent *event)
+bool ResultBox::event(QEvent *event)
 {
-    QScopedValueRollback user(m_userMoves, m_userMoves + 1);
-    TextBox::keyPressEvent(event);
-}
-
-void ResultBox::mousePressEvent(QMouseEvent *event)
-{
-    QScopedValueRollback user(m_userMoves, m_userMoves + 1);
-    TextBox::mousePressEvent(event);
-}
-
-void ResultBox::mouseMoveEvent(QMouseEvent *event)
-{
-    QScopedValueRollback user(m_userMoves, m_userMoves + 1);
-    TextBox::mouseMoveEvent(event);
-}
-
-void ResultBox::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    QScopedValueRollback user(m_userMoves, m_userMoves + 1);
-    TextBox::mouseDoubleClickEvent(event);
-}
-
-void ResultBox::focusInEvent(QFocusEvent *event)
-{
-    // Tabbing in selects the whole text, for copying.
-    QScopedValueRollback user(m_userMoves, m_userMoves + 1);
-    TextBox::focusInEvent(event);
-}
-
-void ResultBox::contextMenuEvent(QContextMenuEvent *event)
-{
-    // "Select All" of the menu.
-    QScopedValueRollback user(m_userMoves, m_userMoves + 1);
-    TextBox::contextMenuEvent(event);
+    switch (event->type()) {
+    case QEvent::KeyPress:
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseMove:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::FocusIn: // tabbing in selects the whole text, for copying
+    case QEvent::ContextMenu: { // the menu's "Select All"
+        QScopedValueRollback user(m_userMoves, m_userMoves + 1);
+        return TextBox::event(event);
+    }
+    default:
+        return TextBox::event(event);
+    }
 }

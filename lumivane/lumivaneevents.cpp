@@ -201,23 +201,15 @@ void Lumivane::mouseDoubleClickEvent(QMouseEvent *)
 
 void Lumivane::dragEnterEvent(QDragEnterEvent *event)
 {
-    qint32 effect = effectOf(event->possibleActions());
-    int button = mouseButtonCode(event->buttons());
-    int shift = shiftStateOf(event->modifiers());
-    const QPointF at = fromPixels(event->position() - QPointF(interior().topLeft()));
-    float x = float(at.x());
-    float y = float(at.y());
-    int state = 0; // entering
-    emit OLEDragOver(event->mimeData(), effect, button, shift, x, y, state);
-    if (effect == 0) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(firstActionOf(effect));
-    event->accept();
+    dragOverToHost(event, 0); // entering
 }
 
 void Lumivane::dragMoveEvent(QDragMoveEvent *event)
+{
+    dragOverToHost(event, 2); // over
+}
+
+void Lumivane::dragOverToHost(QDragMoveEvent *event, int state)
 {
     qint32 effect = effectOf(event->possibleActions());
     int button = mouseButtonCode(event->buttons());
@@ -225,7 +217,6 @@ void Lumivane::dragMoveEvent(QDragMoveEvent *event)
     const QPointF at = fromPixels(event->position() - QPointF(interior().topLeft()));
     float x = float(at.x());
     float y = float(at.y());
-    int state = 2; // over
     emit OLEDragOver(event->mimeData(), effect, button, shift, x, y, state);
     if (effect == 0) {
         event->ignore();

@@ -18,12 +18,8 @@ public:
     explicit ResultBox(QWidget *parent = nullptr);
 
 protected:
-    void keyPressEvent(QKeyEvent *event) override;
-    void mousePressEvent(QMouseEvent *event) override;
-    void mouseMoveEvent(QMouseEvent *event) override;
-    void mouseDoubleClickEvent(QMouseEvent *event) override;
-    void focusInEvent(QFocusEvent *event) override;
-    void contextMenuEvent(QContextMenuEvent *event) override;
+    // Counts the user's own keys, mouse, focus and menu while they are handled.
+    bool event(QEvent *event) override;
 
 private:
     void showStart();

@@ -661,6 +661,7 @@ private:
     QRect interior() const;
     QPointF toPixels(QPointF point) const;
     QPointF fromPixels(QPointF pixels) const;
+    void dragOverToHost(QDragMoveEvent *event, int state);
     void mouseEventToHost(
         void (Lumivane::*hostEvent)(int &, int &, float &, float &), int button, QMouseEvent *e);
 
