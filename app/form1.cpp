@@ -1,5 +1,18 @@
 #include "app/form1.h"
 
+#include "Formkit/application.h"
+#include "Formkit/commandbutton.h"
+#include "Formkit/componentruntime.h"
+#include "Formkit/dispatch.h"
+#include "Formkit/frame.h"
+#include "Formkit/listbox.h"
+#include "Formkit/memorypropertybag.h"
+#include "Formkit/olecolor.h"
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
+#include "Formkit/timer.h"
+#include "Formkit/twips.h"
 #include "app/captionlabel.h"
 #include "app/form1layout.h"
 #include "app/skinner.h"
@@ -9,24 +22,13 @@
 #include "conversion/volumeentry.h"
 #include "flask/flaskdrag.h"
 #include "flask/flaskview.h"
+#include "formstate/controlregistries.h"
+#include "formstate/programfolder.h"
 #include "lumivane/dispatchids.h"
 #include "resources/fonts.h"
 #include "resources/resourcepicture.h"
 #include "results/resultsgrid.h"
 #include "results/resultslog.h"
-#include "toolkit/application.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/componentruntime.h"
-#include "toolkit/dispatch.h"
-#include "toolkit/frame.h"
-#include "toolkit/listbox.h"
-#include "toolkit/memorypropertybag.h"
-#include "toolkit/olecolor.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
-#include "toolkit/timer.h"
-#include "toolkit/twips.h"
 #include "units/unitlists.h"
 
 #include <QEvent>
@@ -37,6 +39,22 @@
 #include <cstdio>
 #include <utility>
 #include <vector>
+
+using Formkit::CommandButton;
+using Formkit::Dispatchable;
+using Formkit::DispatchKind;
+using Formkit::DispatchResult;
+using Formkit::Frame;
+using Formkit::ListBox;
+using Formkit::MemoryPropertyBag;
+using Formkit::OleColor;
+using Formkit::OptionButton;
+using Formkit::PictureBox;
+using Formkit::TextBox;
+using Formkit::Timer;
+namespace componentruntime = Formkit::componentruntime;
+namespace olecolor = Formkit::olecolor;
+namespace twips = Formkit::twips;
 
 namespace {
 
@@ -166,10 +184,10 @@ QWidget *make(const layout::Widget &row, QWidget *container)
 } // namespace
 
 Form1::Form1(UnitDatabase &database, QWidget *parent)
-    : Form1(database, toolkit::ProgramLayout::Portable, toolkit::programFolder(), parent)
+    : Form1(database, program::ProgramLayout::Portable, program::programFolder(), parent)
 { }
 
-Form1::Form1(UnitDatabase &database, toolkit::ProgramLayout layout, QString resultsFolder, QWidget *parent)
+Form1::Form1(UnitDatabase &database, program::ProgramLayout layout, QString resultsFolder, QWidget *parent)
     : QWidget(parent)
     , m_database(database)
     , m_layout(layout)
@@ -273,9 +291,12 @@ void Form1::setTabOrder()
 void Form1::createLogoControl()
 {
     // The logo is a Lumivane control, made by the component runtime from its
-    // programmatic name. Without it the window still works, only without a logo.
+    // programmatic name, in the registries the program reads (beside it in a
+    // build folder, then the user's and the installed one). Without it the
+    // window still works, only without a logo.
     const componentruntime::Creation made
-        = componentruntime::createControl(QStringLiteral("LumivaneBox.Lumivane"), m_client);
+        = componentruntime::createControl(QStringLiteral("LumivaneBox.Lumivane"), m_client,
+            program::controlRegistries(program::programFolder()));
     if (!made.control) {
         std::fprintf(stderr, "Brimlow: the logo control LumivaneBox.Lumivane cannot be created: %s\n",
             qPrintable(made.error));
@@ -381,7 +402,7 @@ void Form1::load()
 void Form1::centreOnScreen()
 {
     // Outer window size in twips, single-precision arithmetic as the layout stores it.
-    const QSize screen = toolkit::screenSizeTwips();
+    const QSize screen = Formkit::screenSizeTwips();
     const float left = float(screen.width()) / 2 - float(twips::fromPixels(width())) / 2;
     const float top = float(screen.height()) / 2 - float(twips::fromPixels(height())) / 2;
     move(twips::toPixels(int(left)), twips::toPixels(int(top)));

@@ -1,6 +1,6 @@
 #include "app/skinner.h"
 
-#include "toolkit/olecolor.h"
+#include "Formkit/olecolor.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -10,6 +10,8 @@
 #include <QStyle>
 #include <QToolButton>
 #include <QWindow>
+
+namespace olecolor = Formkit::olecolor;
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "app/startup.h"
 
+#include "Formkit/messagebox.h"
 #include "app/form1.h"
+#include "formstate/programfolder.h"
+#include "formstate/programlayout.h"
 #include "resources/fonts.h"
-#include "toolkit/application.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/programlayout.h"
 #include "units/shippedunitkey.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
@@ -12,9 +12,11 @@
 #include <QApplication>
 #include <QStandardPaths>
 
+using Formkit::MessageBox;
+
 int runBrimlow(QApplication &application, const std::function<void(Form1 &)> &shown)
 {
-    return runBrimlowFrom(application, toolkit::programFolder(),
+    return runBrimlowFrom(application, program::programFolder(),
         QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), shown);
 }
 
@@ -24,7 +26,7 @@ int runBrimlowFrom(QApplication &application, const QString &programFolder, cons
     QApplication::setApplicationName(QStringLiteral("Brimlow"));
     // Desktops match the window to the desktop entry (and its icon) by this name.
     QGuiApplication::setDesktopFileName(QStringLiteral("org.brimlow.Brimlow"));
-    const toolkit::DataFileLocation unitFile = locateUnitDatabase(programFolder);
+    const program::DataFileLocation unitFile = locateUnitDatabase(programFolder);
     if (!unitFile.layout) {
         MessageBox::show(nullptr, unitDatabaseNotFoundMessage(unitFile), QStringLiteral("Brimlow"),
             MessageBox::Icon::Critical);
@@ -38,7 +40,7 @@ int runBrimlowFrom(QApplication &application, const QString &programFolder, cons
     database.prepareKey(shippedUnitDatabaseKey());
     registerBrimlowFonts();
     Form1 form(database, *unitFile.layout,
-        toolkit::userFilesFolder(*unitFile.layout, programFolder, documentsFolder));
+        program::userFilesFolder(*unitFile.layout, programFolder, documentsFolder));
 
     // Without its unit database the program has nothing to convert: say which
     // file is wrong and stop before the window opens.

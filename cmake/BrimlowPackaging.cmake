@@ -2,25 +2,34 @@
 # Debian package carries, and the packages themselves: `cpack -G DEB` in the
 # build folder makes one package per install component.
 #
-#   Brimlow   brimlow                   the program, its unit file, desktop entry,
-#                                       metainfo, icons, manual page
-#   Runtime   libformruntime1           the runtime forms and controls share
-#   Lumivane  liblumivane1              the picture control and its registration
-#   Devel     lumivane-dev              headers, CMake packages, pkg-config files
-#   Designer  lumivane-designer-plugin  the Qt Designer plugin
+#   Brimlow         brimlow                   the program, its unit file, desktop
+#                                             entry, metainfo, icons, manual page
+#   FormkitCore     libformkitcore2           Formkit's core (registry, component
+#                                             runtime, property bags, dispatch)
+#   FormkitWidgets  libformkitwidgets2        Formkit's widget layer
+#   FormkitDevel    formkit-dev               Formkit's headers, CMake package,
+#                                             pkg-config files
+#   Lumivane        liblumivane2              the picture control and its registration
+#   LumivaneDevel   lumivane-dev              the control's headers, CMake package,
+#                                             pkg-config file
+#   Designer        lumivane-designer-plugin  the Qt Designer plugin
 include(GNUInstallDirs)
 
 # Installing (and cpack) takes the build as it is: the tests need not be built
 # for a package.
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
-set(BRIMLOW_PACKAGE_VERSION 1.0.0)
+# The program's release, and the libraries' (their binary interface broke with
+# the runtime's rename, hence the new major version and SONAME 2).
+set(BRIMLOW_PACKAGE_VERSION 2.0.0)
 set(BRIMLOW_MAINTAINER "The Brimlow developers <developers@brimlow.org>")
 set(BRIMLOW_PACKAGES
     Brimlow brimlow
-    Runtime libformruntime1
-    Lumivane liblumivane1
-    Devel lumivane-dev
+    FormkitCore libformkitcore2
+    FormkitWidgets libformkitwidgets2
+    FormkitDevel formkit-dev
+    Lumivane liblumivane2
+    LumivaneDevel lumivane-dev
     Designer lumivane-designer-plugin)
 
 # The program. Installed, it finds the project's libraries beside its own
@@ -93,7 +102,7 @@ set(CPACK_DEBIAN_BRIMLOW_PACKAGE_NAME brimlow)
 set(CPACK_DEBIAN_BRIMLOW_PACKAGE_SECTION utils)
 # The program makes its logo control by name and so does not link it.
 set(CPACK_DEBIAN_BRIMLOW_PACKAGE_DEPENDS
-    "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION}), liblumivane1 (>= ${BRIMLOW_PACKAGE_VERSION})")
+    "libformkitcore2 (>= ${BRIMLOW_PACKAGE_VERSION}), libformkitwidgets2 (>= ${BRIMLOW_PACKAGE_VERSION}), liblumivane2 (>= ${BRIMLOW_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_BRIMLOW_DESCRIPTION "converter for volumes of liquid
 Brimlow converts volumes of liquid between over 60 units: metric, US
 customary liquid and dry, UK imperial and Australian. The converted volume
@@ -101,37 +110,58 @@ appears as you type, together with a measuring flask whose fluid level and
 scale follow the volume; drag the level to set it. Conversions can be kept
 and written to a text file.")
 
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_NAME libformruntime1)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_RUNTIME_PACKAGE_CONTROL_EXTRA ${triggers})
-set(CPACK_DEBIAN_RUNTIME_DESCRIPTION "runtime that forms and the controls on them share
-The form runtime holds the widget layer of Brimlow (text box, list box,
-buttons, picture box, timer, message box) and the control runtime: a
-registry of controls by programmatic name, the module loader that creates
-them, calls by identifier and property bags.")
+set(CPACK_DEBIAN_FORMKITCORE_PACKAGE_NAME libformkitcore2)
+set(CPACK_DEBIAN_FORMKITCORE_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_FORMKITCORE_PACKAGE_CONTROL_EXTRA ${triggers})
+set(CPACK_DEBIAN_FORMKITCORE_DESCRIPTION "Formkit runtime for forms and controls - core
+Formkit is the runtime that forms and the controls on them share. Its core
+holds the control runtime: a registry of controls by programmatic name, the
+module loader that creates them, calls by identifier, property bags (in
+memory and in files), colours and drawing scales. It needs Qt Core and Gui
+only.")
 
-set(CPACK_DEBIAN_LUMIVANE_PACKAGE_NAME liblumivane1)
+set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_NAME libformkitwidgets2)
+set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_SECTION libs)
+set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_DEPENDS "libformkitcore2 (= ${BRIMLOW_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_CONTROL_EXTRA ${triggers})
+set(CPACK_DEBIAN_FORMKITWIDGETS_DESCRIPTION "Formkit runtime for forms and controls - widgets
+Formkit is the runtime that forms and the controls on them share. This is
+its widget layer above the core: text box, list box, buttons, frame,
+picture box, timer and message box, with the event semantics forms and
+controls rely on.")
+
+set(CPACK_DEBIAN_FORMKITDEVEL_PACKAGE_NAME formkit-dev)
+set(CPACK_DEBIAN_FORMKITDEVEL_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_FORMKITDEVEL_PACKAGE_DEPENDS
+    "libformkitcore2 (= ${BRIMLOW_PACKAGE_VERSION}), libformkitwidgets2 (= ${BRIMLOW_PACKAGE_VERSION}), qt6-base-dev")
+set(CPACK_DEBIAN_FORMKITDEVEL_DESCRIPTION "development files for the Formkit runtime
+Headers (<Formkit/...>), the CMake package (find_package(Formkit 2.0
+COMPONENTS Core Widgets)) and pkg-config files (formkitcore, formkitwidgets)
+for programs that host controls through Formkit or build forms on its
+widgets.")
+
+set(CPACK_DEBIAN_LUMIVANE_PACKAGE_NAME liblumivane2)
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_LUMIVANE_PACKAGE_DEPENDS "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_LUMIVANE_PACKAGE_DEPENDS
+    "libformkitcore2 (>= ${BRIMLOW_PACKAGE_VERSION}), libformkitwidgets2 (>= ${BRIMLOW_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_CONTROL_EXTRA ${triggers})
 set(CPACK_DEBIAN_LUMIVANE_DESCRIPTION "picture control with one see-through colour
 Lumivane shows a picture in which one colour is see-through, so the form
 behind it shows in that colour's place; users can drag it. Programs create
-it by its name LumivaneBox.Lumivane through the form runtime, which finds it
+it by its name LumivaneBox.Lumivane through the Formkit runtime, which finds it
 through the registration this package installs.")
 
-set(CPACK_DEBIAN_DEVEL_PACKAGE_NAME lumivane-dev)
-set(CPACK_DEBIAN_DEVEL_PACKAGE_SECTION libdevel)
-set(CPACK_DEBIAN_DEVEL_PACKAGE_DEPENDS
-    "libformruntime1 (= ${BRIMLOW_PACKAGE_VERSION}), liblumivane1 (= ${BRIMLOW_PACKAGE_VERSION}), qt6-base-dev")
-set(CPACK_DEBIAN_DEVEL_DESCRIPTION "development files for Lumivane and the form runtime
-Headers, CMake packages (find_package(Lumivane) and find_package(FormRuntime))
-and pkg-config files (lumivane, formruntime) for programs that host the
-Lumivane picture control or other controls of the form runtime.")
+set(CPACK_DEBIAN_LUMIVANEDEVEL_PACKAGE_NAME lumivane-dev)
+set(CPACK_DEBIAN_LUMIVANEDEVEL_PACKAGE_SECTION libdevel)
+set(CPACK_DEBIAN_LUMIVANEDEVEL_PACKAGE_DEPENDS
+    "liblumivane2 (= ${BRIMLOW_PACKAGE_VERSION}), formkit-dev (= ${BRIMLOW_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_LUMIVANEDEVEL_DESCRIPTION "development files for the Lumivane picture control
+Headers, the CMake package (find_package(Lumivane 2.0)) and the pkg-config
+file (lumivane) for programs that host the Lumivane picture control.")
 
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME lumivane-designer-plugin)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)
-set(CPACK_DEBIAN_DESIGNER_PACKAGE_DEPENDS "liblumivane1 (>= ${BRIMLOW_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_DESIGNER_PACKAGE_DEPENDS "liblumivane2 (>= ${BRIMLOW_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_DESIGNER_DESCRIPTION "Qt Designer plugin for the Lumivane picture control
 Puts Lumivane in Qt Designer's widget box, so forms designed there can hold
 the picture control and set its properties.")

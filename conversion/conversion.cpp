@@ -1,11 +1,13 @@
 #include "conversion/conversion.h"
 
+#include "Formkit/messagebox.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
 #include "conversion/conversionarithmetic.h"
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
+
+using Formkit::MessageBox;
 
 namespace {
 

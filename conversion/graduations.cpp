@@ -1,10 +1,12 @@
 #include "conversion/graduations.h"
 
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
 #include "conversion/graduationlayout.h"
 #include "formstate/formstate.h"
 #include "resources/labelface.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
+
+using Formkit::PictureBox;
 
 namespace {
 

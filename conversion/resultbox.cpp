@@ -3,6 +3,8 @@
 #include <QEvent>
 #include <QScopedValueRollback>
 
+using Formkit::TextBox;
+
 ResultBox::ResultBox(QWidget *parent)
     : TextBox(parent)
 {

@@ -1,12 +1,14 @@
 #include "conversion/volumeentry.h"
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/textbox.h"
 #include "conversion/conversionarithmetic.h"
 #include "conversion/numbertext.h"
 #include "conversion/volumeinput.h"
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/textbox.h"
+
+using Formkit::TextBox;
 
 namespace {
 

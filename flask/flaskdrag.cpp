@@ -1,10 +1,12 @@
 #include "flask/flaskdrag.h"
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/picturebox.h"
 #include "flask/dragband.h"
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/picturebox.h"
+
+using Formkit::PictureBox;
 
 namespace {
 constexpr int leftButton = 1;

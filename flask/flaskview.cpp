@@ -1,9 +1,12 @@
 #include "flask/flaskview.h"
 
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
+
+using Formkit::OptionButton;
+using Formkit::PictureBox;
 
 FlaskView::FlaskView(
     FormState &state, FormProcedures &procedures, const FlaskWidgets &widgets, QObject *parent)

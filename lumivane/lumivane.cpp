@@ -4,14 +4,25 @@
 
 #include "lumivane/lumivane.h"
 
+#include "Formkit/picturebox.h"
+#include "Formkit/timer.h"
+#include "Formkit/twips.h"
 #include "lumivanemembers.h"
 #include "memberdescriptors.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/timer.h"
-#include "toolkit/twips.h"
 
 #include <QCoreApplication>
 #include <QResizeEvent>
+
+using Formkit::ControlError;
+using Formkit::DispatchKind;
+using Formkit::DispatchResult;
+using Formkit::OleColor;
+using Formkit::PictureBox;
+using Formkit::Timer;
+namespace controlerror = Formkit::controlerror;
+namespace dispatch = Formkit::dispatch;
+namespace olecolor = Formkit::olecolor;
+namespace twips = Formkit::twips;
 
 namespace {
 

@@ -5,15 +5,20 @@
 
 #include "lumivane/lumivane.h"
 
+#include "Formkit/listbox.h"
+#include "Formkit/textbox.h"
 #include "dragdata.h"
-#include "toolkit/listbox.h"
-#include "toolkit/textbox.h"
 
 #include <QCoreApplication>
 #include <QDrag>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QMouseEvent>
+
+using Formkit::ControlError;
+using Formkit::keyAsciiOf;
+using Formkit::mouseButtonCode;
+using Formkit::shiftStateOf;
 
 namespace {
 

@@ -6,7 +6,9 @@
 /// itself (references and server locks), so DllCanUnloadNow can tell whether any
 /// factory or control instance is still alive.
 
-#include "toolkit/classfactory.h"
+#include "Formkit/classfactory.h"
+
+using Formkit::ClassFactory;
 
 class LumivaneFactory final : public ClassFactory
 {

@@ -3,9 +3,13 @@
 
 #include "lumivanemembers.h"
 
-#include "toolkit/propertybag.h"
+#include "Formkit/propertybag.h"
 
 #include <algorithm>
+
+using Formkit::ControlError;
+using Formkit::OleColor;
+using Formkit::PropertyBag;
 
 namespace {
 

@@ -12,16 +12,23 @@
 // the bag runs the put and then afterRead, and tells the host nothing, unless
 // the row reads through the public let.
 
+#include "Formkit/picturebox.h"
 #include "lumivane/dispatchids.h"
 #include "lumivane/lumivane.h"
 #include "memberdescriptors.h"
-#include "toolkit/picturebox.h"
 #include "variantconversion.h"
 
 #include <array>
 #include <tuple>
 #include <type_traits>
 #include <utility>
+
+using Formkit::ControlError;
+using Formkit::DispatchResult;
+using Formkit::OleColor;
+using Formkit::PropertyBag;
+using Formkit::Scale;
+namespace controlerror = Formkit::controlerror;
 
 struct LumivaneMembers
 {

@@ -3,14 +3,23 @@
 
 #include "lumivane/lumivane.h"
 
+#include "Formkit/picturebox.h"
+#include "Formkit/twips.h"
 #include "colorreplace.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/twips.h"
 #include "variantconversion.h"
 
 #include <array>
 #include <cmath>
 #include <optional>
+
+using Formkit::ControlError;
+using Formkit::OleColor;
+using Formkit::PictureBox;
+using Formkit::Scale;
+namespace controlerror = Formkit::controlerror;
+namespace dispatch = Formkit::dispatch;
+namespace olecolor = Formkit::olecolor;
+namespace twips = Formkit::twips;
 
 namespace {
 

@@ -2,16 +2,20 @@
 // hands the module's description (class, interfaces, type library) to the
 // component runtime, which does the work.
 
+#include "Formkit/controlregistry.h"
 #include "lumivane/lumivane.h"
 #include "lumivane/lumivane_export.h"
 #include "lumivanefactory.h"
 #include "membertable.h"
-#include "toolkit/controlregistry.h"
 
 #include <QByteArray>
 #include <QFileInfo>
 
 #include <dlfcn.h>
+
+using Formkit::ClassFactory;
+using Formkit::ControlRegistry;
+namespace component = Formkit::component;
 
 namespace {
 
@@ -54,13 +58,14 @@ LUMIVANE_EXPORT qint32 DllRegisterServer()
     if (path.isEmpty())
         return component::resultRegisterClassFailed;
     const QString failure
-        = ControlRegistry(ControlRegistry::defaultPath()).registerClass(description(), path);
+        = ControlRegistry(ControlRegistry::registrationPath()).registerClass(description(), path);
     return failure.isEmpty() ? component::resultOk : component::resultRegisterClassFailed;
 }
 
 LUMIVANE_EXPORT qint32 DllUnregisterServer()
 {
-    const QString failure = ControlRegistry(ControlRegistry::defaultPath()).unregisterClass(description());
+    const QString failure
+        = ControlRegistry(ControlRegistry::registrationPath()).unregisterClass(description());
     return failure.isEmpty() ? component::resultOk : component::resultRegisterClassFailed;
 }
 

@@ -4,9 +4,9 @@
 
 #include "lumivane/lumivane.h"
 
+#include "Formkit/picturebox.h"
+#include "Formkit/timer.h"
 #include "maskregion.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/timer.h"
 
 #include <QCoreApplication>
 #include <QPainter>
@@ -15,6 +15,8 @@
 #include <QStyleOptionFrame>
 
 #include <cmath>
+
+namespace olecolor = Formkit::olecolor;
 
 void Lumivane::publishImage()
 {

@@ -6,13 +6,17 @@
 
 #include "lumivane/lumivane.h"
 
+#include "Formkit/picturebox.h"
+#include "Formkit/propertybag.h"
 #include "memberdescriptors.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/propertybag.h"
 
 #include <QApplication>
 
 #include <algorithm>
+
+using Formkit::ControlError;
+using Formkit::PropertyBag;
+namespace controlerror = Formkit::controlerror;
 
 QFont Lumivane::ambientFont() const
 {

@@ -7,16 +7,19 @@
 // setters, and the late-bound rows below through which the dispatch, the
 // persistence and the member table reach the members.
 
+#include "Formkit/controlerror.h"
+#include "Formkit/dispatch.h"
 #include "membertable.h"
-#include "toolkit/controlerror.h"
-#include "toolkit/dispatch.h"
 
 #include <limits>
 #include <optional>
 #include <span>
 
+using Formkit::ControlError;
+using Formkit::DispatchResult;
+using Formkit::PropertyBag;
+
 class Lumivane;
-class PropertyBag;
 
 namespace lumivanemembers {
 

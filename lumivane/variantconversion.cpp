@@ -8,6 +8,9 @@
 #include <limits>
 #include <optional>
 
+using Formkit::OleColor;
+namespace controlerror = Formkit::controlerror;
+
 namespace variantconversion {
 
 namespace {

@@ -6,13 +6,16 @@
 // overflow (6), a value of the wrong kind a type mismatch (13). Fractions round
 // half to even, as the runtime's integer conversion does.
 
-#include "toolkit/controlerror.h"
-#include "toolkit/olecolor.h"
+#include "Formkit/controlerror.h"
+#include "Formkit/olecolor.h"
 
 #include <QFont>
 #include <QImage>
 #include <QString>
 #include <QVariant>
+
+using Formkit::ControlError;
+using Formkit::OleColor;
 
 namespace variantconversion {
 

@@ -1,17 +1,22 @@
 #include "results/resultslog.h"
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/textbox.h"
 #include "formstate/formstate.h"
+#include "formstate/programfolder.h"
 #include "results/resultsfile.h"
 #include "results/resultsgrid.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/programfolder.h"
-#include "toolkit/textbox.h"
 
 #include <QDir>
 #include <QFileDialog>
 #include <utility>
+
+using Formkit::CommandButton;
+using Formkit::ListBox;
+using Formkit::MessageBox;
+using Formkit::TextBox;
 
 namespace {
 
@@ -35,7 +40,7 @@ QString writtenText(const QString &path)
 
 ResultsLog::ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, ListBox *list2, TextBox *text1,
     TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString folder,
-    toolkit::ProgramLayout layout)
+    program::ProgramLayout layout)
     : m_state(state)
     , m_grid(grid)
     , m_list1(list1)
@@ -77,7 +82,7 @@ void ResultsLog::save()
 void ResultsLog::makeFile()
 {
     const QList<QStringList> rows = gridRows();
-    const bool installed = m_layout == toolkit::ProgramLayout::Installed;
+    const bool installed = m_layout == program::ProgramLayout::Installed;
     // The documents folder may not be there yet; the program's own folder is.
     if (installed)
         QDir().mkpath(m_folder);
@@ -133,7 +138,7 @@ QString ResultsLog::askForAnotherPath(const QString &failedPath)
 {
     if (m_saveDialog)
         return m_saveDialog(failedPath);
-    const QString suggested = toolkit::joinPath(QDir::homePath(), QString::fromLatin1(resultsFileName));
+    const QString suggested = program::joinPath(QDir::homePath(), QString::fromLatin1(resultsFileName));
     return QFileDialog::getSaveFileName(m_makeFileCmnd->window(), QStringLiteral("Save Results As"),
         suggested, QStringLiteral("Text files (*.txt);;All files (*)"));
 }

@@ -1,11 +1,11 @@
-#include "toolkit/application.h"
+#include "Formkit/application.h"
 
-#include "toolkit/twips.h"
+#include "Formkit/twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>
 
-namespace toolkit {
+namespace Formkit {
 
 QSize screenSizeTwips()
 {
@@ -14,4 +14,4 @@ QSize screenSizeTwips()
     return QSize(twips::fromPixels(pixels.width()), twips::fromPixels(pixels.height()));
 }
 
-} // namespace toolkit
+} // namespace Formkit

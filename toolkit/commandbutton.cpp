@@ -1,4 +1,6 @@
-#include "toolkit/commandbutton.h"
+#include "Formkit/commandbutton.h"
+
+namespace Formkit {
 
 CommandButton::CommandButton(const QString &caption, QWidget *parent)
     : QPushButton(caption, parent)
@@ -13,3 +15,5 @@ void CommandButton::setBackColor(const QColor &color)
     setPalette(pal);
     setAutoFillBackground(true);
 }
+
+} // namespace Formkit

@@ -1,8 +1,10 @@
-#include "toolkit/frame.h"
+#include "Formkit/frame.h"
 
 #include <QPainter>
 #include <QStyle>
 #include <qdrawutil.h>
+
+namespace Formkit {
 
 namespace {
 
@@ -37,3 +39,5 @@ void Frame::paintEvent(QPaintEvent *)
     painter.fillRect(caption.adjusted(-captionGap, 0, captionGap, 0), palette().color(QPalette::Window));
     style()->drawItemText(&painter, caption, flags, palette(), isEnabled(), title(), QPalette::WindowText);
 }
+
+} // namespace Formkit

@@ -1,10 +1,12 @@
-#include "toolkit/listbox.h"
+#include "Formkit/listbox.h"
 
-#include "toolkit/textbox.h"
-#include "toolkit/twips.h"
+#include "Formkit/textbox.h"
+#include "Formkit/twips.h"
 
 #include <QMouseEvent>
 #include <QScopedValueRollback>
+
+namespace Formkit {
 
 int mouseButtonCode(Qt::MouseButtons buttons)
 {
@@ -83,3 +85,5 @@ void ListBox::mousePressEvent(QMouseEvent *event)
     emit mouseDown(mouseButtonCode(event->button()), shiftStateOf(event->modifiers()),
         float(twips::fromPixels(1) * at.x()), float(twips::fromPixels(1) * at.y()));
 }
+
+} // namespace Formkit

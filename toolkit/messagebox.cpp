@@ -1,6 +1,8 @@
-#include "toolkit/messagebox.h"
+#include "Formkit/messagebox.h"
 
 #include <QMessageBox>
+
+namespace Formkit {
 
 namespace {
 MessageBox::Handler &installedHandler()
@@ -29,3 +31,5 @@ MessageBox::Handler MessageBox::setHandler(Handler handler)
     installedHandler() = std::move(handler);
     return old;
 }
+
+} // namespace Formkit

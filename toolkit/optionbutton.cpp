@@ -1,4 +1,6 @@
-#include "toolkit/optionbutton.h"
+#include "Formkit/optionbutton.h"
+
+namespace Formkit {
 
 OptionButton::OptionButton(const QString &caption, QWidget *parent)
     : QRadioButton(caption, parent)
@@ -20,3 +22,5 @@ void OptionButton::setValue(bool selected)
     setChecked(true);
     emit clicked(true);
 }
+
+} // namespace Formkit

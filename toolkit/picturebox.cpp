@@ -1,12 +1,14 @@
-#include "toolkit/picturebox.h"
+#include "Formkit/picturebox.h"
 
-#include "toolkit/listbox.h"
-#include "toolkit/textbox.h"
+#include "Formkit/listbox.h"
+#include "Formkit/textbox.h"
 
 #include <QMouseEvent>
 #include <QPainter>
 
 #include <cmath>
+
+namespace Formkit {
 
 namespace {
 constexpr QImage::Format surfaceFormat = QImage::Format_RGB32;
@@ -534,3 +536,5 @@ ControlError PictureBox::paintPicture(const QImage &picture, float x1, float y1,
     update();
     return {};
 }
+
+} // namespace Formkit

@@ -1,4 +1,4 @@
-#include "toolkit/textbox.h"
+#include "Formkit/textbox.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -6,6 +6,8 @@
 #include <QSignalBlocker>
 
 #include <utility>
+
+namespace Formkit {
 
 int shiftStateOf(Qt::KeyboardModifiers modifiers)
 {
@@ -328,3 +330,5 @@ void TextBox::replayEdit(const QString &to)
         insert(added);
     }
 }
+
+} // namespace Formkit

@@ -1,4 +1,6 @@
-#include "toolkit/timer.h"
+#include "Formkit/timer.h"
+
+namespace Formkit {
 
 Timer::Timer(QObject *parent)
     : QObject(parent)
@@ -19,3 +21,5 @@ void Timer::setEnabled(bool enabled)
     else
         m_timer.stop();
 }
+
+} // namespace Formkit

@@ -1,16 +1,21 @@
 #include "units/unitlists.h"
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/optionbutton.h"
+#include "Formkit/textbox.h"
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/textbox.h"
 #include "units/unitdatabase.h"
 
 #include <QCoreApplication>
 #include <QEvent>
+
+using Formkit::ListBox;
+using Formkit::MessageBox;
+using Formkit::OptionButton;
+using Formkit::TextBox;
 
 namespace {
 

@@ -7,13 +7,16 @@
 
 #include "startupprobe.h"
 
+#include "Formkit/listbox.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
 #include "app/form1.h"
 #include "app/startup.h"
-#include "toolkit/listbox.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
 
 #include <QApplication>
+
+using Formkit::ListBox;
+using Formkit::TextBox;
 
 int main(int argc, char *argv[])
 {

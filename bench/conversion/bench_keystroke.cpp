@@ -8,15 +8,17 @@
 // The parts of a keystroke follow, on the same window, to show where its time
 // goes.
 
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
 #include "bench/benchwindow.h"
 #include "conversion/conversionarithmetic.h"
 #include "conversion/graduations.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
 
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+using Formkit::TextBox;
 
 namespace {
 

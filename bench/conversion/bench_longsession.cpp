@@ -3,8 +3,8 @@
 // grow with their number; the benchmark reports how much the resident memory
 // grew over the keys (rss_growth_KB, to stay under 100) and fails above that.
 
+#include "Formkit/textbox.h"
 #include "bench/benchwindow.h"
-#include "toolkit/textbox.h"
 
 #include <QTest>
 
@@ -14,6 +14,8 @@
 #include <unistd.h>
 
 #include <cstdio>
+
+using Formkit::TextBox;
 
 namespace {
 

@@ -7,16 +7,18 @@
 //   onto PicFlask.
 // A whole conversion without the lookups is bench_keystroke's partConversion.
 
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
 #include "bench/benchwindow.h"
 #include "conversion/graduations.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
 
 #include <QCoreApplication>
 #include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
+
+using Formkit::PictureBox;
 
 namespace {
 

@@ -2,14 +2,16 @@
 // and/or the control following the cursor, the container repainted), and the
 // logo's saved settings written to and read from a property bag file's text.
 
+#include "Formkit/filepropertybag.h"
 #include "lumivane/lumivane.h"
-#include "toolkit/filepropertybag.h"
 
 #include <QApplication>
 #include <QCursor>
 #include <QMouseEvent>
 
 #include <benchmark/benchmark.h>
+
+using Formkit::FilePropertyBag;
 
 namespace {
 

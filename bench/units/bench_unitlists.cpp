@@ -2,19 +2,24 @@
 // ordering: the statements, both lists filled entry by entry, and the two
 // lookups the new selections raise.
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/optionbutton.h"
+#include "Formkit/textbox.h"
 #include "bench/benchmain.h"
 #include "formstate/formstate.h"
 #include "testsupport/fakeprocedures.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/textbox.h"
 #include "units/unitdatabase.h"
 #include "units/unitlists.h"
 
 #include <benchmark/benchmark.h>
 
 #include <QWidget>
+
+using Formkit::CommandButton;
+using Formkit::ListBox;
+using Formkit::OptionButton;
+using Formkit::TextBox;
 
 namespace {
 

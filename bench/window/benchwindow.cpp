@@ -1,13 +1,15 @@
 #include "bench/benchwindow.h"
 
+#include "Formkit/listbox.h"
+#include "Formkit/textbox.h"
+#include "Formkit/timer.h"
 #include "bench/benchmain.h"
-#include "toolkit/listbox.h"
-#include "toolkit/textbox.h"
-#include "toolkit/timer.h"
 
 #include <QTest>
 
 #include <benchmark/benchmark.h>
+
+using Formkit::ListBox;
 
 namespace {
 

@@ -5,8 +5,8 @@
 //
 //   lumiview [--move-style contents|wireframe|both] [--settings FILE] [--quit] PICTURE
 
+#include <Formkit/filepropertybag.h>
 #include <Lumivane/Lumivane>
-#include <toolkit/filepropertybag.h>
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -17,6 +17,8 @@
 #include <QTimer>
 
 #include <cstdio>
+
+using Formkit::FilePropertyBag;
 
 int main(int argc, char *argv[])
 {

@@ -1,13 +1,13 @@
 #include "results/resultsfile.h"
 
+#include "formstate/programfolder.h"
 #include "results/csvline.h"
-#include "toolkit/programfolder.h"
 
 #include <QSaveFile>
 
 QString resultsFilePath(const QString &folder)
 {
-    return toolkit::joinPath(folder, QString::fromLatin1(resultsFileName));
+    return program::joinPath(folder, QString::fromLatin1(resultsFileName));
 }
 
 QByteArray resultsFileBytes(const QList<QStringList> &rows)

@@ -1,15 +1,15 @@
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
+#include "Formkit/timer.h"
 #include "app/form1.h"
 #include "conversion/conversionarithmetic.h"
+#include "formstate/programfolder.h"
 #include "results/resultsfile.h"
 #include "results/resultsgrid.h"
-#include "toolkit/application.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
-#include "toolkit/timer.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 #include "units/unitdatabasewriter.h"
@@ -27,6 +27,9 @@
 #include <QTimer>
 
 #include <memory>
+
+using Formkit::MessageBox;
+using Formkit::TextBox;
 
 // The bad inputs a user can produce, each fed through the real window on the
 // real unit database (or a damaged copy of it): every one must end in its
@@ -101,7 +104,7 @@ const QString emptyVolume = QStringLiteral("Please enter a volume.");
 
 QString shippedUnitDatabase()
 {
-    return unitDatabasePath(toolkit::programFolder());
+    return unitDatabasePath(program::programFolder());
 }
 
 } // namespace
@@ -667,7 +670,7 @@ void tst_BadInput::resultsFileCannotBeWritten()
 
     // A folder where the results file should be: as root, too, the file cannot
     // be written there.
-    const QString resultsPath = resultsFilePath(toolkit::programFolder());
+    const QString resultsPath = resultsFilePath(program::programFolder());
     QFile::remove(resultsPath);
     QDir().rmdir(resultsPath);
     QVERIFY(QDir().mkdir(resultsPath));

@@ -1,15 +1,15 @@
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
+#include "Formkit/timer.h"
 #include "app/form1.h"
 #include "app/form1layout.h"
 #include "app/skinner.h"
+#include "formstate/programfolder.h"
 #include "results/resultsgrid.h"
-#include "toolkit/application.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
-#include "toolkit/timer.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 
@@ -22,6 +22,10 @@
 
 #include <algorithm>
 #include <memory>
+
+using Formkit::MessageBox;
+using Formkit::OptionButton;
+using Formkit::TextBox;
 
 // The whole window on the unit database that the build puts beside the tests.
 class tst_Form1 : public QObject
@@ -69,7 +73,7 @@ void tst_Form1::init()
     m_messages.clear();
     MessageBox::setHandler(
         [this](const QString &text, const QString &, MessageBox::Icon) { m_messages << text; });
-    m_database = std::make_unique<UnitDatabase>(unitDatabasePath(toolkit::programFolder()));
+    m_database = std::make_unique<UnitDatabase>(unitDatabasePath(program::programFolder()));
     QVERIFY2(!m_database->verify(), "the unit database beside the tests must be sound");
     m_form = std::make_unique<Form1>(*m_database);
 }

@@ -1,11 +1,11 @@
+#include "Formkit/commandbutton.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/textbox.h"
+#include "Formkit/timer.h"
 #include "app/form1.h"
 #include "app/startup.h"
+#include "formstate/programfolder.h"
 #include "results/resultsgrid.h"
-#include "toolkit/application.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/textbox.h"
-#include "toolkit/timer.h"
 #include "units/unitdatabasepath.h"
 
 #include <QApplication>
@@ -16,6 +16,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+
+using Formkit::MessageBox;
 
 // The program's start in a prefix of its own: the unit file beside the
 // program (an unpacked copy), under share/brimlow (installed), or nowhere.
@@ -81,7 +83,7 @@ void tst_ProgramLayoutWindow::start()
     QVERIFY(root.mkpath("bin"));
     if (!unitFile.isEmpty()) {
         QVERIFY(root.mkpath(QFileInfo(unitFile).path()));
-        QVERIFY(QFile::copy(unitDatabasePath(toolkit::programFolder()), root.filePath(unitFile)));
+        QVERIFY(QFile::copy(unitDatabasePath(program::programFolder()), root.filePath(unitFile)));
     }
     const QString resultsPath = root.filePath(resultsFile);
 

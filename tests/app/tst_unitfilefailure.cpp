@@ -1,13 +1,13 @@
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
+#include "Formkit/timer.h"
 #include "app/form1.h"
+#include "formstate/programfolder.h"
 #include "results/resultsgrid.h"
-#include "toolkit/application.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
-#include "toolkit/timer.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 #include "units/unitdatabasewriter.h"
@@ -21,6 +21,11 @@
 #include <QTest>
 
 #include <memory>
+
+using Formkit::ListBox;
+using Formkit::MessageBox;
+using Formkit::OptionButton;
+using Formkit::TextBox;
 
 // The window while its unit file goes away, comes back or is damaged, and the
 // texts of the result box and of the "Data Entry" message. Every step is a
@@ -79,7 +84,7 @@ void tst_UnitFileFailure::init()
     m_folder = std::make_unique<QTemporaryDir>();
     QVERIFY(m_folder->isValid());
     m_path = m_folder->filePath(QStringLiteral("brimlowDB.mdb"));
-    QVERIFY(QFile::copy(unitDatabasePath(toolkit::programFolder()), m_path));
+    QVERIFY(QFile::copy(unitDatabasePath(program::programFolder()), m_path));
     QVERIFY(QFile::setPermissions(m_path, QFile::ReadOwner | QFile::WriteOwner));
     m_messages.clear();
     m_titles.clear();

@@ -1,11 +1,11 @@
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/textbox.h"
+#include "Formkit/timer.h"
 #include "app/form1.h"
+#include "formstate/programfolder.h"
 #include "results/resultsgrid.h"
-#include "toolkit/application.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/textbox.h"
-#include "toolkit/timer.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasepath.h"
 
@@ -14,6 +14,10 @@
 #include <QTest>
 
 #include <memory>
+
+using Formkit::ListBox;
+using Formkit::MessageBox;
+using Formkit::TextBox;
 
 // What a user does in the first minute with mouse and keyboard, on the real
 // window: click into a box and type, pick a unit in a list with the keys or by
@@ -78,7 +82,7 @@ void tst_UserInput::init()
     m_messages.clear();
     MessageBox::setHandler(
         [this](const QString &text, const QString &, MessageBox::Icon) { m_messages << text; });
-    m_database = std::make_unique<UnitDatabase>(unitDatabasePath(toolkit::programFolder()));
+    m_database = std::make_unique<UnitDatabase>(unitDatabasePath(program::programFolder()));
     m_form = std::make_unique<Form1>(*m_database);
     m_form->load();
     m_form->show();

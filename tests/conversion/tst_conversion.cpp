@@ -1,17 +1,22 @@
 #include "conversion/conversion.h"
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
 #include "formstate/formstate.h"
 #include "testsupport/fakeprocedures.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <memory>
+
+using Formkit::CommandButton;
+using Formkit::MessageBox;
+using Formkit::PictureBox;
+using Formkit::TextBox;
 
 // Both conversion paths on real widgets, as the volume box, the unit boxes and
 // the fluid options run them through updateConversion.

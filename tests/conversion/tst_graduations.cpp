@@ -1,11 +1,11 @@
 #include "conversion/graduations.h"
 
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
 #include "conversion/graduationlayout.h"
 #include "formstate/formstate.h"
 #include "resources/fonts.h"
 #include "resources/resourcepicture.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
 
 #include <QPixmap>
 #include <QTest>
@@ -13,6 +13,9 @@
 
 #include <functional>
 #include <memory>
+
+using Formkit::OptionButton;
+using Formkit::PictureBox;
 
 // A fluid display option, the fluid's dots and the colours of odd and even labels over it.
 struct FluidMode

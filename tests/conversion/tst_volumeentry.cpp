@@ -1,19 +1,24 @@
 #include "conversion/volumeentry.h"
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/picturebox.h"
+#include "Formkit/textbox.h"
 #include "conversion/conversion.h"
 #include "conversion/volumeinput.h"
 #include "formstate/formstate.h"
 #include "testsupport/fakeprocedures.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/picturebox.h"
-#include "toolkit/textbox.h"
 
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
 
 #include <memory>
+
+using Formkit::CommandButton;
+using Formkit::MessageBox;
+using Formkit::PictureBox;
+using Formkit::TextBox;
 
 // The volume box wired as the window wires it, on real widgets.
 class tst_VolumeEntry : public QObject

@@ -9,14 +9,14 @@
 // target, to see where it went; the filling of the volume box is recorded with
 // the state it meets ("setVolumeFromLevel(150) live=0 dragging=0").
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/optionbutton.h"
+#include "Formkit/picturebox.h"
 #include "flask/flaskview.h"
 #include "flask/flaskwidgets.h"
 #include "formstate/formstate.h"
 #include "resources/resourcepicture.h"
 #include "testsupport/fakeprocedures.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/picturebox.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -37,9 +37,9 @@ struct FlaskFixture
         window.resize(420, 300);
         const QPixmap flask
             = QPixmap::fromImage(loadResourcePicture(flaskResourceId, QStringLiteral("Custom")));
-        widgets.picFlask = new PictureBox(&window);
-        widgets.picflaskbuffer = new PictureBox(&window);
-        for (PictureBox *box : { widgets.picFlask, widgets.picflaskbuffer }) {
+        widgets.picFlask = new Formkit::PictureBox(&window);
+        widgets.picflaskbuffer = new Formkit::PictureBox(&window);
+        for (Formkit::PictureBox *box : { widgets.picFlask, widgets.picflaskbuffer }) {
             box->setGeometry(0, 0, 97, 241);
             box->setBackColor(QColor(128, 255, 255));
             box->setPicture(flask);
@@ -49,11 +49,11 @@ struct FlaskFixture
 
         frame3 = new QWidget(&window);
         frame3->setGeometry(160, 205, 145, 57);
-        widgets.optionwhite = new OptionButton(QStringLiteral("Yellow"), frame3);
-        widgets.optionblue = new OptionButton(QStringLiteral("Aqua"), frame3);
-        widgets.optionLevel = new OptionButton(QStringLiteral("Level Marker Only"), frame3);
-        widgets.optionred = new OptionButton(QStringLiteral("Red"), frame3);
-        widgets.optionsparkle = new OptionButton(QStringLiteral("Sparkle"), frame3);
+        widgets.optionwhite = new Formkit::OptionButton(QStringLiteral("Yellow"), frame3);
+        widgets.optionblue = new Formkit::OptionButton(QStringLiteral("Aqua"), frame3);
+        widgets.optionLevel = new Formkit::OptionButton(QStringLiteral("Level Marker Only"), frame3);
+        widgets.optionred = new Formkit::OptionButton(QStringLiteral("Red"), frame3);
+        widgets.optionsparkle = new Formkit::OptionButton(QStringLiteral("Sparkle"), frame3);
         widgets.optionwhite->setGeometry(8, 16, 52, 17);
         widgets.optionblue->setGeometry(64, 16, 49, 17);
         widgets.optionLevel->setGeometry(8, 33, 121, 17);
@@ -62,8 +62,8 @@ struct FlaskFixture
         widgets.optionred->hide();
         widgets.optionsparkle->hide();
 
-        widgets.saveCmnd = new CommandButton(QStringLiteral("Save"), &window);
-        widgets.makeFileCmnd = new CommandButton(QStringLiteral("Make File"), &window);
+        widgets.saveCmnd = new Formkit::CommandButton(QStringLiteral("Save"), &window);
+        widgets.makeFileCmnd = new Formkit::CommandButton(QStringLiteral("Make File"), &window);
         widgets.saveCmnd->setGeometry(167, 170, 63, 25);
         widgets.makeFileCmnd->setGeometry(236, 170, 63, 25);
         widgets.saveCmnd->setEnabled(false);
@@ -73,8 +73,9 @@ struct FlaskFixture
         procedures.onUpdateFramestatic
             = [this](int topRow, int sparkleSpan) { view->update_framestatic(topRow, sparkleSpan); };
         procedures.onShowFlask = [this] { view->showFlask(); };
-        procedures.onDrawGraduations
-            = [](PictureBox *target, ScaleVariant) { target->line(6, 2, 86, 2, QColor(255, 0, 255)); };
+        procedures.onDrawGraduations = [](Formkit::PictureBox *target, ScaleVariant) {
+            target->line(6, 2, 86, 2, QColor(255, 0, 255));
+        };
         procedures.onSetVolumeFromLevel = [this](float) {
             procedures.calls.last()
                 += QStringLiteral(" live=%1 dragging=%2").arg(state.volumeEditLive).arg(state.draggingFlask);
@@ -83,7 +84,7 @@ struct FlaskFixture
 
     // Selects a fluid option the way the window's load does: the Click it
     // raises only clears skipColourClick.
-    void selectQuietly(OptionButton *option)
+    void selectQuietly(Formkit::OptionButton *option)
     {
         state.skipColourClick = true;
         option->setValue(true);
@@ -92,7 +93,7 @@ struct FlaskFixture
 
     QImage plainFlaskBox() const
     {
-        PictureBox plain;
+        Formkit::PictureBox plain;
         plain.resize(widgets.picflaskbuffer->size());
         plain.setBackColor(QColor(128, 255, 255));
         plain.setPicture(widgets.picflaskbuffer->picture());

@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using Formkit::PictureBox;
+
 namespace {
 
 void sendMouse(QWidget *widget, QEvent::Type type, QPointF at, Qt::MouseButton button, Qt::MouseButtons held)

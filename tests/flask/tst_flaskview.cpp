@@ -8,6 +8,8 @@
 
 #include <QtTest>
 
+using Formkit::OptionButton;
+
 class tst_FlaskView : public QObject
 {
     Q_OBJECT

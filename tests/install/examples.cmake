@@ -15,7 +15,7 @@ function(step_lumiview)
         -DCMAKE_BUILD_TYPE=RelWithDebInfo "-DCMAKE_CXX_FLAGS=${EXTRA_FLAGS_TEXT}"
         "-DCMAKE_EXE_LINKER_FLAGS=${EXTRA_FLAGS_TEXT}")
     run("building examples/lumiview" ${CMAKE_COMMAND} --build ${build})
-    file(STRINGS ${build}/CMakeCache.txt found REGEX "^(Lumivane|FormRuntime)_DIR:")
+    file(STRINGS ${build}/CMakeCache.txt found REGEX "^(Lumivane|Formkit)_DIR:")
     list(LENGTH found count)
     if(NOT count EQUAL 2 OR NOT found MATCHES "_DIR:PATH=${PREFIX}/[^;]*;[^;]*_DIR:PATH=${PREFIX}/")
         message(FATAL_ERROR "the packages were not found in the prefix alone: ${found}")

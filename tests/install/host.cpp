@@ -3,9 +3,9 @@
 // runtime, gives it a saved setting and reads properties back, by name and
 // through the class's own header.
 
+#include <Formkit/componentruntime.h>
+#include <Formkit/memorypropertybag.h>
 #include <Lumivane/Lumivane>
-#include <toolkit/componentruntime.h>
-#include <toolkit/memorypropertybag.h>
 
 #include <QApplication>
 #include <QWidget>
@@ -16,13 +16,13 @@ int main(int argc, char *argv[])
 {
     QApplication app(argc, argv);
     QWidget window;
-    const componentruntime::Creation made
-        = componentruntime::createControl(QStringLiteral("LumivaneBox.Lumivane"), &window);
+    const Formkit::componentruntime::Creation made
+        = Formkit::componentruntime::createControl(QStringLiteral("LumivaneBox.Lumivane"), &window);
     if (!made.control) {
         std::fprintf(stderr, "host: %s\n", qPrintable(made.error));
         return 1;
     }
-    MemoryPropertyBag settings;
+    Formkit::MemoryPropertyBag settings;
     settings.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
     QMetaObject::invokeMethod(made.control, "readProperties", Q_ARG(QObject *, &settings));
     auto *logo = qobject_cast<Lumivane *>(made.control);

@@ -15,10 +15,10 @@ set(EXTRA_FLAGS_TEXT "${EXTRA_FLAGS}")
 separate_arguments(EXTRA_FLAGS UNIX_COMMAND "${EXTRA_FLAGS}")
 
 # Runs a command with a clean environment for finding things: no library path,
-# no registry named, an empty home; fails the test with its output.
+# an empty home; fails the test with its output.
 function(run what)
     execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=LD_LIBRARY_PATH
-                --unset=BRIMLOW_CONTROL_REGISTRY --unset=XDG_DATA_HOME HOME=${HOME_DIR}
+                --unset=XDG_DATA_HOME HOME=${HOME_DIR}
                 PKG_CONFIG_PATH=${PREFIX}/lib/pkgconfig QT_QPA_PLATFORM=offscreen
                 ASAN_OPTIONS=detect_leaks=0 ${ARGN}
         OUTPUT_VARIABLE out ERROR_VARIABLE err RESULT_VARIABLE failed)
@@ -32,15 +32,15 @@ function(step_install)
     file(REMOVE_RECURSE ${WORK_DIR})
     file(MAKE_DIRECTORY ${HOME_DIR})
     run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
-    foreach(file lib/libformruntime.so.1 lib/liblumivane.so.1 lib/pkgconfig/formruntime.pc
-            lib/pkgconfig/lumivane.pc lib/cmake/FormRuntime/FormRuntimeConfig.cmake
-            lib/cmake/Lumivane/LumivaneConfig.cmake share/formruntime/controls.json
-            include/Lumivane/Lumivane include/FormRuntime/toolkit/componentruntime.h)
+    foreach(file lib/libformkitcore.so.2 lib/libformkitwidgets.so.2 lib/liblumivane.so.2
+            lib/pkgconfig/formkitcore.pc lib/pkgconfig/formkitwidgets.pc lib/pkgconfig/lumivane.pc
+            lib/cmake/Formkit/FormkitConfig.cmake lib/cmake/Lumivane/LumivaneConfig.cmake
+            share/formkit/controls.json include/Lumivane/Lumivane include/Formkit/componentruntime.h)
         if(NOT EXISTS ${PREFIX}/${file})
             message(FATAL_ERROR "not installed: ${file}")
         endif()
     endforeach()
-    file(READ ${PREFIX}/share/formruntime/controls.json registry)
+    file(READ ${PREFIX}/share/formkit/controls.json registry)
     if(registry MATCHES "\"/" OR NOT registry MATCHES "\"\\.\\./\\.\\./lib/liblumivane\\.so")
         message(FATAL_ERROR "the installed registry does not name the library relative to itself:\n${registry}")
     endif()
@@ -51,7 +51,7 @@ function(step_headers)
     file(GLOB_RECURSE headers LIST_DIRECTORIES false ${PREFIX}/include/*)
     foreach(header IN LISTS headers)
         run("compiling ${header} alone" ${CXX} -std=c++20 -fPIC -fsyntax-only -x c++ ${header}
-            -I${PREFIX}/include -I${PREFIX}/include/FormRuntime ${QT_FLAGS} ${EXTRA_FLAGS})
+            -I${PREFIX}/include ${QT_FLAGS} ${EXTRA_FLAGS})
     endforeach()
     list(LENGTH headers count)
     message(STATUS "${count} installed headers compile alone")
@@ -72,7 +72,7 @@ endfunction()
 
 # The installed libraries find each other from where they lie.
 function(step_runpath)
-    foreach(file lib/libformruntime.so.1 lib/liblumivane.so.1)
+    foreach(file lib/libformkitcore.so.2 lib/libformkitwidgets.so.2 lib/liblumivane.so.2)
         run("readelf" readelf -d ${PREFIX}/${file})
         if(NOT RUN_OUTPUT MATCHES "RUNPATH[^\n]*\\$ORIGIN")
             message(FATAL_ERROR "${file} has no $ORIGIN-relative RUNPATH:\n${RUN_OUTPUT}")

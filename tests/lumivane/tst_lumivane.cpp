@@ -1,5 +1,5 @@
+#include "Formkit/memorypropertybag.h"
 #include "lumivane/lumivane.h"
-#include "toolkit/memorypropertybag.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -8,6 +8,12 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QWindow>
+
+using Formkit::Dispatchable;
+using Formkit::DispatchKind;
+using Formkit::DispatchResult;
+using Formkit::MemoryPropertyBag;
+using Formkit::PropertyBag;
 
 namespace {
 

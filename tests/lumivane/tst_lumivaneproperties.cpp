@@ -1,11 +1,17 @@
+#include "Formkit/filepropertybag.h"
+#include "Formkit/memorypropertybag.h"
 #include "lumivane/lumivane.h"
-#include "toolkit/filepropertybag.h"
-#include "toolkit/memorypropertybag.h"
 
 #include <QPainter>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+using Formkit::ControlError;
+using Formkit::FilePropertyBag;
+using Formkit::MemoryPropertyBag;
+using Formkit::PropertyBag;
+namespace controlerror = Formkit::controlerror;
 
 namespace {
 
@@ -14,7 +20,7 @@ namespace {
 class RecordingBag final : public QObject, public PropertyBag
 {
     Q_OBJECT
-    Q_INTERFACES(PropertyBag)
+    Q_INTERFACES(Formkit::PropertyBag)
 
 public:
     struct Call

@@ -3,6 +3,8 @@
 #include <QPixmap>
 #include <QTest>
 
+using Formkit::OleColor;
+
 using namespace variantconversion;
 
 class tst_VariantConversion final : public QObject

@@ -1,19 +1,24 @@
 #include "results/resultslog.h"
 
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/textbox.h"
 #include "filesizelimit.h"
 #include "formstate/formstate.h"
 #include "results/resultsgrid.h"
 #include "testsupport/tempfolder.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/textbox.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTest>
 #include <QWidget>
 #include <memory>
+
+using Formkit::CommandButton;
+using Formkit::ListBox;
+using Formkit::MessageBox;
+using Formkit::TextBox;
 
 namespace {
 

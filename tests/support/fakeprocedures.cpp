@@ -1,5 +1,7 @@
 #include "testsupport/fakeprocedures.h"
 
+using Formkit::PictureBox;
+
 int FakeProcedures::count(const QString &prefix) const
 {
     int n = 0;

@@ -57,7 +57,7 @@ if(DEFINED FOREIGN)
     if(failed)
         message(FATAL_ERROR "${NM} could not read ${FOREIGN}")
     endif()
-    string(REGEX MATCHALL "\n[0-9a-f]+ [A-Za-z] ((vtable|typeinfo|typeinfo name) for )?(${alternatives})(::[^\n]*)?\n"
+    string(REGEX MATCHALL "\n[0-9a-f]+ [A-Za-z] ((vtable|typeinfo|typeinfo name) for )?Formkit::(${alternatives})(::[^\n]*)?\n"
         found "\n${text}")
     # MATCHALL does not overlap matches; one is enough to fail.
     if(found)

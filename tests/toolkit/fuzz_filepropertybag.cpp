@@ -2,7 +2,7 @@
 // either a bag or a message naming the line, never a crash. A text that reads
 // as a bag is written out again, and that text reads back to the same bag.
 
-#include "toolkit/filepropertybag.h"
+#include "Formkit/filepropertybag.h"
 
 #include <QGuiApplication>
 
@@ -10,6 +10,8 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+
+using Formkit::FilePropertyBag;
 
 namespace {
 

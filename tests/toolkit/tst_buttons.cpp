@@ -1,8 +1,11 @@
-#include "toolkit/commandbutton.h"
-#include "toolkit/optionbutton.h"
+#include "Formkit/commandbutton.h"
+#include "Formkit/optionbutton.h"
 
 #include <QSignalSpy>
 #include <QTest>
+
+using Formkit::CommandButton;
+using Formkit::OptionButton;
 
 class tst_Buttons : public QObject
 {

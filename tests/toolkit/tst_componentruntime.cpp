@@ -1,10 +1,10 @@
+#include "Formkit/classfactory.h"
+#include "Formkit/componentruntime.h"
+#include "Formkit/dispatch.h"
+#include "Formkit/memorypropertybag.h"
+#include "Formkit/olecolor.h"
+#include "Formkit/twips.h"
 #include "testsupport/tempfolder.h"
-#include "toolkit/classfactory.h"
-#include "toolkit/componentruntime.h"
-#include "toolkit/dispatch.h"
-#include "toolkit/memorypropertybag.h"
-#include "toolkit/olecolor.h"
-#include "toolkit/twips.h"
 
 #include <QFile>
 #include <QLibrary>
@@ -13,6 +13,16 @@
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+
+using Formkit::ClassFactory;
+using Formkit::ControlRegistry;
+using Formkit::Dispatchable;
+using Formkit::DispatchKind;
+using Formkit::MemoryPropertyBag;
+namespace component = Formkit::component;
+namespace componentruntime = Formkit::componentruntime;
+namespace olecolor = Formkit::olecolor;
+namespace twips = Formkit::twips;
 
 namespace {
 const QString progId = QStringLiteral("LumivaneBox.Lumivane");
@@ -44,14 +54,13 @@ private:
 void tst_ComponentRuntime::initTestCase()
 {
     QVERIFY(m_dir.isValid());
-    // The module writes the registry the environment names: this test's own.
+    // The module writes the registry the test names: its own.
     m_registry = m_dir.filePath(QStringLiteral("controls.json"));
-    qputenv("BRIMLOW_CONTROL_REGISTRY", m_registry.toLocal8Bit());
 }
 
 void tst_ComponentRuntime::init()
 {
-    QCOMPARE(componentruntime::registerServer(QStringLiteral(LUMIVANE_LIBRARY)), QString());
+    QCOMPARE(componentruntime::registerServer(QStringLiteral(LUMIVANE_LIBRARY), m_registry), QString());
 }
 
 void tst_ComponentRuntime::registerWritesTheClass()
@@ -192,7 +201,7 @@ void tst_ComponentRuntime::canUnloadNowFollowsInstancesAndLocks()
 
 void tst_ComponentRuntime::unregisterThenCreateFails()
 {
-    QCOMPARE(componentruntime::unregisterServer(QStringLiteral(LUMIVANE_LIBRARY)), QString());
+    QCOMPARE(componentruntime::unregisterServer(QStringLiteral(LUMIVANE_LIBRARY), m_registry), QString());
     QVERIFY(!ControlRegistry(m_registry).find(classId));
     QWidget host;
     const auto creation = componentruntime::createControl(progId, &host, m_registry);

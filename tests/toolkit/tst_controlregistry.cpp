@@ -1,4 +1,4 @@
-#include "toolkit/controlregistry.h"
+#include "Formkit/controlregistry.h"
 
 #include "testsupport/tempfolder.h"
 
@@ -8,6 +8,9 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTest>
+
+using Formkit::ControlRegistry;
+namespace component = Formkit::component;
 
 namespace {
 
@@ -47,16 +50,17 @@ private slots:
     void unregisterRemovesEverything();
     void unregisterLeavesANameTakenOver();
     void damagedRegistryIsReportedAndKept();
-    void environmentNamesTheDefault();
+    void userRegistryIsInTheDataFolder();
+    void noVariableNamesARegistry();
     void registryMovedWithItsLibraryStillFindsIt();
     void absoluteLibraryPathIsReadAsItStands();
-    void installedRegistryIsReadAfterTheDefault();
+    void installedRegistryIsReadAfterTheUsers();
 };
 
 void tst_ControlRegistry::registersUnderIdentifierAndName()
 {
     TempFolder dir;
-    const QString path = dir.filePath(QStringLiteral("share/formruntime/controls.json"));
+    const QString path = dir.filePath(QStringLiteral("share/formkit/controls.json"));
     const ControlRegistry registry(path);
     QCOMPARE(registry.registerClass(sample(QStringLiteral("{abcdef00-1111-2222-3333-444444444444}"),
                                         QStringLiteral("Sample.Control")),
@@ -157,13 +161,26 @@ void tst_ControlRegistry::damagedRegistryIsReportedAndKept()
     QVERIFY(why.contains(QStringLiteral("damaged")));
 }
 
-void tst_ControlRegistry::environmentNamesTheDefault()
+void tst_ControlRegistry::userRegistryIsInTheDataFolder()
 {
-    qputenv("BRIMLOW_CONTROL_REGISTRY", "/tmp/elsewhere/controls.json");
-    QCOMPARE(ControlRegistry::defaultPath(), QStringLiteral("/tmp/elsewhere/controls.json"));
-    qunsetenv("BRIMLOW_CONTROL_REGISTRY");
     qputenv("XDG_DATA_HOME", "/tmp/data-home");
-    QCOMPARE(ControlRegistry::defaultPath(), QStringLiteral("/tmp/data-home/brimlow/controls.json"));
+    QCOMPARE(ControlRegistry::userPath(), QStringLiteral("/tmp/data-home/formkit/controls.json"));
+    qunsetenv("XDG_DATA_HOME");
+    QCOMPARE(ControlRegistry::userPath(),
+        QDir::homePath() + QStringLiteral("/.local/share/formkit/controls.json"));
+    // Outside a registration the module writes the user's registry.
+    QCOMPARE(ControlRegistry::registrationPath(), ControlRegistry::userPath());
+}
+
+void tst_ControlRegistry::noVariableNamesARegistry()
+{
+    // The variable the converter's first runtime read is honoured no more.
+    qputenv("BRIMLOW_CONTROL_REGISTRY", "/tmp/elsewhere/controls.json");
+    const QStringList paths = ControlRegistry::defaultSearchPaths();
+    const QString registration = ControlRegistry::registrationPath();
+    qunsetenv("BRIMLOW_CONTROL_REGISTRY");
+    QVERIFY(!paths.contains(QStringLiteral("/tmp/elsewhere/controls.json")));
+    QCOMPARE(registration, ControlRegistry::userPath());
 }
 
 void tst_ControlRegistry::registryMovedWithItsLibraryStillFindsIt()
@@ -171,13 +188,13 @@ void tst_ControlRegistry::registryMovedWithItsLibraryStillFindsIt()
     TempFolder first;
     const auto d
         = sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"), QStringLiteral("Sample.Control"));
-    ControlRegistry(first.filePath(QStringLiteral("share/formruntime/controls.json")))
+    ControlRegistry(first.filePath(QStringLiteral("share/formkit/controls.json")))
         .registerClass(d, first.filePath(QStringLiteral("lib/libsample.so.1")));
     // The whole prefix unpacked elsewhere: only the registry file comes along here.
     TempFolder second;
-    const QString moved = second.filePath(QStringLiteral("share/formruntime/controls.json"));
+    const QString moved = second.filePath(QStringLiteral("share/formkit/controls.json"));
     QVERIFY(QDir().mkpath(QFileInfo(moved).absolutePath()));
-    QVERIFY(QFile::copy(first.filePath(QStringLiteral("share/formruntime/controls.json")), moved));
+    QVERIFY(QFile::copy(first.filePath(QStringLiteral("share/formkit/controls.json")), moved));
     const auto entry = ControlRegistry(moved).find(QStringLiteral("Sample.Control"));
     QVERIFY(entry);
     QCOMPARE(entry->serverPath, second.filePath(QStringLiteral("lib/libsample.so.1")));
@@ -195,16 +212,16 @@ void tst_ControlRegistry::absoluteLibraryPathIsReadAsItStands()
     QCOMPARE(entry->serverPath, QStringLiteral("/opt/sample.so"));
 }
 
-void tst_ControlRegistry::installedRegistryIsReadAfterTheDefault()
+void tst_ControlRegistry::installedRegistryIsReadAfterTheUsers()
 {
-    qputenv("BRIMLOW_CONTROL_REGISTRY", "/tmp/elsewhere/controls.json");
-    const QStringList paths = ControlRegistry::searchPaths();
-    qunsetenv("BRIMLOW_CONTROL_REGISTRY");
-    // Beside the runtime library this test links: <libdir>/../share/formruntime.
-    const QString libraryFolder = QFileInfo(QStringLiteral(FORMRUNTIME_LIBRARY)).absolutePath();
+    qputenv("XDG_DATA_HOME", "/tmp/data-home");
+    const QStringList paths = ControlRegistry::defaultSearchPaths();
+    qunsetenv("XDG_DATA_HOME");
+    // Beside the runtime library this test links: <libdir>/../share/formkit.
+    const QString libraryFolder = QFileInfo(QStringLiteral(FORMKIT_CORE_LIBRARY)).absolutePath();
     QCOMPARE(paths,
-        QStringList({ QStringLiteral("/tmp/elsewhere/controls.json"),
-            QDir::cleanPath(libraryFolder + QStringLiteral("/../share/formruntime/controls.json")) }));
+        QStringList({ QStringLiteral("/tmp/data-home/formkit/controls.json"),
+            QDir::cleanPath(libraryFolder + QStringLiteral("/../share/formkit/controls.json")) }));
 }
 
 QTEST_APPLESS_MAIN(tst_ControlRegistry)

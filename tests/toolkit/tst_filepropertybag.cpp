@@ -1,4 +1,4 @@
-#include "toolkit/filepropertybag.h"
+#include "Formkit/filepropertybag.h"
 
 #include "testsupport/tempfolder.h"
 
@@ -6,6 +6,8 @@
 #include <QImage>
 #include <QPixmap>
 #include <QTest>
+
+using Formkit::FilePropertyBag;
 
 class tst_FilePropertyBag final : public QObject
 {
@@ -24,6 +26,7 @@ private slots:
     void readsWindowsLineEndsAndBlankLines();
     void fileThatCannotBeReadIsNamed();
     void fileRoundTrip();
+    void bagsOfTheFirstVersionRead();
 };
 
 void tst_FilePropertyBag::valuesComeBackWithTheirTypes_data()
@@ -72,7 +75,7 @@ void tst_FilePropertyBag::picturesComeBackAsImages()
 void tst_FilePropertyBag::namesMatchWithoutCase()
 {
     FilePropertyBag bag;
-    QCOMPARE(bag.readText("BrimlowPropertyBag 1\ntransparentcolor = Long 12500670\n"), QString());
+    QCOMPARE(bag.readText("FormkitPropertyBag 2\ntransparentcolor = Long 12500670\n"), QString());
     QCOMPARE(bag.readProperty(QStringLiteral("TransparentColor"), 0), QVariant(12500670));
     bag.writeProperty(QStringLiteral("TRANSPARENTCOLOR"), 5, 0);
     QCOMPARE(bag.names(), QStringList { QStringLiteral("transparentcolor") });
@@ -87,7 +90,7 @@ void tst_FilePropertyBag::defaultsAreNotStored()
     bag.writeProperty(QStringLiteral("DrawMode"), 7, 13);
     bag.writeProperty(QStringLiteral("drawmode"), 13, 13); // back to the default: gone
     QCOMPARE(bag.names(), QStringList());
-    QCOMPARE(bag.text(), QByteArray("BrimlowPropertyBag 1\n"));
+    QCOMPARE(bag.text(), QByteArray("FormkitPropertyBag 2\n"));
     QCOMPARE(bag.readProperty(QStringLiteral("DrawMode"), 13), QVariant(13));
 }
 
@@ -119,32 +122,32 @@ void tst_FilePropertyBag::damagedTextsSayWhereAndKeepTheBag_data()
     QTest::addColumn<QString>("error");
     QTest::newRow("empty") << QByteArray() << "line 1: not a property bag (the file is empty)";
     QTest::newRow("another heading") << QByteArray(
-        "VERSION 5.00\n") << "line 1: not a property bag (the first line is not \"BrimlowPropertyBag 1\")";
-    QTest::newRow("no equals sign") << QByteArray("BrimlowPropertyBag 1\nA Long 1\n")
+        "VERSION 5.00\n") << "line 1: not a property bag (the first line is not \"FormkitPropertyBag 2\")";
+    QTest::newRow("no equals sign") << QByteArray("FormkitPropertyBag 2\nA Long 1\n")
                                     << "line 2: \"name = type value\" was expected";
-    QTest::newRow("bad name") << QByteArray("BrimlowPropertyBag 1\n1A = Long 1\n")
+    QTest::newRow("bad name") << QByteArray("FormkitPropertyBag 2\n1A = Long 1\n")
                               << "line 2: a name is letters, digits and underscores";
-    QTest::newRow("no value") << QByteArray("BrimlowPropertyBag 1\nA = Long\n")
+    QTest::newRow("no value") << QByteArray("FormkitPropertyBag 2\nA = Long\n")
                               << "line 2: \"A\" has no value";
-    QTest::newRow("unknown type") << QByteArray("BrimlowPropertyBag 1\nA = Currency 1\n")
+    QTest::newRow("unknown type") << QByteArray("FormkitPropertyBag 2\nA = Currency 1\n")
                                   << "line 2: \"A\": unknown type \"Currency\"";
-    QTest::newRow("long too large") << QByteArray("BrimlowPropertyBag 1\nA = Long 2147483648\n")
+    QTest::newRow("long too large") << QByteArray("FormkitPropertyBag 2\nA = Long 2147483648\n")
                                     << "line 2: \"A\": not a whole number of 32 bits";
-    QTest::newRow("single not finite") << QByteArray("BrimlowPropertyBag 1\nA = Single 1e39\n")
+    QTest::newRow("single not finite") << QByteArray("FormkitPropertyBag 2\nA = Single 1e39\n")
                                        << "line 2: \"A\": not a single-precision number";
-    QTest::newRow("boolean spelled otherwise") << QByteArray("BrimlowPropertyBag 1\nA = Boolean -1\n")
+    QTest::newRow("boolean spelled otherwise") << QByteArray("FormkitPropertyBag 2\nA = Boolean -1\n")
                                                << "line 2: \"A\": a Boolean is True or False";
-    QTest::newRow("unclosed text") << QByteArray("BrimlowPropertyBag 1\nA = String \"abc\n")
+    QTest::newRow("unclosed text") << QByteArray("FormkitPropertyBag 2\nA = String \"abc\n")
                                    << "line 2: \"A\": a text in double quotes was expected";
-    QTest::newRow("unknown escape") << QByteArray("BrimlowPropertyBag 1\nA = String \"a\\qb\"\n")
+    QTest::newRow("unknown escape") << QByteArray("FormkitPropertyBag 2\nA = String \"a\\qb\"\n")
                                     << "line 2: \"A\": a text in double quotes was expected";
-    QTest::newRow("empty font") << QByteArray("BrimlowPropertyBag 1\nA = Font \"\"\n")
+    QTest::newRow("empty font") << QByteArray("FormkitPropertyBag 2\nA = Font \"\"\n")
                                 << "line 2: \"A\": not a font description";
-    QTest::newRow("picture not base 64") << QByteArray("BrimlowPropertyBag 1\nA = Picture ***\n")
+    QTest::newRow("picture not base 64") << QByteArray("FormkitPropertyBag 2\nA = Picture ***\n")
                                          << "line 2: \"A\": not a PNG picture in base 64";
-    QTest::newRow("picture not a png") << QByteArray("BrimlowPropertyBag 1\nA = Picture QUJD\n")
+    QTest::newRow("picture not a png") << QByteArray("FormkitPropertyBag 2\nA = Picture QUJD\n")
                                        << "line 2: \"A\": not a PNG picture in base 64";
-    QTest::newRow("error after good lines") << QByteArray("BrimlowPropertyBag 1\nA = Long 1\n\nB = Long x\n")
+    QTest::newRow("error after good lines") << QByteArray("FormkitPropertyBag 2\nA = Long 1\n\nB = Long x\n")
                                             << "line 4: \"B\": not a whole number of 32 bits";
 }
 
@@ -164,7 +167,7 @@ void tst_FilePropertyBag::readsWindowsLineEndsAndBlankLines()
     FilePropertyBag bag;
     bag.writeProperty(QStringLiteral("Gone"), 1, 0);
     QCOMPARE(
-        bag.readText("BrimlowPropertyBag 1\r\n\r\n  Moveable  =  Boolean   True  \r\nMoveStyle = Long 2"),
+        bag.readText("FormkitPropertyBag 2\r\n\r\n  Moveable  =  Boolean   True  \r\nMoveStyle = Long 2"),
         QString());
     QCOMPARE(bag.names(), (QStringList { QStringLiteral("Moveable"), QStringLiteral("MoveStyle") }));
     QCOMPARE(bag.readProperty(QStringLiteral("moveable"), false), QVariant(true));
@@ -177,7 +180,7 @@ void tst_FilePropertyBag::fileThatCannotBeReadIsNamed()
     const QString missing = folder.filePath(QStringLiteral("missing.bag"));
     FilePropertyBag bag;
     QVERIFY(bag.load(missing).startsWith(missing + QStringLiteral(" cannot be read: ")));
-    const QString damaged = folder.write(QStringLiteral("damaged.bag"), "BrimlowPropertyBag 1\nA = Long\n");
+    const QString damaged = folder.write(QStringLiteral("damaged.bag"), "FormkitPropertyBag 2\nA = Long\n");
     QVERIFY(!damaged.isEmpty());
     QCOMPARE(bag.load(damaged), damaged + QStringLiteral(", line 2: \"A\" has no value"));
     QVERIFY(bag.save(folder.filePath(QStringLiteral("no/such/folder/x.bag")))
@@ -197,6 +200,16 @@ void tst_FilePropertyBag::fileRoundTrip()
     QCOMPARE(in.load(path), QString());
     QCOMPARE(in.names(), out.names());
     QCOMPARE(in.text(), out.text());
+}
+
+void tst_FilePropertyBag::bagsOfTheFirstVersionRead()
+{
+    // Bags written by the runtime's first version carry the old heading; they
+    // read as they were, and are written back with the new one.
+    FilePropertyBag bag;
+    QCOMPARE(bag.readText("BrimlowPropertyBag 1\nMoveStyle = Long 2\n"), QString());
+    QCOMPARE(bag.readProperty(QStringLiteral("MoveStyle"), 0), QVariant(2));
+    QCOMPARE(bag.text(), QByteArray("FormkitPropertyBag 2\nMoveStyle = Long 2\n"));
 }
 
 QTEST_MAIN(tst_FilePropertyBag)

@@ -1,7 +1,9 @@
-#include "toolkit/listbox.h"
+#include "Formkit/listbox.h"
 
 #include <QSignalSpy>
 #include <QTest>
+
+using Formkit::ListBox;
 
 class tst_ListBox : public QObject
 {

@@ -1,7 +1,9 @@
-#include "toolkit/picturebox.h"
+#include "Formkit/picturebox.h"
 
 #include <QSignalSpy>
 #include <QTest>
+
+using Formkit::PictureBox;
 
 class tst_PictureBox : public QObject
 {

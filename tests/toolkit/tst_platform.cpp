@@ -1,10 +1,16 @@
-#include "toolkit/messagebox.h"
-#include "toolkit/olecolor.h"
-#include "toolkit/timer.h"
-#include "toolkit/twips.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/olecolor.h"
+#include "Formkit/timer.h"
+#include "Formkit/twips.h"
 
 #include <QSignalSpy>
 #include <QTest>
+
+using Formkit::MessageBox;
+using Formkit::OleColor;
+using Formkit::Timer;
+namespace olecolor = Formkit::olecolor;
+namespace twips = Formkit::twips;
 
 class tst_Platform : public QObject
 {

@@ -1,6 +1,8 @@
-#include "toolkit/scale.h"
+#include "Formkit/scale.h"
 
 #include <QTest>
+
+using Formkit::Scale;
 
 // A surface of 96 x 48 pixels: 1440 x 720 twips, one inch by half an inch.
 namespace {

@@ -1,9 +1,11 @@
-#include "toolkit/textbox.h"
+#include "Formkit/textbox.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QSignalSpy>
 #include <QTest>
+
+using Formkit::TextBox;
 
 class tst_TextBox : public QObject
 {

@@ -39,7 +39,7 @@ void tst_UnitDatabasePath::notFoundNamesBothPlaces()
     QVERIFY(root.mkpath("bin"));
     QVERIFY(root.mkpath("share/brimlow"));
 
-    const toolkit::DataFileLocation location = locateUnitDatabase(root.filePath("bin"));
+    const program::DataFileLocation location = locateUnitDatabase(root.filePath("bin"));
     QVERIFY(!location.layout);
     QCOMPARE(unitDatabaseNotFoundMessage(location),
         QStringLiteral("The unit database cannot be opened: the file exists neither beside the program, "

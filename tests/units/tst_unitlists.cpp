@@ -1,11 +1,11 @@
+#include "Formkit/commandbutton.h"
+#include "Formkit/listbox.h"
+#include "Formkit/messagebox.h"
+#include "Formkit/optionbutton.h"
+#include "Formkit/textbox.h"
 #include "formstate/formstate.h"
 #include "testsupport/fakeprocedures.h"
 #include "testsupport/tempfolder.h"
-#include "toolkit/commandbutton.h"
-#include "toolkit/listbox.h"
-#include "toolkit/messagebox.h"
-#include "toolkit/optionbutton.h"
-#include "toolkit/textbox.h"
 #include "units/unitdatabase.h"
 #include "units/unitdatabasewriter.h"
 #include "units/unitlists.h"
@@ -16,6 +16,12 @@
 #include <QVBoxLayout>
 
 #include <memory>
+
+using Formkit::CommandButton;
+using Formkit::ListBox;
+using Formkit::MessageBox;
+using Formkit::OptionButton;
+using Formkit::TextBox;
 
 namespace {
 

@@ -1,15 +1,23 @@
-#include "toolkit/componentruntime.h"
+#include "Formkit/componentruntime.h"
 
-#include "toolkit/classfactory.h"
+#include "Formkit/classfactory.h"
+#include "componentruntime_p.h"
 
 #include <QFileInfo>
 #include <QLibrary>
+#include <QScopeGuard>
 
 #include <memory>
+#include <utility>
+
+namespace Formkit {
 
 namespace componentruntime {
 
 namespace {
+
+// The registry a module registers itself in, for the call in progress.
+thread_local QString registrationFile;
 
 // A module opened through QLibrary; never unloaded (see the header).
 struct Module
@@ -32,8 +40,13 @@ QString hresultText(qint32 result)
     return QStringLiteral("0x%1").arg(quint32(result), 8, 16, QLatin1Char('0'));
 }
 
-QString runEntryPoint(const QString &libraryPath, const char *name)
+QString runEntryPoint(const QString &libraryPath, const char *name, const QString &registryPath)
 {
+    // The module asks the registry where to write while its entry point runs;
+    // the place before is restored however the call ends.
+    const QString before = std::exchange(
+        registrationFile, registryPath.isEmpty() ? QString() : QFileInfo(registryPath).absoluteFilePath());
+    const auto restore = qScopeGuard([&] { registrationFile = before; });
     const auto module = openModule(libraryPath);
     if (!module->error.isEmpty())
         return module->error;
@@ -49,12 +62,22 @@ QString runEntryPoint(const QString &libraryPath, const char *name)
 
 } // namespace
 
+QString registrationTarget()
+{
+    return registrationFile;
+}
+
 Creation createControl(const QString &progIdOrClassId, QWidget *parent)
+{
+    return createControl(progIdOrClassId, parent, ControlRegistry::defaultSearchPaths());
+}
+
+Creation createControl(const QString &progIdOrClassId, QWidget *parent, const QStringList &registryPaths)
 {
     // The first registry that knows the name serves it; when none does, the
     // error names each one asked.
     QStringList errors;
-    for (const QString &path : ControlRegistry::searchPaths()) {
+    for (const QString &path : registryPaths) {
         QString error;
         if (ControlRegistry(path).find(progIdOrClassId, &error))
             return createControl(progIdOrClassId, parent, path);
@@ -108,14 +131,14 @@ Creation createControl(const QString &progIdOrClassId, QWidget *parent, const QS
     return creation;
 }
 
-QString registerServer(const QString &libraryPath)
+QString registerServer(const QString &libraryPath, const QString &registryPath)
 {
-    return runEntryPoint(libraryPath, "DllRegisterServer");
+    return runEntryPoint(libraryPath, "DllRegisterServer", registryPath);
 }
 
-QString unregisterServer(const QString &libraryPath)
+QString unregisterServer(const QString &libraryPath, const QString &registryPath)
 {
-    return runEntryPoint(libraryPath, "DllUnregisterServer");
+    return runEntryPoint(libraryPath, "DllUnregisterServer", registryPath);
 }
 
 std::optional<bool> canUnloadNow(const QString &libraryPath)
@@ -131,3 +154,5 @@ std::optional<bool> canUnloadNow(const QString &libraryPath)
 }
 
 } // namespace componentruntime
+
+} // namespace Formkit

@@ -1,4 +1,6 @@
-#include "toolkit/controlerror.h"
+#include "Formkit/controlerror.h"
+
+namespace Formkit {
 
 namespace controlerror {
 
@@ -42,3 +44,5 @@ ControlError make(qint32 number)
 }
 
 } // namespace controlerror
+
+} // namespace Formkit

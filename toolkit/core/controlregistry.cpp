@@ -1,14 +1,16 @@
-#include "toolkit/controlregistry.h"
+#include "Formkit/controlregistry.h"
 
-#include <QCoreApplication>
+#include "componentruntime_p.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QSaveFile>
-#include <QStandardPaths>
 
 #include <dlfcn.h>
+
+namespace Formkit {
 
 namespace {
 
@@ -34,22 +36,12 @@ ControlRegistry::ControlRegistry(QString path)
     : m_path(std::move(path))
 { }
 
-QString ControlRegistry::defaultPath()
+QString ControlRegistry::userPath()
 {
-    const QString fromEnvironment = qEnvironmentVariable("BRIMLOW_CONTROL_REGISTRY");
-    if (!fromEnvironment.isEmpty())
-        return fromEnvironment;
-
-    if (QCoreApplication::instance()) {
-        const QString besideProgram = QDir(QCoreApplication::applicationDirPath()).filePath(fileName());
-        if (QFileInfo::exists(besideProgram))
-            return besideProgram;
-    }
-
     QString dataHome = qEnvironmentVariable("XDG_DATA_HOME");
     if (dataHome.isEmpty())
         dataHome = QDir::homePath() + QStringLiteral("/.local/share");
-    return dataHome + QStringLiteral("/brimlow/") + fileName();
+    return dataHome + QStringLiteral("/formkit/") + fileName();
 }
 
 QString ControlRegistry::installedPath()
@@ -60,16 +52,22 @@ QString ControlRegistry::installedPath()
     if (dladdr(reinterpret_cast<void *>(&ControlRegistry::installedPath), &info) == 0 || !info.dli_fname)
         return {};
     const QDir libraryFolder = QFileInfo(QString::fromLocal8Bit(info.dli_fname)).absoluteDir();
-    return QDir::cleanPath(libraryFolder.filePath(QStringLiteral("../share/formruntime/") + fileName()));
+    return QDir::cleanPath(libraryFolder.filePath(QStringLiteral("../share/formkit/") + fileName()));
 }
 
-QStringList ControlRegistry::searchPaths()
+QStringList ControlRegistry::defaultSearchPaths()
 {
-    QStringList paths { defaultPath() };
+    QStringList paths { userPath() };
     const QString installed = installedPath();
     if (!installed.isEmpty() && !paths.contains(installed))
         paths.append(installed);
     return paths;
+}
+
+QString ControlRegistry::registrationPath()
+{
+    const QString given = componentruntime::registrationTarget();
+    return given.isEmpty() ? userPath() : given;
 }
 
 QString ControlRegistry::storedServerPath(const QString &serverPath) const
@@ -262,3 +260,5 @@ std::optional<ControlRegistry::ClassEntry> ControlRegistry::find(
     result.typeLibVersion = entry.value(QStringLiteral("Version")).toString();
     return result;
 }
+
+} // namespace Formkit

@@ -1,4 +1,6 @@
-#include "toolkit/memorypropertybag.h"
+#include "Formkit/memorypropertybag.h"
+
+namespace Formkit {
 
 MemoryPropertyBag::MemoryPropertyBag(QObject *parent)
     : QObject(parent)
@@ -64,3 +66,5 @@ ControlError MemoryPropertyBag::writeProperty(
     setValue(name, value);
     return {};
 }
+
+} // namespace Formkit

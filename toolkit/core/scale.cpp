@@ -1,6 +1,8 @@
-#include "toolkit/scale.h"
+#include "Formkit/scale.h"
 
-#include "toolkit/twips.h"
+#include "Formkit/twips.h"
+
+namespace Formkit {
 
 double Scale::twipsPerUnitX(Mode mode)
 {
@@ -103,3 +105,5 @@ QPointF Scale::fromPixels(QPointF pixels, QSize area) const
     const double sy = area.height() != 0 ? double(height(area)) / area.height() : 1.0;
     return QPointF(left() + pixels.x() * sx, top() + pixels.y() * sy);
 }
+
+} // namespace Formkit

@@ -3,10 +3,11 @@
 //
 //   regcontrol [--unregister] [--registry FILE] LIBRARY
 //
-// Without --registry the module writes the registry that the component runtime
-// finds by default (see toolkit/controlregistry.h).
+// Without --registry the module writes the user's own registry,
+// Formkit::ControlRegistry::userPath().
 
-#include "toolkit/componentruntime.h"
+#include "Formkit/componentruntime.h"
+#include "Formkit/controlregistry.h"
 
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -21,14 +22,13 @@ int main(int argc, char *argv[])
 
     bool unregister = false;
     QString library;
+    QString registry = Formkit::ControlRegistry::userPath();
     while (!arguments.isEmpty()) {
         const QString argument = arguments.takeFirst();
         if (argument == QLatin1String("--unregister") || argument == QLatin1String("/u")) {
             unregister = true;
         } else if (argument == QLatin1String("--registry") && !arguments.isEmpty()) {
-            // The module reads the registry's place from the environment.
-            qputenv("BRIMLOW_CONTROL_REGISTRY",
-                QFileInfo(arguments.takeFirst()).absoluteFilePath().toLocal8Bit());
+            registry = QFileInfo(arguments.takeFirst()).absoluteFilePath();
         } else if (library.isEmpty() && !argument.startsWith(QLatin1Char('-'))) {
             library = argument;
         } else {
@@ -42,13 +42,13 @@ int main(int argc, char *argv[])
     }
 
     const QString path = QFileInfo(library).absoluteFilePath();
-    const QString failure
-        = unregister ? componentruntime::unregisterServer(path) : componentruntime::registerServer(path);
+    const QString failure = unregister ? Formkit::componentruntime::unregisterServer(path, registry)
+                                       : Formkit::componentruntime::registerServer(path, registry);
     if (!failure.isEmpty()) {
         std::fprintf(stderr, "regcontrol: %s\n", qPrintable(failure));
         return 1;
     }
     std::fprintf(stdout, "regcontrol: %s %s in %s\n", unregister ? "unregistered" : "registered",
-        qPrintable(path), qPrintable(ControlRegistry::defaultPath()));
+        qPrintable(path), qPrintable(registry));
     return 0;
 }

@@ -1,20 +1,20 @@
 #include "units/unitdatabasepath.h"
 
-#include "toolkit/programfolder.h"
+#include "formstate/programfolder.h"
 
 #include <QDir>
 
 QString unitDatabasePath(const QString &programFolder)
 {
-    return toolkit::joinPath(programFolder, QString::fromLatin1(unitDatabaseFileName));
+    return program::joinPath(programFolder, QString::fromLatin1(unitDatabaseFileName));
 }
 
-toolkit::DataFileLocation locateUnitDatabase(const QString &programFolder)
+program::DataFileLocation locateUnitDatabase(const QString &programFolder)
 {
-    return toolkit::locateDataFile(programFolder, QString::fromLatin1(unitDatabaseFileName));
+    return program::locateDataFile(programFolder, QString::fromLatin1(unitDatabaseFileName));
 }
 
-QString unitDatabaseNotFoundMessage(const toolkit::DataFileLocation &location)
+QString unitDatabaseNotFoundMessage(const program::DataFileLocation &location)
 {
     return QStringLiteral("The unit database cannot be opened: the file exists neither beside the "
                           "program, at %1, nor in its installed data folder, at %2.")

@@ -16,22 +16,26 @@
 
 #include "formstate/formprocedures.h"
 #include "formstate/formstate.h"
-#include "toolkit/programlayout.h"
+#include "formstate/programlayout.h"
 
 #include <QWidget>
 
 #include <memory>
 
+namespace Formkit {
 class CommandButton;
 class ListBox;
 class OptionButton;
 class PictureBox;
+} // namespace Formkit
 class QGroupBox;
 class QLabel;
 class ResultsGrid;
 class Skinner;
+namespace Formkit {
 class TextBox;
 class Timer;
+} // namespace Formkit
 class UnitDatabase;
 class Conversion;
 class UnitLists;
@@ -50,7 +54,7 @@ public:
     // "Make File" writes into the program's folder (the portable layout) ...
     explicit Form1(UnitDatabase &database, QWidget *parent = nullptr);
     // ... or into resultsFolder, telling the user where in the installed layout.
-    Form1(UnitDatabase &database, toolkit::ProgramLayout layout, QString resultsFolder,
+    Form1(UnitDatabase &database, program::ProgramLayout layout, QString resultsFolder,
         QWidget *parent = nullptr);
     ~Form1() override;
 
@@ -66,41 +70,41 @@ public:
     void updateConversion() override;
     void update_framestatic(int topRow, int sparkleSpan) override;
     void showFlask() override;
-    void drawGraduations(PictureBox *target, ScaleVariant variant) override;
+    void drawGraduations(Formkit::PictureBox *target, ScaleVariant variant) override;
     void setVolumeFromLevel(float y) override;
 
     // The widgets, by the names of the saved layout.
-    TextBox *Text1 = nullptr;
-    TextBox *Text2 = nullptr;
-    TextBox *Text3 = nullptr;
-    TextBox *Text4 = nullptr;
-    ListBox *List1 = nullptr;
-    ListBox *List2 = nullptr;
+    Formkit::TextBox *Text1 = nullptr;
+    Formkit::TextBox *Text2 = nullptr;
+    Formkit::TextBox *Text3 = nullptr;
+    Formkit::TextBox *Text4 = nullptr;
+    Formkit::ListBox *List1 = nullptr;
+    Formkit::ListBox *List2 = nullptr;
     QGroupBox *Frame1 = nullptr;
     QGroupBox *Frame2 = nullptr;
     QGroupBox *Frame3 = nullptr;
-    OptionButton *Option1 = nullptr;
-    OptionButton *Option2 = nullptr;
-    OptionButton *Option3 = nullptr;
-    OptionButton *Option4 = nullptr;
+    Formkit::OptionButton *Option1 = nullptr;
+    Formkit::OptionButton *Option2 = nullptr;
+    Formkit::OptionButton *Option3 = nullptr;
+    Formkit::OptionButton *Option4 = nullptr;
     QLabel *Label1 = nullptr;
     QLabel *Label2 = nullptr;
     QLabel *Label3 = nullptr;
     QLabel *Label4 = nullptr;
     QLabel *Label5 = nullptr;
-    CommandButton *Command2 = nullptr;
-    CommandButton *SaveCmnd = nullptr;
-    CommandButton *MakeFileCmnd = nullptr;
-    OptionButton *optionwhite = nullptr;
-    OptionButton *optionblue = nullptr;
-    OptionButton *OptionLevel = nullptr;
-    OptionButton *optionred = nullptr;
-    OptionButton *optionsparkle = nullptr;
-    PictureBox *PicFlask = nullptr;
-    PictureBox *picflaskbuffer = nullptr;
+    Formkit::CommandButton *Command2 = nullptr;
+    Formkit::CommandButton *SaveCmnd = nullptr;
+    Formkit::CommandButton *MakeFileCmnd = nullptr;
+    Formkit::OptionButton *optionwhite = nullptr;
+    Formkit::OptionButton *optionblue = nullptr;
+    Formkit::OptionButton *OptionLevel = nullptr;
+    Formkit::OptionButton *optionred = nullptr;
+    Formkit::OptionButton *optionsparkle = nullptr;
+    Formkit::PictureBox *PicFlask = nullptr;
+    Formkit::PictureBox *picflaskbuffer = nullptr;
     QWidget *Lumivane1 = nullptr; // null when the control could not be created
     ::ResultsGrid *ResultsGrid = nullptr;
-    Timer *Timer1 = nullptr;
+    Formkit::Timer *Timer1 = nullptr;
     Skinner *Skinner1 = nullptr;
 
 protected:
@@ -120,7 +124,7 @@ private:
     void centreOnScreen();
 
     UnitDatabase &m_database;
-    const toolkit::ProgramLayout m_layout;
+    const program::ProgramLayout m_layout;
     const QString m_resultsFolder;
     FormState m_state;
     QWidget *m_client = nullptr;

@@ -5,7 +5,7 @@
 // them (later siblings lie on top). Form1 builds its widgets from these rows;
 // nothing else in the window repeats a place, caption or colour.
 
-#include "toolkit/olecolor.h"
+#include "Formkit/olecolor.h"
 
 #include <span>
 #include <string_view>
@@ -29,13 +29,13 @@ enum class Kind {
 enum class FontRole { Inherit, Plain, FrameCaption, FlaskLabel };
 
 // A colour the widget leaves to its container or the system.
-inline constexpr OleColor noColour = 0xFFFFFFFFu;
+inline constexpr Formkit::OleColor noColour = 0xFFFFFFFFu;
 
 // Colours of the saved layout, 0x00BBGGRR.
-inline constexpr OleColor windowBack = 0x00FFFF80;
-inline constexpr OleColor unitBack = 0x00C0FFFF;
-inline constexpr OleColor unitText = 0x00FF0000;
-inline constexpr OleColor labelText = 0x00FFFFFF;
+inline constexpr Formkit::OleColor windowBack = 0x00FFFF80;
+inline constexpr Formkit::OleColor unitBack = 0x00C0FFFF;
+inline constexpr Formkit::OleColor unitText = 0x00FF0000;
+inline constexpr Formkit::OleColor labelText = 0x00FFFFFF;
 
 // Client area of the window in twips.
 inline constexpr int clientWidthTwips = 6105;
@@ -48,8 +48,8 @@ struct Widget
     const char *container; // nullptr: the window's client area
     int left, top, width, height; // twips, relative to the container
     const char *caption;
-    OleColor back;
-    OleColor fore;
+    Formkit::OleColor back;
+    Formkit::OleColor fore;
     FontRole font;
     const char *accessibleName; // nullptr: the caption speaks for it
     int tabIndex;

@@ -8,7 +8,7 @@
 // before any window opens.
 //
 // Where the unit database is found decides the program's layout (see
-// toolkit/programlayout.h): beside the program, the results file is written
+// formstate/programlayout.h): beside the program, the results file is written
 // there too; in the installed data folder, it goes to the user's documents
 // folder.
 

@@ -13,16 +13,18 @@
 
 struct FormState;
 class FormProcedures;
+namespace Formkit {
 class PictureBox;
 class TextBox;
+} // namespace Formkit
 struct ConversionOutcome;
 enum class ConversionFault;
 
 struct ConversionWidgets
 {
-    TextBox *text1 = nullptr; // the volume (Text1)
-    TextBox *text2 = nullptr; // the result (Text2)
-    PictureBox *picFlask = nullptr; // the visible flask the scale is drawn on (PicFlask)
+    Formkit::TextBox *text1 = nullptr; // the volume (Text1)
+    Formkit::TextBox *text2 = nullptr; // the result (Text2)
+    Formkit::PictureBox *picFlask = nullptr; // the visible flask the scale is drawn on (PicFlask)
 };
 
 class Conversion final

@@ -10,13 +10,15 @@
 #include <QtGlobal>
 
 struct FormState;
+namespace Formkit {
 class OptionButton;
 class PictureBox;
+} // namespace Formkit
 
 struct GraduationWidgets
 {
-    OptionButton *optionred = nullptr; // fluid mode "Red", hidden
-    OptionButton *optionsparkle = nullptr; // fluid mode "Sparkle", hidden
+    Formkit::OptionButton *optionred = nullptr; // fluid mode "Red", hidden
+    Formkit::OptionButton *optionsparkle = nullptr; // fluid mode "Sparkle", hidden
 };
 
 class Graduations final
@@ -26,7 +28,7 @@ public:
 
     // Ticks and both label columns of graduations 1 to 10, the labels in the
     // pixel face of labelface.h.
-    void drawGraduations(PictureBox *target, ScaleVariant variant);
+    void drawGraduations(Formkit::PictureBox *target, ScaleVariant variant);
 
 private:
     const FormState &m_state;

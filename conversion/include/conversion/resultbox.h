@@ -8,9 +8,9 @@
 // write, whoever writes, the cursor goes back before the first character; only
 // the user's own keys and mouse move it elsewhere, to read on.
 
-#include "toolkit/textbox.h"
+#include "Formkit/textbox.h"
 
-class ResultBox final : public TextBox
+class ResultBox final : public Formkit::TextBox
 {
     Q_OBJECT
 

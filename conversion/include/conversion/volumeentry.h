@@ -11,15 +11,17 @@
 
 struct FormState;
 class FormProcedures;
+namespace Formkit {
 class CommandButton;
 class TextBox;
+} // namespace Formkit
 
 struct VolumeEntryWidgets
 {
-    TextBox *text1 = nullptr; // the volume (Text1)
-    TextBox *text2 = nullptr; // the result (Text2)
-    CommandButton *saveCmnd = nullptr; // "Save"
-    CommandButton *makeFileCmnd = nullptr; // "Make File"
+    Formkit::TextBox *text1 = nullptr; // the volume (Text1)
+    Formkit::TextBox *text2 = nullptr; // the result (Text2)
+    Formkit::CommandButton *saveCmnd = nullptr; // "Save"
+    Formkit::CommandButton *makeFileCmnd = nullptr; // "Make File"
 };
 
 class VolumeEntry final

@@ -4,21 +4,23 @@
 // The window's widgets that the flask display touches. The window owns them;
 // the flask classes only keep these pointers.
 
+namespace Formkit {
 class CommandButton;
 class OptionButton;
 class PictureBox;
+} // namespace Formkit
 
 struct FlaskWidgets
 {
-    PictureBox *picFlask = nullptr; // the flask the user sees (PicFlask)
-    PictureBox *picflaskbuffer = nullptr; // the hidden drawing buffer
-    OptionButton *optionblue = nullptr; // "Aqua"
-    OptionButton *optionred = nullptr; // "Red", hidden
-    OptionButton *optionsparkle = nullptr; // "Sparkle", hidden
-    OptionButton *optionwhite = nullptr; // "Yellow"
-    OptionButton *optionLevel = nullptr; // "Level Marker Only" (OptionLevel)
-    CommandButton *saveCmnd = nullptr;
-    CommandButton *makeFileCmnd = nullptr;
+    Formkit::PictureBox *picFlask = nullptr; // the flask the user sees (PicFlask)
+    Formkit::PictureBox *picflaskbuffer = nullptr; // the hidden drawing buffer
+    Formkit::OptionButton *optionblue = nullptr; // "Aqua"
+    Formkit::OptionButton *optionred = nullptr; // "Red", hidden
+    Formkit::OptionButton *optionsparkle = nullptr; // "Sparkle", hidden
+    Formkit::OptionButton *optionwhite = nullptr; // "Yellow"
+    Formkit::OptionButton *optionLevel = nullptr; // "Level Marker Only" (OptionLevel)
+    Formkit::CommandButton *saveCmnd = nullptr;
+    Formkit::CommandButton *makeFileCmnd = nullptr;
 };
 
 #endif

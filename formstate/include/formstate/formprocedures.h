@@ -8,7 +8,9 @@
 
 #include "formstate/scalevariant.h"
 
+namespace Formkit {
 class PictureBox;
+} // namespace Formkit
 
 class FormProcedures
 {
@@ -25,7 +27,7 @@ public:
     // Fluid into the buffer, the buffer onto PicFlask, the scale onto a target.
     virtual void update_framestatic(int topRow, int sparkleSpan) = 0;
     virtual void showFlask() = 0;
-    virtual void drawGraduations(PictureBox *target, ScaleVariant variant) = 0;
+    virtual void drawGraduations(Formkit::PictureBox *target, ScaleVariant variant) = 0;
 
     // Fill Text1 and Text2 for the fluid standing at a flask row.
     virtual void setVolumeFromLevel(float y) = 0;

@@ -33,7 +33,7 @@
 /// a bag and has the control read it:
 ///
 /// \code
-///   MemoryPropertyBag settings;                       // <toolkit/memorypropertybag.h>
+///   MemoryPropertyBag settings;                       // <Formkit/memorypropertybag.h>
 ///   settings.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
 ///   settings.setValue(QStringLiteral("BackStyle"), 0); // Transparent
 ///   logo->readProperties(&settings);
@@ -67,10 +67,10 @@
 /// LinkTimeout are kept and returned, and no link is ever made. OLEDrag,
 /// OLEDragMode and OLEDropMode use Qt's drag and drop and raise the OLE events.
 
+#include "Formkit/dispatch.h"
+#include "Formkit/olecolor.h"
+#include "Formkit/scale.h"
 #include "lumivane/lumivane_export.h"
-#include "toolkit/dispatch.h"
-#include "toolkit/olecolor.h"
-#include "toolkit/scale.h"
 
 #include <QFont>
 #include <QImage>
@@ -81,15 +81,19 @@
 #include <span>
 
 class DragOutline;
+namespace Formkit {
 class PictureBox;
 class PropertyBag;
+} // namespace Formkit
 class QMimeData;
+namespace Formkit {
 class Timer;
+} // namespace Formkit
 
-class LUMIVANE_EXPORT Lumivane final : public QWidget, public Dispatchable
+class LUMIVANE_EXPORT Lumivane final : public QWidget, public Formkit::Dispatchable
 {
     Q_OBJECT
-    Q_INTERFACES(Dispatchable)
+    Q_INTERFACES(Formkit::Dispatchable)
     Q_CLASSINFO("TypeLibrary", "LumivaneBox")
     Q_CLASSINFO("TypeLibraryId", "{48C32CF0-560A-4342-9DCA-3DC89E8FAC67}")
     Q_CLASSINFO("ClassId", "{6AFEA333-57C6-4DD9-88C0-E3A240370351}")
@@ -258,11 +262,12 @@ public:
     static int instanceCount();
 
     // Dispatchable
-    DispatchResult invoke(qint32 dispatchId, DispatchKind kind, QVariantList &arguments) override;
+    Formkit::DispatchResult invoke(
+        qint32 dispatchId, Formkit::DispatchKind kind, QVariantList &arguments) override;
     qint32 dispatchIdOfName(const QString &name) const override;
 
     /// The error of the last member call; none when it succeeded.
-    const ControlError &lastError() const { return m_lastError; }
+    const Formkit::ControlError &lastError() const { return m_lastError; }
 
     // Properties, in interface order ------------------------------------------
     ///@{
@@ -274,8 +279,8 @@ public:
     /// TransparentColor: Picture1's back colour, the background of the composed image.
     /// It does not change the mask colour: a host makes a colour see-through by storing
     /// it under "TransparentColor" in the bag that readProperties() reads.
-    OleColor transparentColor() const;
-    void setTransparentColor(OleColor value);
+    Formkit::OleColor transparentColor() const;
+    void setTransparentColor(Formkit::OleColor value);
     ///@}
     ///@{
     /// BackStyle: Transparent shows the surface only where the published image differs
@@ -317,8 +322,8 @@ public:
     ///@}
     ///@{
     /// FillColor: the colour that fills Picture1's boxes and circles.
-    OleColor fillColor() const;
-    void setFillColor(OleColor value);
+    Formkit::OleColor fillColor() const;
+    void setFillColor(Formkit::OleColor value);
     ///@}
     ///@{
     /// FillStyle: the pattern that fills Picture1's boxes and circles.
@@ -337,8 +342,8 @@ public:
     ///@}
     ///@{
     /// ForeColor: Picture1's colour of lines and text.
-    OleColor foreColor() const;
-    void setForeColor(OleColor value);
+    Formkit::OleColor foreColor() const;
+    void setForeColor(Formkit::OleColor value);
     ///@}
     /// The nearest native window's id, 0 until the control is shown (see hDC).
     qint32 hwnd() const;
@@ -521,8 +526,8 @@ public:
     /// The visible surface: the picture and mask last published, and the mask colour
     /// (the colour that the mask makes see-through).
     QPixmap visiblePicture() const { return m_visiblePicture; }
-    OleColor maskColor() const { return m_maskColor; }
-    OleColor backColor() const { return m_backColor; }
+    Formkit::OleColor maskColor() const { return m_maskColor; }
+    Formkit::OleColor backColor() const { return m_backColor; }
     ///@}
 
     ///@{
@@ -562,7 +567,7 @@ signals:
     /// A mouse button was released.
     void MouseUp(int &Button, int &Shift, float &x, float &y);
     /// writeProperties() is about to write the control's rows into PropBag.
-    void WriteProperties(PropertyBag *PropBag);
+    void WriteProperties(Formkit::PropertyBag *PropBag);
     /// The visible surface was painted.
     void Paint();
     /// An OLE drag starts: the host may fill Data and narrow AllowedEffects.
@@ -579,7 +584,7 @@ signals:
     /// A drag from the control ended with the effect the target took.
     void OLECompleteDrag(qint32 &Effect);
     /// readProperties() is about to read the control's rows from PropBag.
-    void ReadProperties(PropertyBag *PropBag);
+    void ReadProperties(Formkit::PropertyBag *PropBag);
     /// The control's size changed.
     void Resize();
 
@@ -620,27 +625,27 @@ private:
         begin();
         deliverPendingResize();
         ++m_callDepth;
-        const ControlError e = body();
+        const Formkit::ControlError e = body();
         --m_callDepth;
         report(e);
     }
     void begin();
-    void report(const ControlError &error);
+    void report(const Formkit::ControlError &error);
     void deliverPendingResize();
 
     /// What the methods do, for the typed methods and late binding alike
     /// (lumivanemethods.cpp).
-    ControlError clearDrawing();
+    Formkit::ControlError clearDrawing();
     qint32 colourAt(float x, float y) const;
-    ControlError refreshSurface();
-    ControlError scaleByCorners(
+    Formkit::ControlError refreshSurface();
+    Formkit::ControlError scaleByCorners(
         const QVariant &x1, const QVariant &y1, const QVariant &x2, const QVariant &y2);
-    ControlError convertScale(Qt::Orientation direction, float value, const QVariant &fromScale,
+    Formkit::ControlError convertScale(Qt::Orientation direction, float value, const QVariant &fromScale,
         const QVariant &toScale, float &result);
     float textExtent(Qt::Orientation direction, const QString &text) const;
-    ControlError replaceColour(OleColor from, OleColor to);
-    ControlError paintPictureWith(std::span<const QVariant> arguments);
-    ControlError startOleDrag();
+    Formkit::ControlError replaceColour(Formkit::OleColor from, Formkit::OleColor to);
+    Formkit::ControlError paintPictureWith(std::span<const QVariant> arguments);
+    Formkit::ControlError startOleDrag();
 
     /// Transparent painting (lumivanepainting.cpp).
     void publishImage();
@@ -653,8 +658,8 @@ private:
     void applyBorder();
 
     /// Persistence (lumivaneproperties.cpp).
-    ControlError readRows(PropertyBag &bag);
-    ControlError writeRows(PropertyBag &bag);
+    Formkit::ControlError readRows(Formkit::PropertyBag &bag);
+    Formkit::ControlError writeRows(Formkit::PropertyBag &bag);
     QFont ambientFont() const;
 
     /// The visible surface's scale, over its interior.
@@ -677,8 +682,8 @@ private:
     bool readExtender(const char *name, double &value);
     void moveToCursor();
 
-    PictureBox *m_picture1 = nullptr;
-    Timer *m_timer1 = nullptr;
+    Formkit::PictureBox *m_picture1 = nullptr;
+    Formkit::Timer *m_timer1 = nullptr;
 
     /// The visible surface.
     LVNAppearence m_appearance = LVNAppearence::ThreeD;
@@ -688,11 +693,11 @@ private:
     LVNMousePointer m_mousePointer = LVNMousePointer::Default;
     QPixmap m_mouseIcon;
     LVNOLEDropMode m_oleDropMode = LVNOLEDropMode::None;
-    OleColor m_backColor = olecolor::buttonFace;
-    OleColor m_maskColor = olecolor::buttonFace;
+    Formkit::OleColor m_backColor = Formkit::olecolor::buttonFace;
+    Formkit::OleColor m_maskColor = Formkit::olecolor::buttonFace;
     QPixmap m_visiblePicture;
     QImage m_maskPicture;
-    Scale m_scale { Scale::Mode::Twip };
+    Formkit::Scale m_scale { Formkit::Scale::Mode::Twip };
     qint32 m_deviceHandle = 0;
 
     /// Own state.
@@ -713,7 +718,7 @@ private:
     QPointer<QObject> m_extender;
     DragOutline *m_dragOutline = nullptr;
 
-    ControlError m_lastError;
+    Formkit::ControlError m_lastError;
     int m_callDepth = 0;
 
     Q_DISABLE_COPY_MOVE(Lumivane)

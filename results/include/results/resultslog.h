@@ -14,17 +14,21 @@
 // lost and "Make File" can be tried again, and a save dialog offers another
 // place for the same file.
 
-#include "toolkit/programlayout.h"
+#include "formstate/programlayout.h"
 
 #include <QList>
 #include <QString>
 #include <QStringList>
 #include <functional>
 
+namespace Formkit {
 class CommandButton;
 class ListBox;
+} // namespace Formkit
 class ResultsGrid;
+namespace Formkit {
 class TextBox;
+} // namespace Formkit
 struct FormState;
 
 class ResultsLog final
@@ -34,9 +38,10 @@ public:
     // failedPath; an empty path when the user cancels.
     using SaveDialog = std::function<QString(const QString &failedPath)>;
 
-    ResultsLog(FormState &state, ResultsGrid *grid, ListBox *list1, ListBox *list2, TextBox *text1,
-        TextBox *text2, CommandButton *saveCmnd, CommandButton *makeFileCmnd, QString folder,
-        toolkit::ProgramLayout layout = toolkit::ProgramLayout::Portable);
+    ResultsLog(FormState &state, ResultsGrid *grid, Formkit::ListBox *list1, Formkit::ListBox *list2,
+        Formkit::TextBox *text1, Formkit::TextBox *text2, Formkit::CommandButton *saveCmnd,
+        Formkit::CommandButton *makeFileCmnd, QString folder,
+        program::ProgramLayout layout = program::ProgramLayout::Portable);
 
     // The grid's heading row, laid out once while the window loads.
     void layoutGrid();
@@ -57,14 +62,14 @@ private:
 
     FormState &m_state;
     ResultsGrid *m_grid;
-    ListBox *m_list1;
-    ListBox *m_list2;
-    TextBox *m_text1;
-    TextBox *m_text2;
-    CommandButton *m_saveCmnd;
-    CommandButton *m_makeFileCmnd;
+    Formkit::ListBox *m_list1;
+    Formkit::ListBox *m_list2;
+    Formkit::TextBox *m_text1;
+    Formkit::TextBox *m_text2;
+    Formkit::CommandButton *m_saveCmnd;
+    Formkit::CommandButton *m_makeFileCmnd;
     QString m_folder;
-    toolkit::ProgramLayout m_layout;
+    program::ProgramLayout m_layout;
     SaveDialog m_saveDialog;
 
     Q_DISABLE_COPY_MOVE(ResultsLog)

@@ -24,30 +24,34 @@
 #include <QObject>
 #include <QString>
 
+namespace Formkit {
 class CommandButton;
+} // namespace Formkit
 class FormProcedures;
+namespace Formkit {
 class ListBox;
 class OptionButton;
 class TextBox;
+} // namespace Formkit
 class UnitDatabase;
 struct FormState;
 
 // The widgets the unit lists touch, by their names in the window.
 struct UnitListWidgets
 {
-    ListBox *List1 = nullptr;
-    ListBox *List2 = nullptr;
-    TextBox *Text3 = nullptr;
-    TextBox *Text4 = nullptr;
-    TextBox *Text1 = nullptr;
-    CommandButton *SaveCmnd = nullptr;
-    CommandButton *MakeFileCmnd = nullptr;
-    OptionButton *Option1 = nullptr; // All Ascending
-    OptionButton *Option2 = nullptr; // UK, US units first
-    OptionButton *Option3 = nullptr; // Metric units first
-    OptionButton *Option4 = nullptr; // Aussie units first
-    CommandButton *Command2 = nullptr; // Swap Units
-    TextBox *Text2 = nullptr; // the result, "No conversion" while a size is missing
+    Formkit::ListBox *List1 = nullptr;
+    Formkit::ListBox *List2 = nullptr;
+    Formkit::TextBox *Text3 = nullptr;
+    Formkit::TextBox *Text4 = nullptr;
+    Formkit::TextBox *Text1 = nullptr;
+    Formkit::CommandButton *SaveCmnd = nullptr;
+    Formkit::CommandButton *MakeFileCmnd = nullptr;
+    Formkit::OptionButton *Option1 = nullptr; // All Ascending
+    Formkit::OptionButton *Option2 = nullptr; // UK, US units first
+    Formkit::OptionButton *Option3 = nullptr; // Metric units first
+    Formkit::OptionButton *Option4 = nullptr; // Aussie units first
+    Formkit::CommandButton *Command2 = nullptr; // Swap Units
+    Formkit::TextBox *Text2 = nullptr; // the result, "No conversion" while a size is missing
 };
 
 class UnitLists final : public QObject
@@ -67,7 +71,7 @@ public:
 
     // Completes the box's text to the first entry of the list that starts with
     // it (in any case), selects that entry and selects the completed tail.
-    void completeUnitName(TextBox *box, ListBox *list, bool allowed);
+    void completeUnitName(Formkit::TextBox *box, Formkit::ListBox *list, bool allowed);
 
     // The size of the selected entry of List1 / List2 into fromFactor /
     // toFactor. When the lookup fails the user is told and the factor becomes 0.
@@ -84,7 +88,7 @@ private:
 
     void wireEvents();
     void unitBoxChanged(Side side);
-    bool lookup(ListBox *list, float &factor);
+    bool lookup(Formkit::ListBox *list, float &factor);
     bool unitSizesKnown() const;
     void showNoSizes();
     void listsLost(const QString &message);

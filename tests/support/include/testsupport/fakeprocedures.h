@@ -18,14 +18,14 @@ class FakeProcedures final : public FormProcedures
 {
 public:
     QStringList calls;
-    PictureBox *lastGraduationTarget = nullptr;
+    Formkit::PictureBox *lastGraduationTarget = nullptr;
 
     std::function<void()> onLookupFromFactor;
     std::function<void()> onLookupToFactor;
     std::function<void()> onUpdateConversion;
     std::function<void(int topRow, int sparkleSpan)> onUpdateFramestatic;
     std::function<void()> onShowFlask;
-    std::function<void(PictureBox *target, ScaleVariant variant)> onDrawGraduations;
+    std::function<void(Formkit::PictureBox *target, ScaleVariant variant)> onDrawGraduations;
     std::function<void(float y)> onSetVolumeFromLevel;
 
     // The recorded calls that start with prefix.
@@ -36,7 +36,7 @@ public:
     void updateConversion() override;
     void update_framestatic(int topRow, int sparkleSpan) override;
     void showFlask() override;
-    void drawGraduations(PictureBox *target, ScaleVariant variant) override;
+    void drawGraduations(Formkit::PictureBox *target, ScaleVariant variant) override;
     void setVolumeFromLevel(float y) override;
 };
 

@@ -1,7 +1,7 @@
 #ifndef BRIMLOW_UNITDATABASEPATH_H
 #define BRIMLOW_UNITDATABASEPATH_H
 
-#include "toolkit/programlayout.h"
+#include "formstate/programlayout.h"
 
 #include <QString>
 
@@ -13,10 +13,10 @@ QString unitDatabasePath(const QString &programFolder);
 
 // The unit database beside the program (the portable layout), else in the
 // installed data folder; the place it was found decides the program's layout.
-toolkit::DataFileLocation locateUnitDatabase(const QString &programFolder);
+program::DataFileLocation locateUnitDatabase(const QString &programFolder);
 
 // What to tell the user when no place holds the unit database: every place
 // looked at.
-QString unitDatabaseNotFoundMessage(const toolkit::DataFileLocation &location);
+QString unitDatabaseNotFoundMessage(const program::DataFileLocation &location);
 
 #endif

@@ -1,0 +1,70 @@
+#ifndef FORMKIT_FILEPROPERTYBAG_H
+#define FORMKIT_FILEPROPERTYBAG_H
+
+/// \class Formkit::FilePropertyBag
+/// A property bag kept in a text file, one value a line after a heading line:
+///
+///   FormkitPropertyBag 2
+///   TransparentColor = Long 12500670
+///   ScaleWidth = Single 1380
+///   Font = Font "Sans Serif,8,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+///   Picture = Picture iVBORw0KGgo...        (the image as PNG, in base 64)
+///
+/// Types: Long (32-bit integer), Single, Double, Boolean (True or False),
+/// String and Font (quoted, with backslash, double quote, newline, carriage return and tab
+/// escaped as in C), Picture. A value
+/// of another type cannot be stored. Names match without regard to case; a write
+/// of a value equal to its default removes the value, as in any bag. Pictures read
+/// back as images and fonts as fonts, so a control gets back what it wrote.
+
+#include "Formkit/formkitcore_export.h"
+#include "Formkit/memorypropertybag.h"
+
+#include <QByteArray>
+#include <QByteArrayView>
+
+namespace Formkit {
+
+class FORMKITCORE_EXPORT FilePropertyBag final : public QObject, public PropertyBag
+{
+    Q_OBJECT
+    Q_INTERFACES(Formkit::PropertyBag)
+
+public:
+    /// An empty bag.
+    explicit FilePropertyBag(QObject *parent = nullptr);
+
+    /// Replaces the values by those of the text, or, when the text is not a bag,
+    /// keeps them and says why ("line 3: ..."). An empty answer means it was read.
+    QString readText(QByteArrayView text);
+    /// The values as the text of a bag file.
+    QByteArray text() const;
+
+    ///@{
+    /// The same with a file; the answer names the file when it cannot be read or written.
+    QString load(const QString &path);
+    QString save(const QString &path) const;
+    ///@}
+
+    /// The names stored, in the order of their first write.
+    QStringList names() const { return m_values.names(); }
+    /// The value stored under the name; QVariant() when none is.
+    QVariant value(const QString &name) const { return m_values.value(name); }
+
+    QVariant readProperty(
+        const QString &name, const QVariant &defaultValue, ControlError *error = nullptr) override;
+    ControlError writeProperty(
+        const QString &name, const QVariant &value, const QVariant &defaultValue) override;
+
+    /// Whether a value of this type can be stored.
+    static bool canStore(const QVariant &value);
+
+private:
+    MemoryPropertyBag m_values;
+
+    Q_DISABLE_COPY_MOVE(FilePropertyBag)
+};
+
+} // namespace Formkit
+
+#endif
