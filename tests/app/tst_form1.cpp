@@ -16,11 +16,13 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QHash>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
 #include <cmath>
@@ -59,6 +61,8 @@ private slots:
     void titleButtonSymbolsStandOut();
     void enterPressesTheFocusedButton_data();
     void enterPressesTheFocusedButton();
+    void cutUnitNameShowsWhole_data();
+    void cutUnitNameShowsWhole();
 
 private:
     void makeReady();
@@ -681,6 +685,54 @@ void tst_Form1::enterPressesTheFocusedButton()
     QTest::keyRelease(target, key, modifiers);
     QCOMPARE(clicked.size(), 1);
     QVERIFY(!target->isDown());
+}
+
+// Unit names cut by their list ---------------------------------------------------------
+
+void tst_Form1::cutUnitNameShowsWhole_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("From, cut") << "List1"
+                               << "Fluid ounce (US food label)" << true;
+    QTest::newRow("To, cut") << "List2"
+                             << "Fluid ounce (US food label)" << true;
+    QTest::newRow("From, whole") << "List1"
+                                 << "Liter" << false;
+}
+
+void tst_Form1::cutUnitNameShowsWhole()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, unit);
+    QFETCH(bool, cut);
+    makeReady();
+    auto *box = m_form->findChild<ListBox *>(list);
+    const QList<QListWidgetItem *> found = box->findItems(unit, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(box->fontMetrics().horizontalAdvance(unit) > box->viewport()->width(), cut);
+
+    // Brought into view as the scroll bar would; the pointer comes to rest on
+    // it and the window system asks for its tooltip.
+    box->scrollToItem(found.first());
+    const QPoint at = box->visualItemRect(found.first()).center();
+    QTest::mouseMove(box->viewport(), at);
+    QHelpEvent rest(QEvent::ToolTip, at, box->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(box->viewport(), &rest);
+    QCOMPARE(QToolTip::isVisible(), cut);
+    if (cut)
+        QCOMPARE(QToolTip::text(), unit);
+    QToolTip::hideText();
+
+    // Screen readers read the whole name.
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(box);
+    QVERIFY(node);
+    QStringList names;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface *entry = node->child(i))
+            names << entry->text(QAccessible::Name);
+    QVERIFY(names.contains(unit));
 }
 
 QTEST_MAIN(tst_Form1)
