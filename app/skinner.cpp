@@ -47,10 +47,12 @@ protected:
         const QColor ink = palette().color(QPalette::ButtonText);
         const bool lightInk = ink.lightness() >= 128;
         if (isDown() || underMouse()) {
-            const QColor hover = m_symbol == Symbol::Close && lightInk ? QColor(178, 34, 34)
-                : lightInk                                             ? titleColor.darker(150)
-                                                                       : titleColor.lighter(150);
-            painter.fillRect(rect(), !isDown() ? hover : lightInk ? hover.darker(130) : hover.lighter(115));
+            QColor back = lightInk ? titleColor.darker(150) : titleColor.lighter(150);
+            if (m_symbol == Symbol::Close && lightInk)
+                back = QColor(178, 34, 34);
+            if (isDown())
+                back = lightInk ? back.darker(130) : back.lighter(115);
+            painter.fillRect(rect(), back);
         }
         if (hasFocus()) {
             painter.setPen(ink);
