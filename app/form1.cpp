@@ -14,6 +14,7 @@
 #include "Formkit/timer.h"
 #include "Formkit/twips.h"
 #include "app/captionlabel.h"
+#include "app/enterpresses.h"
 #include "app/form1layout.h"
 #include "app/skinner.h"
 #include "conversion/conversion.h"
@@ -33,6 +34,7 @@
 
 #include <QEvent>
 #include <QLabel>
+#include <QToolButton>
 #include <QWindowStateChangeEvent>
 
 #include <algorithm>
@@ -274,7 +276,8 @@ template <typename T> T *Form1::widget(const char *name) const
 void Form1::setTabOrder()
 {
     // By the layout's tab indexes; frames, labels, pictures and hidden widgets
-    // take no focus, nor the logo when it could not be made.
+    // take no focus, nor the logo when it could not be made. The logo, then the
+    // title bar's buttons come last.
     std::vector<QWidget *> order;
     std::vector<const layout::Widget *> rows;
     for (const layout::Widget &row : layout::widgets())
@@ -284,6 +287,10 @@ void Form1::setTabOrder()
     for (const layout::Widget *row : rows)
         if (auto *widget = m_client->findChild<QWidget *>(QLatin1String(row->name)))
             order.push_back(widget);
+    if (Lumivane1)
+        order.push_back(Lumivane1);
+    for (QToolButton *button : Skinner1->titleButtons())
+        order.push_back(button);
     for (std::size_t i = 1; i < order.size(); ++i)
         QWidget::setTabOrder(order[i - 1], order[i]);
 }
@@ -359,6 +366,8 @@ void Form1::wireEvents()
     connect(Text1, &TextBox::keyPress, this, [this](int &keyAscii) { m_volumeEntry->keyPress(keyAscii); });
     connect(Text1, &TextBox::change, this, [this] { m_volumeEntry->change(); });
     connect(Text1, &TextBox::gotFocus, this, [this] { m_volumeEntry->gotFocus(); });
+    for (CommandButton *button : { Command2, SaveCmnd, MakeFileCmnd })
+        pressOnEnter(button);
     connect(SaveCmnd, &QAbstractButton::clicked, this, [this] { m_resultsLog->save(); });
     connect(MakeFileCmnd, &QAbstractButton::clicked, this, [this] { m_resultsLog->makeFile(); });
 }

@@ -1,6 +1,7 @@
 #include "app/skinner.h"
 
 #include "Formkit/olecolor.h"
+#include "app/enterpresses.h"
 
 #include <QEvent>
 #include <QHBoxLayout>
@@ -17,17 +18,62 @@ namespace {
 
 const QColor titleColor(0, 128, 128);
 
-QToolButton *titleButton(const QString &glyph, const QString &name, QWidget *parent)
+// A title-bar button: its symbol is drawn in the caption colour in every state.
+// Under the pointer and pressed, the button darkens behind a light symbol (or
+// lightens behind a dark one), so the symbol stands out more than at rest, never
+// less; close turns red under the pointer, as desktops warn of it.
+class TitleButton final : public QToolButton
 {
-    auto *button = new QToolButton(parent);
-    button->setText(glyph);
-    button->setAccessibleName(name);
-    button->setToolTip(name);
-    button->setAutoRaise(true);
-    button->setFocusPolicy(Qt::NoFocus);
-    button->setFixedSize(18, 16);
-    return button;
-}
+public:
+    enum class Symbol { Minimise, Close };
+
+    TitleButton(Symbol symbol, const QString &glyph, const QString &name, QWidget *parent)
+        : QToolButton(parent)
+        , m_symbol(symbol)
+    {
+        setText(glyph);
+        setObjectName(name);
+        setAccessibleName(name);
+        setToolTip(name);
+        setAutoRaise(true);
+        // Reached with Tab, not taken by a click: the click leaves the focus where the user typed.
+        setFocusPolicy(Qt::TabFocus);
+        setFixedSize(18, 16);
+        pressOnEnter(this);
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override
+    {
+        QPainter painter(this);
+        const QColor ink = palette().color(QPalette::ButtonText);
+        const bool lightInk = ink.lightness() >= 128;
+        if (isDown() || underMouse()) {
+            QColor back = lightInk ? titleColor.darker(150) : titleColor.lighter(150);
+            if (m_symbol == Symbol::Close && lightInk)
+                back = QColor(178, 34, 34);
+            if (isDown())
+                back = lightInk ? back.darker(130) : back.lighter(115);
+            painter.fillRect(rect(), back);
+        }
+        if (hasFocus()) {
+            painter.setPen(ink);
+            painter.drawRect(rect().adjusted(0, 0, -1, -1));
+        }
+        // Square pixels without smoothing: every pixel of the symbol has the ink's own colour.
+        const QPoint centre = rect().center();
+        if (m_symbol == Symbol::Minimise) {
+            painter.fillRect(QRect(centre.x() - 4, centre.y() + 2, 9, 2), ink);
+        } else {
+            painter.setPen(QPen(ink, 2));
+            painter.drawLine(centre + QPoint(-3, -3), centre + QPoint(4, 4));
+            painter.drawLine(centre + QPoint(-3, 4), centre + QPoint(4, -3));
+        }
+    }
+
+private:
+    const Symbol m_symbol;
+};
 
 } // namespace
 
@@ -36,8 +82,10 @@ Skinner::Skinner(QWidget *window)
     , m_window(window)
     , m_icon(new QLabel(this))
     , m_caption(new QLabel(this))
-    , m_minimize(titleButton(QStringLiteral("\u2013"), QStringLiteral("Minimise"), this))
-    , m_close(titleButton(QStringLiteral("\u00D7"), QStringLiteral("Close"), this))
+    , m_minimize(new TitleButton(
+          TitleButton::Symbol::Minimise, QStringLiteral("\u2013"), QStringLiteral("Minimise"), this))
+    , m_close(new TitleButton(
+          TitleButton::Symbol::Close, QStringLiteral("\u00D7"), QStringLiteral("Close"), this))
 {
     setObjectName(QStringLiteral("Skinner1"));
     window->setWindowFlags(window->windowFlags() | Qt::FramelessWindowHint);

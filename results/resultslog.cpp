@@ -26,14 +26,21 @@ const QStringList headings { QStringLiteral("From Unit"), QStringLiteral("From V
 QString failureText(const ResultsFileError &error)
 {
     return QStringLiteral("The results could not be written to the file\n%1\n\nReason: %2\n\n"
-                          "The saved conversions are kept. Choose another place for the file, "
-                          "or cancel and try \"Make File\" again later.")
+                          "The saved conversions are kept. Choose another place for the file in the "
+                          "next window, or cancel there to keep the rows and try \"Make File\" again "
+                          "later.")
         .arg(QDir::toNativeSeparators(error.path), error.reason);
 }
 
-QString writtenText(const QString &path)
+// Names the file written, and the link the user chose when it led there.
+QString writtenText(const QString &chosen)
 {
-    return QStringLiteral("The results were written to the file\n%1").arg(QDir::toNativeSeparators(path));
+    const QString target = resultsFileTarget(chosen);
+    QString text
+        = QStringLiteral("The results were written to the file\n%1").arg(QDir::toNativeSeparators(target));
+    if (target != chosen)
+        text += QStringLiteral("\n\n%1 is a link to that file.").arg(QDir::toNativeSeparators(chosen));
+    return text;
 }
 
 } // namespace
@@ -86,24 +93,26 @@ void ResultsLog::makeFile()
     // The documents folder may not be there yet; the program's own folder is.
     if (installed)
         QDir().mkpath(m_folder);
-    auto error = writeResultsFile(filePath(), rows);
-    const bool writtenToResultsFolder = !error;
+    QString chosen = filePath();
+    auto error = writeResultsFile(chosen, rows);
     while (error) {
         MessageBox::show(m_makeFileCmnd->window(), failureText(*error), QStringLiteral("Make File"),
             MessageBox::Icon::Warning);
-        const QString otherPath = askForAnotherPath(error->path);
-        if (otherPath.isEmpty())
+        chosen = askForAnotherPath(error->path);
+        if (chosen.isEmpty())
             return; // rows and buttons as they were: "Make File" can be tried again
-        error = writeResultsFile(otherPath, rows);
+        error = writeResultsFile(chosen, rows);
     }
     // Written: only the heading row stays. gridHasRows stays true, so the next
     // result enables "Make File" again even with no rows saved.
     m_grid->setRows(1);
     m_makeFileCmnd->setEnabled(false);
     m_saveCmnd->setEnabled(false);
-    // Installed, the file went to a folder the user never chose: say which.
-    if (installed && writtenToResultsFolder) {
-        MessageBox::show(m_makeFileCmnd->window(), writtenText(filePath()), QStringLiteral("Make File"),
+    // Where the user would look, the program's own folder, the file needs no
+    // word; anywhere else (the documents folder, another place chosen after a
+    // failure, the far end of a link) the window says which file it wrote.
+    if (installed || chosen != filePath() || resultsFileTarget(chosen) != chosen) {
+        MessageBox::show(m_makeFileCmnd->window(), writtenText(chosen), QStringLiteral("Make File"),
             MessageBox::Icon::Information);
     }
 }

@@ -11,6 +11,10 @@
 
 #include <QCoreApplication>
 #include <QEvent>
+#include <QHelpEvent>
+#include <QScopedValueRollback>
+#include <QStyle>
+#include <QToolTip>
 
 using Formkit::ListBox;
 using Formkit::MessageBox;
@@ -77,20 +81,52 @@ UnitLists::UnitLists(FormState &state, FormProcedures &procedures, UnitDatabase 
     QCoreApplication::instance()->installEventFilter(this);
 }
 
-bool UnitLists::eventFilter(QObject *, QEvent *event)
+bool UnitLists::eventFilter(QObject *watched, QEvent *event)
 {
     switch (event->type()) {
     case QEvent::KeyPress:
     case QEvent::MouseButtonPress:
-    case QEvent::MouseButtonDblClick:
+    case QEvent::MouseButtonDblClick: {
         // An event passed on to a parent widget counts again; that is harmless,
         // since the handlers of its first receiver have run by then.
         ++m_userAction;
+        // Before the key or click acts, so that it finds the lists full. Only
+        // in this window: the click that closes a message is no such action.
+        const auto *widget = qobject_cast<QWidget *>(watched);
+        if (m_refillPending && widget && widget->window() == m_w.List1->window()) {
+            const QScopedValueRollback retrying(m_retrying, true);
+            fillUnitLists(*m_refillPending);
+        }
+        break;
+    }
+    case QEvent::ToolTip:
+        for (ListBox *list : { m_w.List1, m_w.List2 }) {
+            if (watched == list->viewport())
+                return showWholeName(list, static_cast<QHelpEvent *>(event));
+        }
         break;
     default:
         break;
     }
     return false;
+}
+
+// The text rectangle of an entry is its row less the style's margin on each
+// side; a name wider than that is cut, and only such a name gets a tooltip.
+bool UnitLists::showWholeName(ListBox *list, QHelpEvent *event)
+{
+    const QModelIndex entry = list->indexAt(event->pos());
+    const QString name = entry.data().toString();
+    const int margin = list->style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, list) + 1;
+    const QRect row = list->visualRect(entry);
+    const int room = (row & list->viewport()->rect()).width() - 2 * margin;
+    if (!entry.isValid() || list->fontMetrics().horizontalAdvance(name) <= room) {
+        QToolTip::hideText();
+        event->ignore();
+        return true;
+    }
+    QToolTip::showText(event->globalPos(), name, list->viewport(), row);
+    return true;
 }
 
 void UnitLists::wireEvents()
@@ -140,6 +176,7 @@ void UnitLists::wireEvents()
 
 void UnitLists::fillUnitLists(UnitOrdering ordering)
 {
+    m_refillPending = ordering; // until the lists are full again
     m_w.List1->clear();
     m_w.List2->clear();
     {
@@ -166,6 +203,7 @@ void UnitLists::fillUnitLists(UnitOrdering ordering)
         listsLost(QStringLiteral("The unit database %1 holds no units.").arg(m_database.filePath()));
         return;
     }
+    m_refillPending.reset();
     m_w.List1->setListIndex(0);
     m_w.List2->setListIndex(0);
     m_w.Text3->setText(m_w.List1->text());
@@ -183,7 +221,11 @@ void UnitLists::listsLost(const QString &message)
     m_w.Text3->setText(QString());
     m_w.Text4->setText(QString());
     showNoSizes();
-    report(message);
+    // A retry that fails again has nothing new to say.
+    if (!m_retrying)
+        report(message
+            + QStringLiteral("\n\nThe unit lists fill again at your next key or click in the window "
+                             "once the unit database can be read."));
 }
 
 void UnitLists::swapUnits()

@@ -3,6 +3,7 @@
 #include "formstate/programfolder.h"
 #include "results/csvline.h"
 
+#include <QFileInfo>
 #include <QSaveFile>
 
 QString resultsFilePath(const QString &folder)
@@ -18,8 +19,18 @@ QByteArray resultsFileBytes(const QList<QStringList> &rows)
     return text.toUtf8();
 }
 
-std::optional<ResultsFileError> writeResultsFile(const QString &path, const QList<QStringList> &rows)
+QString resultsFileTarget(const QString &path)
 {
+    // As QSaveFile follows links before it writes; a loop of links it replaces.
+    QFileInfo file(path);
+    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    return file.isSymLink() ? path : file.filePath();
+}
+
+std::optional<ResultsFileError> writeResultsFile(const QString &requested, const QList<QStringList> &rows)
+{
+    const QString path = resultsFileTarget(requested);
     // Unbuffered, so every short write shows here: QSaveFile's commit ignores a
     // buffer flush that stopped part way (a full disk) and would keep the cut file.
     QSaveFile file(path);

@@ -715,13 +715,20 @@ void tst_BadInput::resultsFileCannotBeWritten()
     answer.stop();
 
     QVERIFY(dialogSeen);
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.size(), anotherPlace ? 2 : 1);
     QCOMPARE(m_messages.first().title, QStringLiteral("Make File"));
     QVERIFY2(m_messages.first().text.contains(QDir::toNativeSeparators(resultsPath)),
         qPrintable(m_messages.first().text));
-    QVERIFY(m_messages.first().text.contains(QStringLiteral("The saved conversions are kept.")));
+    // The words say what the window after the message offers.
+    QVERIFY(m_messages.first().text.contains(
+        QStringLiteral("The saved conversions are kept. Choose another place for the file in the next "
+                       "window, or cancel there to keep the rows")));
 
     if (anotherPlace) {
+        // Where the file went, as after any "Make File" outside the program's folder.
+        QCOMPARE(m_messages.last().title, QStringLiteral("Make File"));
+        QCOMPARE(m_messages.last().text,
+            QStringLiteral("The results were written to the file\n") + QDir::toNativeSeparators(otherPath));
         QFile written(otherPath);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QCOMPARE(written.readAll().count("\r\n"), 3);

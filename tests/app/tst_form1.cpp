@@ -16,11 +16,16 @@
 #include <QAccessible>
 #include <QGroupBox>
 #include <QHash>
+#include <QHelpEvent>
 #include <QLabel>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
+#include <QToolTip>
 
 #include <algorithm>
+#include <cmath>
 #include <memory>
 
 using Formkit::MessageBox;
@@ -56,6 +61,12 @@ private slots:
     void frameCaptionsAboveTheirContents_data();
     void frameCaptionsAboveTheirContents();
     void hiddenGridHiddenFromScreenReaders();
+    void titleButtonSymbolsStandOut_data();
+    void titleButtonSymbolsStandOut();
+    void enterPressesTheFocusedButton_data();
+    void enterPressesTheFocusedButton();
+    void cutUnitNameShowsWhole_data();
+    void cutUnitNameShowsWhole();
 
 private:
     void makeReady();
@@ -556,6 +567,176 @@ void tst_Form1::hiddenGridHiddenFromScreenReaders()
     QStringList shown;
     gridNodesShown(window, false, shown);
     QVERIFY2(shown.isEmpty(), qPrintable(shown.join(QStringLiteral(", "))));
+}
+
+// The title bar --------------------------------------------------------------------
+
+static double luminance(QColor c)
+{
+    const auto linear
+        = [](double v) { return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4); };
+    return 0.2126 * linear(c.redF()) + 0.7152 * linear(c.greenF()) + 0.0722 * linear(c.blueF());
+}
+
+static double contrast(QColor a, QColor b)
+{
+    const double la = luminance(a);
+    const double lb = luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+// How a title button's symbol, drawn in `ink`, stands out in `area` of a grab:
+// its contrast with the least contrasting pixel around and between its
+// strokes; 1 when no pixel of the symbol shows.
+static double symbolContrast(const QImage &shot, const QRect &area, QRgb ink)
+{
+    QRect symbol;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            if (shot.pixel(x, y) == ink)
+                symbol |= QRect(x, y, 1, 1);
+    if (symbol.isEmpty())
+        return 1.0;
+    const QRect around = symbol.adjusted(-2, -2, 2, 2) & area;
+    double worst = 21.0;
+    for (int y = around.top(); y <= around.bottom(); ++y)
+        for (int x = around.left(); x <= around.right(); ++x)
+            if (shot.pixel(x, y) != ink)
+                worst = std::min(worst, contrast(QColor(ink), QColor(shot.pixel(x, y))));
+    return worst;
+}
+
+void tst_Form1::titleButtonSymbolsStandOut_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<bool>("pressed");
+    QTest::newRow("minimise under the pointer") << "Minimise" << false;
+    QTest::newRow("minimise pressed") << "Minimise" << true;
+    QTest::newRow("close under the pointer") << "Close" << false;
+    QTest::newRow("close pressed") << "Close" << true;
+}
+
+void tst_Form1::titleButtonSymbolsStandOut()
+{
+    QFETCH(QString, button);
+    QFETCH(bool, pressed);
+    makeReady();
+    QToolButton *target = nullptr;
+    for (QToolButton *titleButton : m_form->Skinner1->findChildren<QToolButton *>())
+        if (titleButton->accessibleName() == button)
+            target = titleButton;
+    QVERIFY(target);
+    const QRgb ink = qRgb(255, 255, 255); // the caption colour Load sets
+    const QRect area = shown(shot(), target, target->rect());
+    const double resting = symbolContrast(shot(), area, ink);
+    QVERIFY2(resting > 2.5, qPrintable(QString::number(resting)));
+
+    QTest::mouseMove(target);
+    QTRY_VERIFY(target->underMouse());
+    if (pressed) {
+        QTest::mousePress(target, Qt::LeftButton);
+        QVERIFY(target->isDown());
+    }
+    const double active = symbolContrast(shot(), area, ink);
+    if (pressed) // let go off the button, which then does nothing
+        QTest::mouseRelease(target, Qt::LeftButton, {}, QPoint(-40, target->height() / 2));
+    QVERIFY2(active >= resting, qPrintable(QStringLiteral("%1 at rest, %2 now").arg(resting).arg(active)));
+    QVERIFY(m_form->isVisible() && !m_form->isMinimized());
+}
+
+// Enter on a focused button ----------------------------------------------------------
+
+void tst_Form1::enterPressesTheFocusedButton_data()
+{
+    QTest::addColumn<QString>("button");
+    QTest::addColumn<Qt::Key>("key");
+    QTest::addColumn<Qt::KeyboardModifiers>("modifiers");
+    const Qt::KeyboardModifiers none;
+    QTest::newRow("Save, Return") << "SaveCmnd" << Qt::Key_Return << none;
+    QTest::newRow("Make File, keypad Enter")
+        << "MakeFileCmnd" << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    QTest::newRow("Swap Units, Return") << "Command2" << Qt::Key_Return << none;
+    QTest::newRow("minimise, keypad Enter")
+        << "Minimise" << Qt::Key_Enter << Qt::KeyboardModifiers(Qt::KeypadModifier);
+    QTest::newRow("close, Return") << "Close" << Qt::Key_Return << none;
+}
+
+void tst_Form1::enterPressesTheFocusedButton()
+{
+    QFETCH(QString, button);
+    QFETCH(Qt::Key, key);
+    QFETCH(Qt::KeyboardModifiers, modifiers);
+    QTemporaryDir results; // "Make File" writes here, not beside the tests
+    m_form = std::make_unique<Form1>(*m_database, program::ProgramLayout::Portable, results.path());
+    makeReady();
+    Form1 &f = *m_form;
+    if (button == QLatin1String("MakeFileCmnd"))
+        QTest::mouseClick(f.SaveCmnd, Qt::LeftButton); // a row to write
+    auto *target = f.findChild<QAbstractButton *>(button);
+    QVERIFY(target);
+
+    // Reached as a user reaches it: into the volume box, then Tab.
+    QTest::mouseClick(f.Text1, Qt::LeftButton);
+    for (int i = 0; i < 40 && QApplication::focusWidget() != target; ++i)
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    QCOMPARE(QApplication::focusWidget(), target);
+
+    // As with Space: down while the key is held, clicked when it comes up.
+    QSignalSpy clicked(target, &QAbstractButton::clicked);
+    QTest::keyPress(target, key, modifiers);
+    QVERIFY(target->isDown());
+    QCOMPARE(clicked.size(), 0);
+    QTest::keyRelease(target, key, modifiers);
+    QCOMPARE(clicked.size(), 1);
+    QVERIFY(!target->isDown());
+}
+
+// Unit names cut by their list ---------------------------------------------------------
+
+void tst_Form1::cutUnitNameShowsWhole_data()
+{
+    QTest::addColumn<QString>("list");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<bool>("cut");
+    QTest::newRow("From, cut") << "List1"
+                               << "Fluid ounce (US food label)" << true;
+    QTest::newRow("To, cut") << "List2"
+                             << "Fluid ounce (US food label)" << true;
+    QTest::newRow("From, whole") << "List1"
+                                 << "Liter" << false;
+}
+
+void tst_Form1::cutUnitNameShowsWhole()
+{
+    QFETCH(QString, list);
+    QFETCH(QString, unit);
+    QFETCH(bool, cut);
+    makeReady();
+    auto *box = m_form->findChild<Formkit::ListBox *>(list);
+    const QList<QListWidgetItem *> found = box->findItems(unit, Qt::MatchExactly);
+    QCOMPARE(found.size(), 1);
+    QCOMPARE(box->fontMetrics().horizontalAdvance(unit) > box->viewport()->width(), cut);
+
+    // Brought into view as the scroll bar would; the pointer comes to rest on
+    // it and the window system asks for its tooltip.
+    box->scrollToItem(found.first());
+    const QPoint at = box->visualItemRect(found.first()).center();
+    QTest::mouseMove(box->viewport(), at);
+    QHelpEvent rest(QEvent::ToolTip, at, box->viewport()->mapToGlobal(at));
+    QApplication::sendEvent(box->viewport(), &rest);
+    QCOMPARE(QToolTip::isVisible(), cut);
+    if (cut)
+        QCOMPARE(QToolTip::text(), unit);
+    QToolTip::hideText();
+
+    // Screen readers read the whole name.
+    QAccessibleInterface *node = QAccessible::queryAccessibleInterface(box);
+    QVERIFY(node);
+    QStringList names;
+    for (int i = 0; i < node->childCount(); ++i)
+        if (QAccessibleInterface *entry = node->child(i))
+            names << entry->text(QAccessible::Name);
+    QVERIFY(names.contains(unit));
 }
 
 QTEST_MAIN(tst_Form1)

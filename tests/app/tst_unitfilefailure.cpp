@@ -41,6 +41,8 @@ private slots:
 
     void failedLookupLeavesNoSize();
     void failedRefillSaysSoAndEmptiesTheBoxes();
+    void emptiedListsFillAtTheNextAction_data();
+    void emptiedListsFillAtTheNextAction();
     void everyFailingActionSaysSoOnce_data();
     void everyFailingActionSaysSoOnce();
     void changedFileCostsOneKeyDerivation_data();
@@ -260,6 +262,54 @@ void tst_UnitFileFailure::failedRefillSaysSoAndEmptiesTheBoxes()
     // The same unit on both sides.
     QCOMPARE(f.Text2->text(), QStringLiteral("5"));
     QVERIFY(f.SaveCmnd->isEnabled());
+}
+
+void tst_UnitFileFailure::emptiedListsFillAtTheNextAction_data()
+{
+    QTest::addColumn<QString>("action");
+    QTest::newRow("a key in the volume box") << "volume key";
+    QTest::newRow("a click on the From list") << "From click";
+    QTest::newRow("a click on a fluid option") << "fluid click";
+}
+
+void tst_UnitFileFailure::emptiedListsFillAtTheNextAction()
+{
+    QFETCH(QString, action);
+    Form1 &f = *m_form;
+    typeVolume(QStringLiteral("5"));
+    moveFileAway();
+    QTest::mouseClick(f.Option2, Qt::LeftButton);
+    QCOMPARE(m_messages.size(), 1);
+    QVERIFY2(
+        m_messages.last().endsWith(QStringLiteral("The unit lists fill again at your next key or click in "
+                                                  "the window once the unit database can be read.")),
+        qPrintable(m_messages.last()));
+
+    // While the file is away, the next actions try again without a word.
+    QTest::mouseClick(f.Text1, Qt::LeftButton);
+    QTest::keyClick(f.Text1, Qt::Key_End);
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(f.List1->listCount(), 0);
+
+    putFileBack();
+    if (action == QLatin1String("volume key"))
+        QTest::keyClick(f.Text1, Qt::Key_7);
+    else if (action == QLatin1String("From click"))
+        QTest::mouseClick(f.List1->viewport(), Qt::LeftButton, {}, QPoint(20, 5));
+    else
+        QTest::mouseClick(f.optionblue, Qt::LeftButton);
+    // Full again in the ordering chosen, before the action acted on them.
+    QVERIFY(f.List1->listCount() >= 60);
+    QCOMPARE(f.List2->listCount(), f.List1->listCount());
+    QVERIFY(f.List1->list(0).contains(QStringLiteral("(UK")));
+    QCOMPARE(f.Text3->text(), f.List1->list(0));
+    QCOMPARE(f.Text4->text(), f.List2->list(0));
+    // The same unit on both sides: the volume converts to itself.
+    QCOMPARE(
+        f.Text1->text(), action == QLatin1String("volume key") ? QStringLiteral("57") : QStringLiteral("5"));
+    QCOMPARE(f.Text2->text(), f.Text1->text());
+    QVERIFY(f.SaveCmnd->isEnabled());
+    QCOMPARE(m_messages.size(), 1);
 }
 
 // Each action that fails says so, once -------------------------------------------------

@@ -11,6 +11,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTest>
 #include <QWidget>
 #include <memory>
@@ -140,6 +141,8 @@ private slots:
     void unwritableFolderKeepsRowsAndButtons();
     void fullDiskLeavesTheEarlierFileWhole();
     void savedElsewhereAfterAFailure();
+    void makeFileNamesTheFileItWrote_data();
+    void makeFileNamesTheFileItWrote();
     void elsewhereFailsTooAndIsOfferedAgain();
 
 private:
@@ -340,6 +343,9 @@ void tst_ResultsLog::unwritableFolderKeepsRowsAndButtons()
     QVERIFY2(message.text.contains("Not a directory", Qt::CaseInsensitive), qPrintable(message.text));
     QCOMPARE(message.title, QString("Make File"));
     QCOMPARE(message.icon, MessageBox::Icon::Warning);
+    QVERIFY2(message.text.endsWith("Choose another place for the file in the next window, or cancel there "
+                                   "to keep the rows and try \"Make File\" again later."),
+        qPrintable(message.text));
     QCOMPARE(w.dialogAskedFor, QStringList { path });
 
     QCOMPARE(w.gridRows(), rowsBefore);
@@ -402,13 +408,61 @@ void tst_ResultsLog::savedElsewhereAfterAFailure()
     QTest::mouseClick(w.saveCmnd, Qt::LeftButton);
     QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
 
-    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages.size(), 2);
     QCOMPARE(w.dialogAskedFor.size(), 1);
     QCOMPARE(readFile(otherPath), headingLine + "\"Pint \"\"imperial\"\"\",\"4\",\"Litre\",\"2.27305\",\r\n");
+    // Where it went, as "Make File" says outside the program's folder.
+    QCOMPARE(
+        m_messages[1].text, "The results were written to the file\n" + QDir::toNativeSeparators(otherPath));
+    QCOMPARE(m_messages[1].title, QString("Make File"));
+    QCOMPARE(m_messages[1].icon, MessageBox::Icon::Information);
     // Written, so as after any "Make File": only the headings, both buttons off.
     QCOMPARE(w.gridRows(), QList<QStringList> { headings });
     QVERIFY(!w.saveCmnd->isEnabled());
     QVERIFY(!w.makeFileCmnd->isEnabled());
+}
+
+void tst_ResultsLog::makeFileNamesTheFileItWrote_data()
+{
+    QTest::addColumn<int>("links");
+    QTest::addColumn<bool>("targetExists");
+    QTest::newRow("the file itself: no word") << 0 << true;
+    QTest::newRow("a link to a file elsewhere") << 1 << true;
+    QTest::newRow("a link to a file not made yet") << 1 << false;
+    QTest::newRow("a link to a link") << 2 << true;
+}
+
+void tst_ResultsLog::makeFileNamesTheFileItWrote()
+{
+    QFETCH(int, links);
+    QFETCH(bool, targetExists);
+    QVERIFY(QDir(m_folder->path()).mkpath("program") && QDir(m_folder->path()).mkpath("elsewhere"));
+    const QString program = m_folder->filePath("program");
+    const QString chosen = program + "/BrimlowCSV.txt";
+    const QString target = links == 0 ? chosen : m_folder->filePath("elsewhere/results.txt");
+    if (targetExists)
+        QVERIFY(writeFile(target, "earlier"));
+    if (links == 2)
+        QVERIFY(QFile::link(target, m_folder->filePath("middle.txt")));
+    if (links > 0)
+        QVERIFY(QFile::link(links == 2 ? m_folder->filePath("middle.txt") : target, chosen));
+
+    Window w(program);
+    w.showResult(2, "1", 0, "4.22675");
+    QTest::mouseClick(w.saveCmnd, Qt::LeftButton);
+    QTest::mouseClick(w.makeFileCmnd, Qt::LeftButton);
+
+    QCOMPARE(readFile(target), headingLine + "\"Litre\",\"1\",\"Cup (US)\",\"4.22675\",\r\n");
+    QCOMPARE(QFileInfo(chosen).isSymLink(), links > 0); // the link stays
+    if (links == 0) {
+        QVERIFY(m_messages.isEmpty());
+        return;
+    }
+    QCOMPARE(m_messages.size(), 1);
+    QCOMPARE(m_messages[0].text,
+        QString("The results were written to the file\n%1\n\n%2 is a link to that file.")
+            .arg(QDir::toNativeSeparators(target), QDir::toNativeSeparators(chosen)));
+    QCOMPARE(m_messages[0].icon, MessageBox::Icon::Information);
 }
 
 void tst_ResultsLog::elsewhereFailsTooAndIsOfferedAgain()

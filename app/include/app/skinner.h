@@ -8,6 +8,7 @@
 // Load does for its eight appearance settings.
 
 #include <QHash>
+#include <QList>
 #include <QVariant>
 #include <QWidget>
 
@@ -41,6 +42,9 @@ public:
     // The client area's offset inside the window and the frame's extra size.
     QMargins frameMargins() const;
     int titleBarHeight() const { return 20; }
+
+    // Minimise and close, in this order; Tab reaches them after the client area.
+    QList<QToolButton *> titleButtons() const { return { m_minimize, m_close }; }
 
     // Recolours the title bar (the window's caption or icon changed).
     void refresh();

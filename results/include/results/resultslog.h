@@ -6,8 +6,10 @@
 // hidden grid; "Make File" writes the grid, headings first, to "BrimlowCSV.txt"
 // in the results folder and keeps only the heading row. The results folder is
 // the program's own in the portable layout; installed, it is the user's
-// documents folder, made when missing, and the window says where the file went,
-// since the user cannot guess that place.
+// documents folder, made when missing. Unless the file went to the program's
+// own folder, where the user looks for it, the window says which file it wrote:
+// installed, after another place was chosen, and when BrimlowCSV.txt is a link
+// (the file linked to is the one replaced).
 //
 // Writing the file can fail (a read-only folder, a full disk). Then the user is
 // told where and why, the grid and both buttons stay as they were so nothing is

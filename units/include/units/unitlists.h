@@ -16,14 +16,22 @@
 // When the unit file fails while the program runs, no size is left behind: a
 // failed lookup sets its factor to 0 (no size known), the result box shows "No
 // conversion" and "Save" stays disabled until the sizes are read again; a failed
-// refill leaves both lists and both boxes empty. Each user action (one key, one
-// click) that meets the fault is told once, however many lookups it runs.
+// refill leaves both lists and both boxes empty, and the user's next key or click
+// in the window tries that refill again before it acts, quietly, until the file
+// reads. Each user action (one key, one click) that meets the fault is told once,
+// however many lookups it runs.
+//
+// A unit name too long for its list shows whole in a tooltip where the pointer
+// rests on it.
 
 #include "units/unitorderings.h"
 
 #include <QObject>
 #include <QString>
 
+#include <optional>
+
+class QHelpEvent;
 namespace Formkit {
 class CommandButton;
 } // namespace Formkit
@@ -80,7 +88,9 @@ public:
     void lookupToFactor();
 
 protected:
-    // Counts the user's actions: every key and mouse button pressed in the program.
+    // Counts the user's actions (every key and mouse button pressed in the
+    // program), refills lists that a failed refill left empty at the first
+    // such action in the window, and shows cut unit names whole.
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -92,6 +102,7 @@ private:
     bool unitSizesKnown() const;
     void showNoSizes();
     void listsLost(const QString &message);
+    bool showWholeName(Formkit::ListBox *list, QHelpEvent *event);
     void report(const QString &message);
 
     FormState &m_state;
@@ -103,6 +114,9 @@ private:
     quint64 m_userAction = 0;
     QString m_lastMessage;
     quint64 m_lastMessageAction = 0;
+    // The ordering of a refill that failed, to be tried again; retried quietly.
+    std::optional<UnitOrdering> m_refillPending;
+    bool m_retrying = false;
 
     Q_DISABLE_COPY_MOVE(UnitLists)
 };

@@ -19,15 +19,20 @@ QString resultsFilePath(const QString &folder);
 // The file's whole content for these rows, as written to disk.
 QByteArray resultsFileBytes(const QList<QStringList> &rows);
 
+// The file that a write to path replaces: path itself, or, when path is a
+// symbolic link, the end of its chain of links (the links stay as they are).
+QString resultsFileTarget(const QString &path);
+
 struct ResultsFileError
 {
     QString path;
     QString reason;
 };
 
-// Writes the rows to the file at path, replacing any earlier file. Nothing is
-// returned on success; otherwise the path and the system's reason, and the file
-// that was there before is left as it was.
+// Writes the rows to the file at path, replacing any earlier file (through a
+// link, the file it points to). Nothing is returned on success; otherwise the
+// file that could not be written (resultsFileTarget) and the system's reason,
+// and the file that was there before is left as it was.
 std::optional<ResultsFileError> writeResultsFile(const QString &path, const QList<QStringList> &rows);
 
 #endif
