@@ -457,7 +457,8 @@ void Form1::showFlask()
 void Form1::drawGraduations(PictureBox *target, ScaleVariant variant)
 {
     m_graduations->drawGraduations(target, variant);
-    m_flaskAccess->scaleDrawn(target == picflaskbuffer);
+    if (m_flaskAccess)
+        m_flaskAccess->scaleDrawn(target == picflaskbuffer);
 }
 
 void Form1::setVolumeFromLevel(float y)

@@ -15,6 +15,7 @@
 // order.
 
 #include <QObject>
+#include <QRect>
 #include <QString>
 
 #include <functional>
