@@ -15,6 +15,7 @@
 #include "Formkit/twips.h"
 #include "app/captionlabel.h"
 #include "app/enterpresses.h"
+#include "app/flaskaccess.h"
 #include "app/form1layout.h"
 #include "app/skinner.h"
 #include "conversion/conversion.h"
@@ -356,6 +357,10 @@ void Form1::createSubsystems()
         OptionLevel, SaveCmnd, MakeFileCmnd };
     m_flaskView = new FlaskView(m_state, *this, flask, this);
     m_flaskDrag = new FlaskDrag(m_state, *this, flask, this);
+    // For screen readers: the flask's level and scale, and no hidden widgets.
+    m_flaskAccess = new FlaskAccess(m_state, *m_flaskDrag, PicFlask, Text1, List1, List2);
+    FlaskAccess::hidesHiddenChildren(m_client);
+    FlaskAccess::hidesHiddenChildren(Frame3);
     m_resultsLog = std::make_unique<ResultsLog>(
         m_state, ResultsGrid, List1, List2, Text1, Text2, SaveCmnd, MakeFileCmnd, m_resultsFolder, m_layout);
 }
@@ -482,6 +487,8 @@ void Form1::showFlask()
 void Form1::drawGraduations(PictureBox *target, ScaleVariant variant)
 {
     m_graduations->drawGraduations(target, variant);
+    if (m_flaskAccess)
+        m_flaskAccess->scaleDrawn(target == picflaskbuffer);
 }
 
 void Form1::setVolumeFromLevel(float y)

@@ -10,6 +10,8 @@
 
 using Formkit::TextBox;
 
+#include <QValidator>
+
 namespace {
 
 const QString noConversion = QStringLiteral("No conversion");
@@ -19,6 +21,20 @@ void writeInTurn(TextBox *box, const QStringList &texts)
     for (const QString &text : texts)
         box->setText(text);
 }
+
+// Every edit of the box passes here, a paste by any path (keys, middle button,
+// context menu, drop) as much as typing: a control character is never kept.
+class VolumeTextGuard final : public QValidator
+{
+public:
+    using QValidator::QValidator;
+
+    State validate(QString &input, int &) const override
+    {
+        input = volumeBoxText(input);
+        return Acceptable;
+    }
+};
 
 } // namespace
 
@@ -32,13 +48,18 @@ VolumeEntry::VolumeEntry(FormState &state, FormProcedures &procedures, const Vol
     // The key filter discards Ctrl+Z, so an undo history of the volume box would
     // serve nothing and only grow with every key.
     m_widgets.text1->setUndoLimit(0);
+    m_widgets.text1->setValidator(new VolumeTextGuard(m_widgets.text1));
 }
 
 void VolumeEntry::keyPress(int &keyAscii)
 {
     m_state.volumeEditLive = true;
     m_widgets.text1->setMaxLength(volumeTypingLength);
-    keyAscii = filterVolumeKey(m_widgets.text1->text(), keyAscii);
+    // A typed key replaces the selection: only the text outside it can already
+    // hold a point.
+    const TextBox *box = m_widgets.text1;
+    keyAscii
+        = filterVolumeKey(textOutsideSelection(box->text(), box->selStart(), box->selLength()), keyAscii);
 }
 
 void VolumeEntry::change()

@@ -9,6 +9,8 @@
 #include "formstate/formstate.h"
 #include "units/unitdatabase.h"
 
+#include "pastewatch.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHelpEvent>
@@ -35,7 +37,8 @@ constexpr int escape = 27;
 // Whether the release of the keys that follow may complete the box's text.
 // Backspace never completes, nor do the editing shortcuts (Ctrl+A, Ctrl+C,
 // Ctrl+V, Ctrl+X, Ctrl+Z and the other Ctrl+letter codes): completing after
-// them would drop the selection Ctrl+A made or lengthen what Ctrl+V pasted.
+// them would drop the selection Ctrl+A made. A paste, by any way, completes
+// once by itself (completePastedName).
 // Ctrl+M types Enter's code, and like Enter it may complete.
 bool completesAfter(int keyAscii)
 {
@@ -164,6 +167,10 @@ void UnitLists::wireEvents()
         [this](int &keyAscii) { m_state.fromCompleteAllowed = completesAfter(keyAscii); });
     connect(m_w.Text4, &TextBox::keyPress, this,
         [this](int &keyAscii) { m_state.toCompleteAllowed = completesAfter(keyAscii); });
+    connect(new PasteWatch(m_w.Text3), &PasteWatch::pasted, this,
+        [this] { completePastedName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed); });
+    connect(new PasteWatch(m_w.Text4), &PasteWatch::pasted, this,
+        [this] { completePastedName(m_w.Text4, m_w.List2, m_state.toCompleteAllowed); });
     connect(m_w.Text3, &TextBox::keyUp, this, [this](int keyCode, int shift) {
         if (completesOnRelease(keyCode, shift))
             completeUnitName(m_w.Text3, m_w.List1, m_state.fromCompleteAllowed);
@@ -282,6 +289,14 @@ void UnitLists::completeUnitName(TextBox *box, ListBox *list, bool allowed)
         unitBoxChanged(box == m_w.Text3 ? Side::From : Side::To);
     box->setSelStart(int(box->text().size() - tail.size()));
     box->setSelLength(int(tail.size()));
+}
+
+void UnitLists::completePastedName(TextBox *box, ListBox *list, bool &completeAllowed)
+{
+    const QString pasted = box->text().trimmed();
+    box->setText(pasted);
+    completeUnitName(box, list, true);
+    completeAllowed = false;
 }
 
 void UnitLists::lookupFromFactor()

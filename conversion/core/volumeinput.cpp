@@ -42,6 +42,25 @@ int filterVolumeKey(QStringView boxText, int keyAscii)
     return 0;
 }
 
+QString textOutsideSelection(QStringView boxText, int selStart, int selLength)
+{
+    const qsizetype start = qBound(qsizetype(0), qsizetype(selStart), boxText.size());
+    const qsizetype end = qBound(start, start + qMax(0, selLength), boxText.size());
+    return boxText.left(start).toString().append(boxText.mid(end));
+}
+
+QString volumeBoxText(QStringView pasted)
+{
+    QString text = pasted.toString();
+    for (QChar &c : text) {
+        const QChar::Category category = c.category();
+        if (category == QChar::Other_Control || category == QChar::Separator_Line
+            || category == QChar::Separator_Paragraph)
+            c = QLatin1Char(' ');
+    }
+    return text;
+}
+
 LevelVolume volumeFromLevel(float y, bool volumeAtLeastOne, qint16 scaleExponent,
     qint16 fractionScaleExponent, float fromFactor, float toFactor)
 {

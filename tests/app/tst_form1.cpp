@@ -242,10 +242,13 @@ void tst_Form1::layoutAsScreenReadersSeeIt()
         if (row.kind == form1layout::Kind::Logo && !m_form->Lumivane1)
             continue; // the window works on without its logo control
         QAccessibleInterface *node = nodes.value(name);
-        QVERIFY2(node, row.name);
-        QCOMPARE(!node->state().invisible, row.visible);
-        if (!row.visible)
+        if (!row.visible) {
+            // Hidden widgets are no part of the tree a screen reader walks.
+            QVERIFY2(!node, row.name);
             continue;
+        }
+        QVERIFY2(node, row.name);
+        QVERIFY(!node->state().invisible);
         if (row.accessibleName)
             QCOMPARE(node->text(QAccessible::Name), QLatin1String(row.accessibleName));
         QAccessibleInterface *container

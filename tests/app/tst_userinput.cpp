@@ -11,6 +11,11 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QContextMenuEvent>
+#include <QDir>
+#include <QFile>
+#include <QMenu>
+#include <QTemporaryDir>
 #include <QTest>
 
 #include <memory>
@@ -39,8 +44,15 @@ private slots:
     void unitNameTypedInFullIsConverted_data();
     void unitNameTypedInFullIsConverted();
     void shortcutsInUnitBox();
-    void pasteIntoUnitBoxIsNotCompleted();
+    void pastedUnitNameCompletes_data();
+    void pastedUnitNameCompletes();
     void volumeBoxKeepsNoUndo();
+    void metricAnswersAreExact_data();
+    void metricAnswersAreExact();
+    void typedOverSelection_data();
+    void typedOverSelection();
+    void pastedVolumeStaysOneLine_data();
+    void pastedVolumeStaysOneLine();
     void unitBoxUndoIsBounded();
 
 private:
@@ -52,6 +64,7 @@ private:
     void clickEntry(ListBox *list, int row);
     QStringList lastSavedRow() const;
 
+    std::unique_ptr<QTemporaryDir> m_results; // where "Make File" writes
     std::unique_ptr<UnitDatabase> m_database;
     std::unique_ptr<Form1> m_form;
     QStringList m_messages;
@@ -75,6 +88,68 @@ void ctrl(QWidget *widget, Qt::Key key)
     QTest::keyClick(widget, key, Qt::ControlModifier);
 }
 
+// The ways a text on the clipboard reaches a box.
+enum class PasteBy { CtrlV, ShiftInsert, MiddleButton, ContextMenu };
+
+const char *pasteName(PasteBy how)
+{
+    switch (how) {
+    case PasteBy::CtrlV:
+        return "Ctrl+V";
+    case PasteBy::ShiftInsert:
+        return "Shift+Insert";
+    case PasteBy::MiddleButton:
+        return "middle button";
+    case PasteBy::ContextMenu:
+        return "context menu";
+    }
+    return "";
+}
+
+// Pastes `text` into the focused box as a user does. False when the platform
+// has no such way (a middle click pastes the selection clipboard, which not
+// every platform has).
+bool paste(QLineEdit *box, const QString &text, PasteBy how)
+{
+    QClipboard *clipboard = QApplication::clipboard();
+    switch (how) {
+    case PasteBy::CtrlV:
+        clipboard->setText(text);
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        return true;
+    case PasteBy::ShiftInsert:
+        clipboard->setText(text);
+        QTest::keyClick(box, Qt::Key_Insert, Qt::ShiftModifier);
+        return true;
+    case PasteBy::MiddleButton:
+        if (!clipboard->supportsSelection())
+            return false;
+        clipboard->setText(text, QClipboard::Selection);
+        QTest::mouseClick(box, Qt::MiddleButton);
+        return true;
+    case PasteBy::ContextMenu: {
+        clipboard->setText(text);
+        // What the platform makes of a right click.
+        const QPoint at = box->rect().center();
+        QContextMenuEvent menuEvent(QContextMenuEvent::Mouse, at, box->mapToGlobal(at));
+        QApplication::sendEvent(box, &menuEvent);
+        auto *menu = qobject_cast<QMenu *>(QApplication::activePopupWidget());
+        if (!menu)
+            return false;
+        const QString caption = QCoreApplication::translate("QLineEdit", "&Paste");
+        QAction *pasteAction = nullptr;
+        for (QAction *action : menu->actions())
+            if (action->text().section(QLatin1Char('\t'), 0, 0) == caption)
+                pasteAction = action;
+        if (!pasteAction)
+            return false;
+        QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(pasteAction).center());
+        return true;
+    }
+    }
+    return false;
+}
+
 } // namespace
 
 void tst_UserInput::init()
@@ -82,8 +157,10 @@ void tst_UserInput::init()
     m_messages.clear();
     MessageBox::setHandler(
         [this](const QString &text, const QString &, MessageBox::Icon) { m_messages << text; });
+    m_results = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_results->isValid());
     m_database = std::make_unique<UnitDatabase>(unitDatabasePath(program::programFolder()));
-    m_form = std::make_unique<Form1>(*m_database);
+    m_form = std::make_unique<Form1>(*m_database, program::ProgramLayout::Portable, m_results->path());
     m_form->load();
     m_form->show();
     m_form->activateWindow();
@@ -97,6 +174,7 @@ void tst_UserInput::cleanup()
     QVERIFY(m_messages.isEmpty());
     m_form.reset();
     m_database.reset();
+    m_results.reset();
     MessageBox::setHandler({});
 }
 
@@ -196,7 +274,7 @@ void tst_UserInput::unitChosenInListIsConverted_data()
     QTest::newRow("End in From") << "List1" << int(Qt::Key_End) << "Teaspoon (US)"
                                  << "14.7868";
     QTest::newRow("PageDown in From") << "List1" << int(Qt::Key_PageDown) << "Minim (UK)"
-                                      << "0.1775816";
+                                      << "0.1775817"; // 0.17758164... in a Single
     QTest::newRow("Up in To") << "List2" << int(Qt::Key_Up) << "Microliter"
                               << "3,000,000";
     QTest::newRow("Home in To") << "List2" << int(Qt::Key_Home) << "Acre-foot (US)"
@@ -323,17 +401,55 @@ void tst_UserInput::shortcutsInUnitBox()
     QCOMPARE(form().List1->text(), QStringLiteral("Gallon (UK)"));
 }
 
-void tst_UserInput::pasteIntoUnitBoxIsNotCompleted()
+void tst_UserInput::pastedUnitNameCompletes_data()
 {
-    TextBox *find = form().Text4;
-    QApplication::clipboard()->setText(QStringLiteral("Gal")); // copied in another program
-    click(find);
-    ctrl(find, Qt::Key_A);
-    ctrl(find, Qt::Key_V);
-    QCOMPARE(find->text(), QStringLiteral("Gal"));
-    QCOMPARE(form().List2->text(), QStringLiteral("Acre-foot (US)"));
-    ctrl(find, Qt::Key_Z);
-    QCOMPARE(find->text(), QStringLiteral("Acre-foot (US)"));
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<int>("how");
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("shown");
+    QTest::addColumn<QString>("unit");
+    QTest::addColumn<QString>("result"); // of 10 between Liter and the pasted unit
+    for (const PasteBy how :
+        { PasteBy::CtrlV, PasteBy::ShiftInsert, PasteBy::MiddleButton, PasteBy::ContextMenu }) {
+        const char *by = pasteName(how);
+        QTest::addRow("To, whole name, %s", by) << "Text4" << int(how) << " gallon (us)\r\n"
+                                                << "gallon (us)"
+                                                << "Gallon (US)"
+                                                << "2.6417";
+        QTest::addRow("From, whole name, %s", by) << "Text3" << int(how) << "\tGallon (US)  "
+                                                  << "Gallon (US)"
+                                                  << "Gallon (US)"
+                                                  << "37.8541";
+        QTest::addRow("To, start of a name, %s", by) << "Text4" << int(how) << "Gal\n"
+                                                     << "Gallon (UK)"
+                                                     << "Gallon (UK)"
+                                                     << "2.1997";
+    }
+}
+
+// A pasted name is taken as if typed: the list and the result follow it.
+void tst_UserInput::pastedUnitNameCompletes()
+{
+    QFETCH(QString, boxName);
+    QFETCH(int, how);
+    QFETCH(QString, pasted);
+    QFETCH(QString, shown);
+    QFETCH(QString, unit);
+    QFETCH(QString, result);
+    retype(form().Text1, QStringLiteral("10"));
+    retype(form().Text3, QStringLiteral("Liter"));
+    retype(form().Text4, QStringLiteral("Liter"));
+    TextBox *find = box(boxName);
+    ListBox *under = find == form().Text3 ? form().List1 : form().List2;
+    retype(find, QString());
+    if (!paste(find, pasted, PasteBy(how)))
+        QSKIP("this platform has no selection clipboard for a middle click");
+    QCOMPARE(find->text(), shown);
+    QCOMPARE(under->text(), unit);
+    QCOMPARE(find->selectedText(), unit.mid(pasted.trimmed().size()));
+    QCOMPARE(form().Text2->text(), result);
+    click(form().SaveCmnd);
+    QCOMPARE(lastSavedRow().at(find == form().Text3 ? 0 : 2), unit);
 }
 
 void tst_UserInput::volumeBoxKeepsNoUndo()
@@ -345,6 +461,143 @@ void tst_UserInput::volumeBoxKeepsNoUndo()
     QCOMPARE(volume->text(), QStringLiteral("12.75"));
     QVERIFY(!volume->isUndoAvailable());
     QCOMPARE(form().Text2->text(), QStringLiteral("12.75"));
+}
+
+void tst_UserInput::metricAnswersAreExact_data()
+{
+    QTest::addColumn<QString>("from");
+    QTest::addColumn<QString>("volume");
+    QTest::addColumn<QString>("to");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("cubic metre to litres") << "Cubic meter"
+                                           << "1"
+                                           << "Liter"
+                                           << "1,000";
+    QTest::newRow("kilolitre to litres") << "Kiloliter"
+                                         << "1"
+                                         << "Liter"
+                                         << "1,000";
+    QTest::newRow("megalitre to litres") << "Megaliter"
+                                         << "1"
+                                         << "Liter"
+                                         << "1,000,000";
+    QTest::newRow("millilitres to litres") << "Milliliter"
+                                           << "1000"
+                                           << "Liter"
+                                           << "1";
+    QTest::newRow("decilitre to litres") << "Deciliter"
+                                         << "1"
+                                         << "Liter"
+                                         << "0.1";
+    QTest::newRow("centilitre to litres") << "Centiliter"
+                                          << "1"
+                                          << "Liter"
+                                          << "0.01";
+}
+
+// With the shipped unit file: the metric units are exact multiples of each other.
+void tst_UserInput::metricAnswersAreExact()
+{
+    QFETCH(QString, from);
+    QFETCH(QString, volume);
+    QFETCH(QString, to);
+    QFETCH(QString, result);
+    retype(form().Text3, from);
+    retype(form().Text4, to);
+    QCOMPARE(form().List1->text(), from);
+    QCOMPARE(form().List2->text(), to);
+    retype(form().Text1, volume);
+    QCOMPARE(form().Text2->text(), result);
+}
+
+void tst_UserInput::typedOverSelection_data()
+{
+    QTest::addColumn<QString>("before");
+    QTest::addColumn<QString>("keys");
+    QTest::addColumn<QString>("result");
+    QTest::newRow("leading point over 1.5") << "1.5"
+                                            << ".25"
+                                            << "0.25";
+    QTest::newRow("full box, point first") << "1234567890.12345"
+                                           << ".5"
+                                           << "0.5";
+    QTest::newRow("full box, digits and point") << "9999999999999999"
+                                                << "7.5"
+                                                << "7.5";
+}
+
+void tst_UserInput::typedOverSelection()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, keys);
+    QFETCH(QString, result);
+    TextBox *volume = form().Text1;
+    retype(volume, before);
+    QCOMPARE(volume->text(), before);
+    click(form().Text2);
+    click(volume); // selects the whole text
+    QCOMPARE(volume->selectedText(), before);
+    type(volume, keys);
+    QCOMPARE(volume->text(), keys);
+    QCOMPARE(form().Text2->text(), result); // both lists hold the same unit
+}
+
+void tst_UserInput::pastedVolumeStaysOneLine_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<int>("how");
+    QTest::addColumn<QString>("kept");
+    QTest::addColumn<QString>("result");
+    const QString nul = QStringLiteral("1") + QChar(0) + QStringLiteral("2");
+    for (const PasteBy how : { PasteBy::ShiftInsert, PasteBy::MiddleButton, PasteBy::ContextMenu }) {
+        const char *by = pasteName(how);
+        QTest::addRow("line break, %s", by) << "12\r\n"
+                                            << int(how) << "12  "
+                                            << "12";
+        QTest::addRow("NUL, %s", by) << nul << int(how) << "1 2"
+                                     << "No conversion";
+        QTest::addRow("words on lines, %s", by) << "12\nlitres" << int(how) << "12 litres"
+                                                << "No conversion";
+        QTest::addRow("exponent, %s", by) << "1e5" << int(how) << "1e5"
+                                          << "100,000";
+        QTest::addRow("blanks around, %s", by) << " 12 " << int(how) << " 12 "
+                                               << "12";
+        QTest::addRow("plus sign, %s", by) << "+7" << int(how) << "+7"
+                                           << "7";
+    }
+}
+
+// Whatever a paste brings, the results file keeps one line per saved row.
+void tst_UserInput::pastedVolumeStaysOneLine()
+{
+    QFETCH(QString, pasted);
+    QFETCH(int, how);
+    QFETCH(QString, kept);
+    QFETCH(QString, result);
+    TextBox *volume = form().Text1;
+    click(form().SaveCmnd); // a first row, so that "Make File" is enabled
+    retype(volume, QStringLiteral("5"));
+    QTest::keyClick(volume, Qt::Key_Backspace); // "Save" stays enabled
+    QCOMPARE(volume->text(), QString());
+    if (!paste(volume, pasted, PasteBy(how)))
+        QSKIP("this platform has no selection clipboard for a middle click");
+    QCOMPARE(volume->text(), kept);
+    QCOMPARE(form().Text2->text(), result);
+
+    QVERIFY(form().SaveCmnd->isEnabled());
+    click(form().SaveCmnd);
+    QVERIFY(form().MakeFileCmnd->isEnabled());
+    click(form().MakeFileCmnd);
+    QFile written(QDir(m_results->path()).filePath(QStringLiteral("BrimlowCSV.txt")));
+    QVERIFY(written.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = written.readAll().split('\n');
+    QCOMPARE(lines.size(), 4); // heading, two rows, nothing after the last line end
+    QVERIFY2(lines.at(2).contains(",\"" + kept.toUtf8() + "\","), lines.at(2).constData());
+    for (const QByteArray &line : lines.first(3)) {
+        QVERIFY(line.endsWith('\r'));
+        QVERIFY2(!line.chopped(1).contains('\r') && !line.contains('\0') && !line.contains('\t'),
+            line.constData());
+    }
 }
 
 void tst_UserInput::unitBoxUndoIsBounded()

@@ -9,6 +9,10 @@ class tst_VolumeInput : public QObject
 private slots:
     void keys_data();
     void keys();
+    void keysOverSelection_data();
+    void keysOverSelection();
+    void boxTexts_data();
+    void boxTexts();
     void levels_data();
     void levels();
     void levelWritesStepByStep();
@@ -48,6 +52,55 @@ void tst_VolumeInput::keys()
     QFETCH(int, key);
     QFETCH(int, expected);
     QCOMPARE(filterVolumeKey(text, key), expected);
+}
+
+void tst_VolumeInput::keysOverSelection_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("selStart");
+    QTest::addColumn<int>("selLength");
+    QTest::addColumn<int>("key");
+    QTest::addColumn<int>("expected");
+
+    QTest::newRow("point over the whole text") << "1.5" << 0 << 3 << int('.') << int('.');
+    QTest::newRow("point over the selected point") << "12.5" << 2 << 1 << int('.') << int('.');
+    QTest::newRow("point over digits, point kept") << "12.5" << 0 << 2 << int('.') << 0;
+    QTest::newRow("point with nothing selected") << "1.5" << 3 << 0 << int('.') << 0;
+    QTest::newRow("point over a full box") << "1234567890.12345" << 0 << 16 << int('.') << int('.');
+}
+
+void tst_VolumeInput::keysOverSelection()
+{
+    QFETCH(QString, text);
+    QFETCH(int, selStart);
+    QFETCH(int, selLength);
+    QFETCH(int, key);
+    QFETCH(int, expected);
+    QCOMPARE(filterVolumeKey(textOutsideSelection(text, selStart, selLength), key), expected);
+}
+
+void tst_VolumeInput::boxTexts_data()
+{
+    QTest::addColumn<QString>("pasted");
+    QTest::addColumn<QString>("kept");
+
+    QTest::newRow("number") << "1e5"
+                            << "1e5";
+    QTest::newRow("blanks and sign") << " +7 "
+                                     << " +7 ";
+    QTest::newRow("line break after") << "12\r\n"
+                                      << "12  ";
+    QTest::newRow("NUL inside") << QStringLiteral("1") + QChar(0) + QStringLiteral("2") << "1 2";
+    QTest::newRow("tab") << "1\t2"
+                         << "1 2";
+    QTest::newRow("next line and separators") << QString::fromUtf16(u"3\u0085\u2028\u2029") << "3   ";
+}
+
+void tst_VolumeInput::boxTexts()
+{
+    QFETCH(QString, pasted);
+    QFETCH(QString, kept);
+    QCOMPARE(volumeBoxText(pasted), kept);
 }
 
 void tst_VolumeInput::levels_data()

@@ -19,11 +19,12 @@ const QString shippedDatabase = QStringLiteral(BRIMLOW_UNIT_DATABASE);
 const QString reviewedTable = QStringLiteral(BRIMLOW_UNIT_TABLE);
 
 // The legal definitions, worked out here on their own so that a slip in the
-// reviewed table shows up as a difference.
-constexpr double liter = 1e-3;
-constexpr double milliliter = 1e-6;
+// reviewed table shows up as a difference. The table's base is the microlitre.
+constexpr double cubicMetre = 1e9;
+constexpr double liter = 1e6;
+constexpr double milliliter = 1e3;
 constexpr double inch = 0.0254;
-constexpr double cubicInch = inch * inch * inch;
+constexpr double cubicInch = inch * inch * inch * cubicMetre;
 constexpr double cubicFoot = 1728 * cubicInch;
 constexpr double usGallon = 231 * cubicInch;
 constexpr double usFluidOunce = usGallon / 128;
@@ -35,7 +36,7 @@ constexpr double imperialFluidOunce = imperialGallon / 160;
 struct Definition
 {
     const char *unit;
-    double cubicMetres;
+    double microlitres;
 };
 
 const Definition definitions[] = {
@@ -49,21 +50,21 @@ const Definition definitions[] = {
     { "Kiloliter", 1000 * liter },
     { "Megaliter", 1e6 * liter },
     { "Gigaliter", 1e9 * liter },
-    { "Cubic millimeter", 1e-9 },
-    { "Cubic centimeter", 1e-6 },
-    { "Cubic decimeter", 1e-3 },
-    { "Cubic meter", 1 },
-    { "Cubic dekameter", 1e3 },
-    { "Cubic hectometer", 1e6 },
-    { "Cubic kilometer", 1e9 },
-    { "Stere", 1 },
+    { "Cubic millimeter", 1e-9 * cubicMetre },
+    { "Cubic centimeter", 1e-6 * cubicMetre },
+    { "Cubic decimeter", 1e-3 * cubicMetre },
+    { "Cubic meter", cubicMetre },
+    { "Cubic dekameter", 1e3 * cubicMetre },
+    { "Cubic hectometer", 1e6 * cubicMetre },
+    { "Cubic kilometer", 1e9 * cubicMetre },
+    { "Stere", cubicMetre },
     { "Metric cup", 250 * milliliter },
     { "Metric tablespoon", 15 * milliliter },
     { "Metric teaspoon", 5 * milliliter },
     { "Cubic inch", cubicInch },
     { "Cubic foot", cubicFoot },
     { "Cubic yard", 27 * cubicFoot },
-    { "Cubic mile", 1609.344 * 1609.344 * 1609.344 },
+    { "Cubic mile", 1609.344 * 1609.344 * 1609.344 * cubicMetre },
     { "Minim (US)", usFluidOunce / 480 },
     { "Fluid dram (US)", usFluidOunce / 8 },
     { "Teaspoon (US)", usFluidOunce / 6 },
@@ -223,19 +224,19 @@ void tst_UnitDatabase::shippedFileRefusesOtherPasswords()
 void tst_UnitDatabase::shippedSizesFollowDefinitions_data()
 {
     QTest::addColumn<QString>("unit");
-    QTest::addColumn<double>("cubicMetres");
+    QTest::addColumn<double>("microlitres");
     for (const Definition &d : definitions)
-        QTest::newRow(d.unit) << QString::fromLatin1(d.unit) << d.cubicMetres;
+        QTest::newRow(d.unit) << QString::fromLatin1(d.unit) << d.microlitres;
 }
 
 void tst_UnitDatabase::shippedSizesFollowDefinitions()
 {
     QFETCH(QString, unit);
-    QFETCH(double, cubicMetres);
+    QFETCH(double, microlitres);
     static UnitDatabase database(shippedDatabase);
     const UnitSizeResult size = database.lookupSize(unit);
     QVERIFY2(size.ok(), qPrintable(size.error));
-    QCOMPARE(size.size, static_cast<float>(cubicMetres));
+    QCOMPARE(size.size, static_cast<float>(microlitres));
 }
 
 void tst_UnitDatabase::shippedTableEqualsReviewedTable()
@@ -504,7 +505,7 @@ void tst_UnitDatabase::keyPreparedInBackground()
     QVERIFY(database.hasDerivedKey());
     const UnitSizeResult size = database.lookupSize("Gallon (UK)");
     QVERIFY2(size.ok(), qPrintable(size.error));
-    QCOMPARE(size.size, float(4.54609e-3));
+    QCOMPARE(size.size, float(4.54609e6)); // a UK gallon in microlitres
 }
 
 void tst_UnitDatabase::keyPreparedForMissingFile()
@@ -524,7 +525,7 @@ void tst_UnitDatabase::shippedFileOpensWithTheBuildsKey()
     QVERIFY(!database.verify());
     const UnitSizeResult size = database.lookupSize("Gallon (UK)");
     QVERIFY2(size.ok(), qPrintable(size.error));
-    QCOMPARE(size.size, float(4.54609e-3));
+    QCOMPARE(size.size, float(4.54609e6)); // a UK gallon in microlitres
     QCOMPARE(database.keyDerivations(), 0);
 }
 
@@ -544,7 +545,7 @@ void tst_UnitDatabase::rebuiltFileOpensByDerivingItsKey()
     QVERIFY(!database.verify());
     const UnitSizeResult size = database.lookupSize("Gallon (UK)");
     QVERIFY2(size.ok(), qPrintable(size.error));
-    QCOMPARE(size.size, float(4.54609e-3));
+    QCOMPARE(size.size, float(4.54609e6)); // a UK gallon in microlitres
     // One derivation for the new salt, kept for every later opening.
     QCOMPARE(database.keyDerivations(), 1);
 }

@@ -44,6 +44,7 @@ class VolumeEntry;
 class FlaskView;
 class FlaskDrag;
 class ResultsLog;
+class FlaskAccess;
 
 class Form1 final : public QWidget, public FormProcedures
 {
@@ -131,6 +132,7 @@ private:
     UnitLists *m_unitLists = nullptr;
     FlaskView *m_flaskView = nullptr;
     FlaskDrag *m_flaskDrag = nullptr;
+    FlaskAccess *m_flaskAccess = nullptr;
     std::unique_ptr<VolumeEntry> m_volumeEntry;
     std::unique_ptr<Conversion> m_conversion;
     std::unique_ptr<Graduations> m_graduations;

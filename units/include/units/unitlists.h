@@ -81,6 +81,11 @@ public:
     // it (in any case), selects that entry and selects the completed tail.
     void completeUnitName(Formkit::TextBox *box, Formkit::ListBox *list, bool allowed);
 
+    // After a paste into a unit box: its whole text, blanks and line breaks
+    // around it dropped, completes once as a typed name does. The keys of the
+    // paste that come up afterwards complete nothing more.
+    void completePastedName(Formkit::TextBox *box, Formkit::ListBox *list, bool &completeAllowed);
+
     // The size of the selected entry of List1 / List2 into fromFactor /
     // toFactor. When the lookup fails the user is told and the factor becomes 0.
     // A good lookup also reads the other side's size if that one is missing.

@@ -28,6 +28,18 @@ inline constexpr int volumeLevelLength = 22;
 // second point, signs, letters, blanks and control shortcuts do not.
 int filterVolumeKey(QStringView boxText, int keyAscii);
 
+// What stays of the box's text when a typed key replaces its selection: the
+// key filter judges a key by this text, so a point typed over a selected "1.5"
+// is the only point.
+QString textOutsideSelection(QStringView boxText, int selStart, int selLength);
+
+// A text for the volume box with every control character (NUL, tab, line
+// breaks and the other Cc characters, and the Unicode line and paragraph
+// separators) turned into a blank. Whatever is pasted, the box then holds
+// one line that the results file can carry as one record; a pasted "12" with
+// a line break after it still reads as 12.
+QString volumeBoxText(QStringView pasted);
+
 struct LevelVolume
 {
     float dragVolume = 0.0f;

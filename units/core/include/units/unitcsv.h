@@ -2,7 +2,10 @@
 #define BRIMLOW_UNITCSV_H
 
 // The reviewed unit table resources/units.csv: a header line, then one line
-// per unit: name, size in cubic metres, and the definition the size follows.
+// per unit: name, size, and the definition the size follows. The sizes share
+// one base unit, which the program never names (only their ratios matter); the
+// shipped table counts in microlitres, where the metric units are whole
+// numbers that a Single holds exactly (tests/units/tst_metricsweep.cpp).
 // Fields may be quoted ("...", a doubled quote inside stands for one).
 
 #include <QList>
