@@ -9,7 +9,7 @@
 #include "conversion/volumeentry.h"
 #include "flask/flaskdrag.h"
 #include "flask/flaskview.h"
-#include "lumivane/dispatchids.h"
+#include "Lumivane/dispatchids.h"
 #include "resources/fonts.h"
 #include "resources/resourcepicture.h"
 #include "results/resultsgrid.h"

@@ -15,8 +15,9 @@ function(brimlow_install_package package library)
 
     configure_package_config_file(${PROJECT_SOURCE_DIR}/cmake/${package}Config.cmake.in
         ${out}/${package}Config.cmake INSTALL_DESTINATION ${cmakeDir})
+    get_target_property(PC_VERSION ${library} VERSION)
     write_basic_package_version_file(${out}/${package}ConfigVersion.cmake
-        VERSION 1.0.0 COMPATIBILITY SameMajorVersion)
+        VERSION ${PC_VERSION} COMPATIBILITY SameMajorVersion)
     install(EXPORT ${package}Targets NAMESPACE ${package}:: DESTINATION ${cmakeDir} COMPONENT Devel)
     install(FILES ${out}/${package}Config.cmake ${out}/${package}ConfigVersion.cmake
         DESTINATION ${cmakeDir} COMPONENT Devel)

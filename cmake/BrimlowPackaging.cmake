@@ -5,7 +5,7 @@
 #   Brimlow   brimlow                   the program, its unit file, desktop entry,
 #                                       metainfo, icons, manual page
 #   Runtime   libformruntime1           the runtime forms and controls share
-#   Lumivane  liblumivane1              the picture control and its registration
+#   Lumivane  liblumivane2              the picture control and its registration
 #   Devel     lumivane-dev              headers, CMake packages, pkg-config files
 #   Designer  lumivane-designer-plugin  the Qt Designer plugin
 include(GNUInstallDirs)
@@ -19,7 +19,7 @@ set(BRIMLOW_MAINTAINER "The Brimlow developers <developers@brimlow.org>")
 set(BRIMLOW_PACKAGES
     Brimlow brimlow
     Runtime libformruntime1
-    Lumivane liblumivane1
+    Lumivane liblumivane2
     Devel lumivane-dev
     Designer lumivane-designer-plugin)
 
@@ -93,7 +93,7 @@ set(CPACK_DEBIAN_BRIMLOW_PACKAGE_NAME brimlow)
 set(CPACK_DEBIAN_BRIMLOW_PACKAGE_SECTION utils)
 # The program makes its logo control by name and so does not link it.
 set(CPACK_DEBIAN_BRIMLOW_PACKAGE_DEPENDS
-    "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION}), liblumivane1 (>= ${BRIMLOW_PACKAGE_VERSION})")
+    "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION}), liblumivane2 (>= ${BRIMLOW_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_BRIMLOW_DESCRIPTION "converter for volumes of liquid
 Brimlow converts volumes of liquid between over 60 units: metric, US
 customary liquid and dry, UK imperial and Australian. The converted volume
@@ -110,7 +110,7 @@ buttons, picture box, timer, message box) and the control runtime: a
 registry of controls by programmatic name, the module loader that creates
 them, calls by identifier and property bags.")
 
-set(CPACK_DEBIAN_LUMIVANE_PACKAGE_NAME liblumivane1)
+set(CPACK_DEBIAN_LUMIVANE_PACKAGE_NAME liblumivane2)
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_DEPENDS "libformruntime1 (>= ${BRIMLOW_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_CONTROL_EXTRA ${triggers})
@@ -123,7 +123,7 @@ through the registration this package installs.")
 set(CPACK_DEBIAN_DEVEL_PACKAGE_NAME lumivane-dev)
 set(CPACK_DEBIAN_DEVEL_PACKAGE_SECTION libdevel)
 set(CPACK_DEBIAN_DEVEL_PACKAGE_DEPENDS
-    "libformruntime1 (= ${BRIMLOW_PACKAGE_VERSION}), liblumivane1 (= ${BRIMLOW_PACKAGE_VERSION}), qt6-base-dev")
+    "libformruntime1 (= ${BRIMLOW_PACKAGE_VERSION}), liblumivane2 (= ${BRIMLOW_PACKAGE_VERSION}), qt6-base-dev")
 set(CPACK_DEBIAN_DEVEL_DESCRIPTION "development files for Lumivane and the form runtime
 Headers, CMake packages (find_package(Lumivane) and find_package(FormRuntime))
 and pkg-config files (lumivane, formruntime) for programs that host the
@@ -131,7 +131,7 @@ Lumivane picture control or other controls of the form runtime.")
 
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_NAME lumivane-designer-plugin)
 set(CPACK_DEBIAN_DESIGNER_PACKAGE_SECTION devel)
-set(CPACK_DEBIAN_DESIGNER_PACKAGE_DEPENDS "liblumivane1 (>= ${BRIMLOW_PACKAGE_VERSION})")
+set(CPACK_DEBIAN_DESIGNER_PACKAGE_DEPENDS "liblumivane2 (>= ${BRIMLOW_PACKAGE_VERSION})")
 set(CPACK_DEBIAN_DESIGNER_DESCRIPTION "Qt Designer plugin for the Lumivane picture control
 Puts Lumivane in Qt Designer's widget box, so forms designed there can hold
 the picture control and set its properties.")

@@ -2,8 +2,8 @@
 // hands the module's description (class, interfaces, type library) to the
 // component runtime, which does the work.
 
-#include "lumivane/lumivane.h"
-#include "lumivane/lumivane_export.h"
+#include "Lumivane/lumivane.h"
+#include "Lumivane/lumivane_export.h"
 #include "lumivanefactory.h"
 #include "membertable.h"
 #include "toolkit/controlregistry.h"

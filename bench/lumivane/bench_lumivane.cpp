@@ -3,7 +3,7 @@
 // pixel operation alone.
 
 #include "colorreplace.h"
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -2,7 +2,7 @@
 // and/or the control following the cursor, the container repainted), and the
 // logo's saved settings written to and read from a property bag file's text.
 
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 #include "toolkit/filepropertybag.h"
 
 #include <QApplication>

@@ -32,14 +32,18 @@ function(step_install)
     file(REMOVE_RECURSE ${WORK_DIR})
     file(MAKE_DIRECTORY ${HOME_DIR})
     run("cmake --install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${PREFIX})
-    foreach(file lib/libformruntime.so.1 lib/liblumivane.so.1 lib/pkgconfig/formruntime.pc
+    foreach(file lib/libformruntime.so.1 lib/liblumivane.so.2 lib/pkgconfig/formruntime.pc
             lib/pkgconfig/lumivane.pc lib/cmake/FormRuntime/FormRuntimeConfig.cmake
             lib/cmake/Lumivane/LumivaneConfig.cmake share/formruntime/controls.json
-            include/Lumivane/Lumivane include/FormRuntime/toolkit/componentruntime.h)
+            include/Lumivane/Lumivane include/Lumivane/lumivane.h include/Lumivane/lumivane_version.h
+            include/FormRuntime/toolkit/componentruntime.h)
         if(NOT EXISTS ${PREFIX}/${file})
             message(FATAL_ERROR "not installed: ${file}")
         endif()
     endforeach()
+    if(EXISTS ${PREFIX}/include/lumivane)
+        message(FATAL_ERROR "Lumivane's headers are in two folders: include/lumivane and include/Lumivane")
+    endif()
     file(READ ${PREFIX}/share/formruntime/controls.json registry)
     if(registry MATCHES "\"/" OR NOT registry MATCHES "\"\\.\\./\\.\\./lib/liblumivane\\.so")
         message(FATAL_ERROR "the installed registry does not name the library relative to itself:\n${registry}")
@@ -55,6 +59,15 @@ function(step_headers)
     endforeach()
     list(LENGTH headers count)
     message(STATUS "${count} installed headers compile alone")
+    # Lumivane's own, as Qt 6's baseline and the next standard, pedantic and clean.
+    file(GLOB headers LIST_DIRECTORIES false ${PREFIX}/include/Lumivane/*)
+    foreach(header IN LISTS headers)
+        foreach(standard c++17 c++20)
+            run("compiling ${header} alone as ${standard}" ${CXX} -std=${standard} -fPIC -fsyntax-only
+                -Wall -Wextra -Wpedantic -Werror -x c++ ${header}
+                -I${PREFIX}/include -I${PREFIX}/include/FormRuntime ${QT_FLAGS} ${EXTRA_FLAGS})
+        endforeach()
+    endforeach()
 endfunction()
 
 # A one-file host built with pkg-config alone creates the control by name.
@@ -72,7 +85,7 @@ endfunction()
 
 # The installed libraries find each other from where they lie.
 function(step_runpath)
-    foreach(file lib/libformruntime.so.1 lib/liblumivane.so.1)
+    foreach(file lib/libformruntime.so.1 lib/liblumivane.so.2)
         run("readelf" readelf -d ${PREFIX}/${file})
         if(NOT RUN_OUTPUT MATCHES "RUNPATH[^\n]*\\$ORIGIN")
             message(FATAL_ERROR "${file} has no $ORIGIN-relative RUNPATH:\n${RUN_OUTPUT}")
@@ -91,12 +104,13 @@ endfunction()
 run("pkg-config for Qt" pkg-config --cflags Qt6Widgets)
 separate_arguments(QT_FLAGS UNIX_COMMAND "${RUN_OUTPUT}")
 
-include(${SOURCE_DIR}/examples.cmake) # step_lumiview, step_designer
+include(${SOURCE_DIR}/examples.cmake) # step_firsthost, step_lumiview, step_designer
 
 step_install()
 step_headers()
 step_host()
 step_runpath()
+step_firsthost()
 step_lumiview()
 step_designer()
 step_app()

@@ -1,4 +1,4 @@
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 #include "toolkit/filepropertybag.h"
 #include "toolkit/memorypropertybag.h"
 
