@@ -24,6 +24,19 @@ function(step_firsthost)
     message(STATUS "the main page's first host builds with CMake and with pkg-config and runs")
 endfunction()
 
+# The Designer form with every enum property set, built against the prefix as
+# C++17 with AUTOUIC, then run: each value reaches the control.
+function(step_designerform)
+    set(build ${WORK_DIR}/lumivaneform)
+    run("configuring the Designer form" ${CMAKE_COMMAND} -E env --unset=CMAKE_PREFIX_PATH
+        ${CMAKE_COMMAND} -S ${SOURCE_DIR}/lumivaneform -B ${build} -DCMAKE_PREFIX_PATH=${PREFIX}
+        -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF "-DCMAKE_CXX_FLAGS=${EXTRA_FLAGS_TEXT}"
+        "-DCMAKE_EXE_LINKER_FLAGS=${EXTRA_FLAGS_TEXT}")
+    run("building the Designer form" ${CMAKE_COMMAND} --build ${build})
+    run("the Designer form" ${build}/tst_lumivaneform)
+    message(STATUS "the Designer form builds against the prefix as C++17 and sets every value")
+endfunction()
+
 # examples/lumiview configured and built with CMAKE_PREFIX_PATH=<prefix> only
 # (no package registry, no build tree, no library path), then run twice: the
 # second run must get back the move style that the first chose and saved.

@@ -104,13 +104,14 @@ endfunction()
 run("pkg-config for Qt" pkg-config --cflags Qt6Widgets)
 separate_arguments(QT_FLAGS UNIX_COMMAND "${RUN_OUTPUT}")
 
-include(${SOURCE_DIR}/examples.cmake) # step_firsthost, step_lumiview, step_designer
+include(${SOURCE_DIR}/examples.cmake) # step_firsthost, step_designerform, step_lumiview, step_designer
 
 step_install()
 step_headers()
 step_host()
 step_runpath()
 step_firsthost()
+step_designerform()
 step_lumiview()
 step_designer()
 step_app()
