@@ -1,5 +1,6 @@
 #include "app/form1.h"
 
+#include "Lumivane/dispatchids.h"
 #include "app/captionlabel.h"
 #include "app/form1layout.h"
 #include "app/skinner.h"
@@ -9,7 +10,6 @@
 #include "conversion/volumeentry.h"
 #include "flask/flaskdrag.h"
 #include "flask/flaskview.h"
-#include "Lumivane/dispatchids.h"
 #include "resources/fonts.h"
 #include "resources/resourcepicture.h"
 #include "results/resultsgrid.h"
