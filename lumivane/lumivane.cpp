@@ -2,11 +2,12 @@
 // surface's scale. Each member is described once in the member table
 // (lumivanemembers.h); here the typed setters and late binding work from it.
 
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 
 #include "Formkit/picturebox.h"
 #include "Formkit/timer.h"
 #include "Formkit/twips.h"
+#include "lumivane_p.h"
 #include "lumivanemembers.h"
 #include "memberdescriptors.h"
 
@@ -67,10 +68,12 @@ DispatchResult dispatchTo(
 
 Lumivane::Lumivane(QWidget *parent)
     : QWidget(parent)
-    , m_picture1(new PictureBox(this))
-    , m_timer1(new Timer(this))
-    , m_deviceHandle(g_nextDeviceHandle++)
+    , d_ptr(std::make_unique<LumivanePrivate>())
 {
+    Q_D(Lumivane);
+    d->m_picture1 = new PictureBox(this);
+    d->m_timer1 = new Timer(this);
+    d->m_deviceHandle = g_nextDeviceHandle++;
     ++g_instances;
     setObjectName(QStringLiteral("Lumivane"));
     setFocusPolicy(Qt::StrongFocus);
@@ -80,19 +83,19 @@ Lumivane::Lumivane(QWidget *parent)
     setMouseTracking(true);
 
     // Picture1 starts with the settings a stored control reads as defaults.
-    m_picture1->setObjectName(QStringLiteral("Picture1"));
-    m_picture1->hide();
+    d->m_picture1->setObjectName(QStringLiteral("Picture1"));
+    d->m_picture1->hide();
     // RightToLeft is the control's own: False until set, whatever the direction of
     // the application or the container.
-    m_picture1->setLayoutDirection(Qt::LeftToRight);
-    m_picture1->setBackColorValue(m_backColor);
-    m_picture1->setForeColorValue(olecolor::systemFlag | 18u); // button text
-    connect(m_picture1, &PictureBox::change, this, &Lumivane::Change);
+    d->m_picture1->setLayoutDirection(Qt::LeftToRight);
+    d->m_picture1->setBackColorValue(d->m_backColor);
+    d->m_picture1->setForeColorValue(olecolor::systemFlag | 18u); // button text
+    connect(d->m_picture1, &PictureBox::change, this, &Lumivane::Change);
 
-    m_timer1->setObjectName(QStringLiteral("Timer1"));
-    m_timer1->setInterval(1);
-    m_timer1->setEnabled(false);
-    connect(m_timer1, &Timer::timer, this, &Lumivane::timerTick);
+    d->m_timer1->setObjectName(QStringLiteral("Timer1"));
+    d->m_timer1->setInterval(1);
+    d->m_timer1->setEnabled(false);
+    connect(d->m_timer1, &Timer::timer, this, &Lumivane::timerTick);
 
     // The design size of the surface: 8145 x 9060 twips.
     resize(twips::toPixels(8145), twips::toPixels(9060));
@@ -124,15 +127,17 @@ qint32 Lumivane::dispatchIdOfName(const QString &name) const
 
 void Lumivane::begin()
 {
-    if (m_callDepth == 0)
-        m_lastError = {};
+    Q_D(Lumivane);
+    if (d->m_callDepth == 0)
+        d->m_lastError = {};
 }
 
 void Lumivane::report(const ControlError &e)
 {
-    if (m_callDepth != 0 || !e.isError())
+    Q_D(Lumivane);
+    if (d->m_callDepth != 0 || !e.isError())
         return;
-    m_lastError = e;
+    d->m_lastError = e;
     emit errorRaised(e.number, e.description);
 }
 
@@ -165,11 +170,16 @@ void Lumivane::setAppearance(LVNAppearence value)
 }
 OleColor Lumivane::transparentColor() const
 {
-    return m_picture1->backColorValue();
+    Q_D(const Lumivane);
+    return d->m_picture1->backColorValue();
 }
 void Lumivane::setTransparentColor(OleColor value)
 {
     LumivaneMembers::let<lumivaneid::TransparentColor>(*this, value);
+}
+void Lumivane::setFormTransparentColor(OleColor value)
+{
+    runMember([&] { return LumivaneMembers::formTransparentColor(*this, value); });
 }
 void Lumivane::setBackStyle(LVNBackStyle value)
 {
@@ -185,7 +195,8 @@ void Lumivane::setClipControls(bool value)
 }
 Lumivane::LVNDrawMode Lumivane::drawMode() const
 {
-    return LVNDrawMode(m_picture1->drawMode());
+    Q_D(const Lumivane);
+    return LVNDrawMode(d->m_picture1->drawMode());
 }
 void Lumivane::setDrawMode(LVNDrawMode value)
 {
@@ -193,7 +204,8 @@ void Lumivane::setDrawMode(LVNDrawMode value)
 }
 Lumivane::LVNDrawStyle Lumivane::drawStyle() const
 {
-    return LVNDrawStyle(m_picture1->drawStyle());
+    Q_D(const Lumivane);
+    return LVNDrawStyle(d->m_picture1->drawStyle());
 }
 void Lumivane::setDrawStyle(LVNDrawStyle value)
 {
@@ -201,7 +213,8 @@ void Lumivane::setDrawStyle(LVNDrawStyle value)
 }
 int Lumivane::drawWidth() const
 {
-    return m_picture1->drawWidth();
+    Q_D(const Lumivane);
+    return d->m_picture1->drawWidth();
 }
 void Lumivane::setDrawWidth(int value)
 {
@@ -218,7 +231,8 @@ void Lumivane::setControlEnabled(bool value)
 }
 OleColor Lumivane::fillColor() const
 {
-    return m_picture1->fillColorValue();
+    Q_D(const Lumivane);
+    return d->m_picture1->fillColorValue();
 }
 void Lumivane::setFillColor(OleColor value)
 {
@@ -226,7 +240,8 @@ void Lumivane::setFillColor(OleColor value)
 }
 Lumivane::LVNFillStyle Lumivane::fillStyle() const
 {
-    return LVNFillStyle(m_picture1->fillStyle());
+    Q_D(const Lumivane);
+    return LVNFillStyle(d->m_picture1->fillStyle());
 }
 void Lumivane::setFillStyle(LVNFillStyle value)
 {
@@ -234,7 +249,8 @@ void Lumivane::setFillStyle(LVNFillStyle value)
 }
 QFont Lumivane::drawingFont() const
 {
-    return m_picture1->font();
+    Q_D(const Lumivane);
+    return d->m_picture1->font();
 }
 void Lumivane::setDrawingFont(const QFont &value)
 {
@@ -242,7 +258,8 @@ void Lumivane::setDrawingFont(const QFont &value)
 }
 bool Lumivane::fontTransparent() const
 {
-    return m_picture1->fontTransparent();
+    Q_D(const Lumivane);
+    return d->m_picture1->fontTransparent();
 }
 void Lumivane::setFontTransparent(bool value)
 {
@@ -250,7 +267,8 @@ void Lumivane::setFontTransparent(bool value)
 }
 OleColor Lumivane::foreColor() const
 {
-    return m_picture1->foreColorValue();
+    Q_D(const Lumivane);
+    return d->m_picture1->foreColorValue();
 }
 void Lumivane::setForeColor(OleColor value)
 {
@@ -262,7 +280,8 @@ qint32 Lumivane::hwnd() const
 }
 QPixmap Lumivane::image() const
 {
-    return QPixmap::fromImage(m_picture1->image());
+    Q_D(const Lumivane);
+    return QPixmap::fromImage(d->m_picture1->image());
 }
 void Lumivane::setMouseIcon(const QPixmap &value)
 {
@@ -274,7 +293,8 @@ void Lumivane::setMousePointer(LVNMousePointer value)
 }
 QPixmap Lumivane::picture() const
 {
-    return m_picture1->picture();
+    Q_D(const Lumivane);
+    return d->m_picture1->picture();
 }
 void Lumivane::setPicture(const QPixmap &value)
 {
@@ -302,7 +322,8 @@ void Lumivane::setScaleWidth(float value)
 }
 QString Lumivane::toolTipText() const
 {
-    return m_picture1->toolTip();
+    Q_D(const Lumivane);
+    return d->m_picture1->toolTip();
 }
 void Lumivane::setToolTipText(const QString &value)
 {
@@ -310,7 +331,8 @@ void Lumivane::setToolTipText(const QString &value)
 }
 bool Lumivane::rightToLeft() const
 {
-    return m_picture1->layoutDirection() == Qt::RightToLeft;
+    Q_D(const Lumivane);
+    return d->m_picture1->layoutDirection() == Qt::RightToLeft;
 }
 void Lumivane::setRightToLeft(bool value)
 {
@@ -318,7 +340,8 @@ void Lumivane::setRightToLeft(bool value)
 }
 qint32 Lumivane::whatsThisHelpId() const
 {
-    return m_picture1->whatsThisHelpId();
+    Q_D(const Lumivane);
+    return d->m_picture1->whatsThisHelpId();
 }
 void Lumivane::setWhatsThisHelpId(qint32 value)
 {
@@ -326,7 +349,8 @@ void Lumivane::setWhatsThisHelpId(qint32 value)
 }
 Lumivane::LVNOLEDragMode Lumivane::oleDragMode() const
 {
-    return LVNOLEDragMode(m_picture1->oleDragMode());
+    Q_D(const Lumivane);
+    return LVNOLEDragMode(d->m_picture1->oleDragMode());
 }
 void Lumivane::setOleDragMode(LVNOLEDragMode value)
 {
@@ -334,7 +358,8 @@ void Lumivane::setOleDragMode(LVNOLEDragMode value)
 }
 int Lumivane::linkTimeout() const
 {
-    return m_picture1->linkTimeout();
+    Q_D(const Lumivane);
+    return d->m_picture1->linkTimeout();
 }
 void Lumivane::setLinkTimeout(int value)
 {
@@ -342,7 +367,8 @@ void Lumivane::setLinkTimeout(int value)
 }
 QString Lumivane::linkTopic() const
 {
-    return m_picture1->linkTopic();
+    Q_D(const Lumivane);
+    return d->m_picture1->linkTopic();
 }
 void Lumivane::setLinkTopic(const QString &value)
 {
@@ -350,7 +376,8 @@ void Lumivane::setLinkTopic(const QString &value)
 }
 QString Lumivane::linkItem() const
 {
-    return m_picture1->linkItem();
+    Q_D(const Lumivane);
+    return d->m_picture1->linkItem();
 }
 void Lumivane::setLinkItem(const QString &value)
 {
@@ -358,7 +385,8 @@ void Lumivane::setLinkItem(const QString &value)
 }
 Lumivane::LVNLinkMode Lumivane::linkMode() const
 {
-    return LVNLinkMode(m_picture1->linkMode());
+    Q_D(const Lumivane);
+    return LVNLinkMode(d->m_picture1->linkMode());
 }
 void Lumivane::setLinkMode(LVNLinkMode value)
 {
@@ -366,7 +394,8 @@ void Lumivane::setLinkMode(LVNLinkMode value)
 }
 float Lumivane::currentX() const
 {
-    return m_picture1->currentX();
+    Q_D(const Lumivane);
+    return d->m_picture1->currentX();
 }
 void Lumivane::setCurrentX(float value)
 {
@@ -374,7 +403,8 @@ void Lumivane::setCurrentX(float value)
 }
 float Lumivane::currentY() const
 {
-    return m_picture1->currentY();
+    Q_D(const Lumivane);
+    return d->m_picture1->currentY();
 }
 void Lumivane::setCurrentY(float value)
 {
@@ -390,10 +420,11 @@ void Lumivane::setAutoRedraw(bool value)
 }
 QObject *Lumivane::canvas()
 {
+    Q_D(Lumivane);
     deliverPendingResize();
-    if (m_autoRedraw)
-        m_timer1->setEnabled(true);
-    return m_picture1;
+    if (d->m_autoRedraw)
+        d->m_timer1->setEnabled(true);
+    return d->m_picture1;
 }
 void Lumivane::setMoveable(bool value)
 {
@@ -402,6 +433,126 @@ void Lumivane::setMoveable(bool value)
 void Lumivane::setMoveStyle(LVNMoveStyle value)
 {
     LumivaneMembers::let<lumivaneid::MoveStyle>(*this, value);
+}
+
+// Getters of the data behind the private pointer ----------------------------------
+
+const ControlError &Lumivane::lastError() const
+{
+    Q_D(const Lumivane);
+    return d->m_lastError;
+}
+
+Lumivane::LVNAppearence Lumivane::appearance() const
+{
+    Q_D(const Lumivane);
+    return d->m_appearance;
+}
+
+Lumivane::LVNBackStyle Lumivane::backStyle() const
+{
+    Q_D(const Lumivane);
+    return d->m_backStyle;
+}
+
+Lumivane::LVNBorderStyle Lumivane::borderStyle() const
+{
+    Q_D(const Lumivane);
+    return d->m_borderStyle;
+}
+
+bool Lumivane::clipControls() const
+{
+    Q_D(const Lumivane);
+    return d->m_clipControls;
+}
+
+QPixmap Lumivane::mouseIcon() const
+{
+    Q_D(const Lumivane);
+    return d->m_mouseIcon;
+}
+
+Lumivane::LVNMousePointer Lumivane::mousePointer() const
+{
+    Q_D(const Lumivane);
+    return d->m_mousePointer;
+}
+
+Lumivane::LVNScaleMode Lumivane::scaleMode() const
+{
+    Q_D(const Lumivane);
+    return LVNScaleMode(int(d->m_scale.mode()));
+}
+
+qint32 Lumivane::hDC() const
+{
+    Q_D(const Lumivane);
+    return d->m_deviceHandle;
+}
+
+Lumivane::LVNOLEDropMode Lumivane::oleDropMode() const
+{
+    Q_D(const Lumivane);
+    return d->m_oleDropMode;
+}
+
+bool Lumivane::autoRedraw() const
+{
+    Q_D(const Lumivane);
+    return d->m_autoRedraw;
+}
+
+bool Lumivane::isMoveable() const
+{
+    Q_D(const Lumivane);
+    return d->m_moveable;
+}
+
+Lumivane::LVNMoveStyle Lumivane::moveStyle() const
+{
+    Q_D(const Lumivane);
+    return LVNMoveStyle(d->m_moveStyle);
+}
+
+QPixmap Lumivane::visiblePicture() const
+{
+    Q_D(const Lumivane);
+    return d->m_visiblePicture;
+}
+
+OleColor Lumivane::maskColor() const
+{
+    Q_D(const Lumivane);
+    return d->m_maskColor;
+}
+
+OleColor Lumivane::backColor() const
+{
+    Q_D(const Lumivane);
+    return d->m_backColor;
+}
+
+bool Lumivane::isDragging() const
+{
+    Q_D(const Lumivane);
+    return d->m_dragging;
+}
+
+void Lumivane::setDesignMode(bool on)
+{
+    Q_D(Lumivane);
+    if (d->m_designMode == on)
+        return;
+    d->m_designMode = on;
+    applyMask();
+    update();
+}
+
+bool Lumivane::isDesignMode() const
+{
+    Q_D(const Lumivane);
+    return d->m_designMode;
 }
 
 // The visible surface's scale --------------------------------------------------------
@@ -413,30 +564,36 @@ QRect Lumivane::interior() const
 
 float Lumivane::scaleWidth() const
 {
-    return m_scale.width(interior().size());
+    Q_D(const Lumivane);
+    return d->m_scale.width(interior().size());
 }
 
 float Lumivane::scaleHeight() const
 {
-    return m_scale.height(interior().size());
+    Q_D(const Lumivane);
+    return d->m_scale.height(interior().size());
 }
 
 float Lumivane::scaleLeft() const
 {
-    return m_scale.left();
+    Q_D(const Lumivane);
+    return d->m_scale.left();
 }
 
 float Lumivane::scaleTop() const
 {
-    return m_scale.top();
+    Q_D(const Lumivane);
+    return d->m_scale.top();
 }
 
 QPointF Lumivane::toPixels(QPointF point) const
 {
-    return m_scale.toPixels(point, interior().size());
+    Q_D(const Lumivane);
+    return d->m_scale.toPixels(point, interior().size());
 }
 
 QPointF Lumivane::fromPixels(QPointF pixels) const
 {
-    return m_scale.fromPixels(pixels, interior().size());
+    Q_D(const Lumivane);
+    return d->m_scale.fromPixels(pixels, interior().size());
 }

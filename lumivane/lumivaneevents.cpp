@@ -3,7 +3,8 @@
 // lumivanemove.cpp), and OLE drag and drop, with the control as a drop target
 // and, through OLEDrag, as a drag source.
 
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
+#include "lumivane_p.h"
 
 #include "Formkit/listbox.h"
 #include "Formkit/textbox.h"
@@ -173,34 +174,37 @@ void Lumivane::mousePressEvent(QMouseEvent *event)
 
 void Lumivane::mouseMoveEvent(QMouseEvent *event)
 {
+    Q_D(Lumivane);
     // A move that arrives while the last one still runs (through the events
     // processed after a live move) is dropped whole.
-    if (m_inMouseMove)
+    if (d->m_inMouseMove)
         return;
-    m_inMouseMove = true;
+    d->m_inMouseMove = true;
     const QPointer<Lumivane> alive(this);
     mouseEventToHost(&Lumivane::MouseMove, mouseButtonCode(event->buttons()), event);
-    if (alive && m_dragging)
+    if (alive && d->m_dragging)
         followDrag();
     if (alive)
-        m_inMouseMove = false;
+        d->m_inMouseMove = false;
 }
 
 void Lumivane::mouseReleaseEvent(QMouseEvent *event)
 {
+    Q_D(Lumivane);
     const bool over = rect().contains(event->position().toPoint());
     mouseEventToHost(&Lumivane::MouseUp, mouseButtonCode(event->button()), event);
     endDrag();
-    const bool click = over && !m_doubleClicked;
-    m_doubleClicked = false;
+    const bool click = over && !d->m_doubleClicked;
+    d->m_doubleClicked = false;
     if (click)
         emit Click();
 }
 
 void Lumivane::mouseDoubleClickEvent(QMouseEvent *)
 {
+    Q_D(Lumivane);
     // Down, up, Click, DblClick, up: the second press is the double-click.
-    m_doubleClicked = true;
+    d->m_doubleClicked = true;
     emit DblClick();
 }
 

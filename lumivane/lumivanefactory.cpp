@@ -1,6 +1,6 @@
 #include "lumivanefactory.h"
 
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 
 namespace {
 int g_factories = 0;

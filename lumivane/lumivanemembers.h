@@ -13,8 +13,9 @@
 // the row reads through the public let.
 
 #include "Formkit/picturebox.h"
-#include "lumivane/dispatchids.h"
-#include "lumivane/lumivane.h"
+#include "Lumivane/dispatchids.h"
+#include "Lumivane/lumivane.h"
+#include "lumivane_p.h"
 #include "memberdescriptors.h"
 #include "variantconversion.h"
 
@@ -51,6 +52,10 @@ struct LumivaneMembers
     // the bag shares.
     template <class T> static ControlError putValue(Lumivane &control, const Property<T> &p, const T &value);
 
+    // TransparentColor as a form sets it: as a stored value is read (the mask
+    // colour follows), then published and notified as a let.
+    static ControlError formTransparentColor(Lumivane &control, OleColor value);
+
     // The late-bound ScaleX and ScaleY, TextWidth and TextHeight.
     template <Qt::Orientation Direction> static DispatchResult scaleCall(Lumivane &c, QVariantList &a);
     template <Qt::Orientation Direction> static DispatchResult textExtentCall(Lumivane &c, QVariantList &a);
@@ -82,7 +87,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return qint32(c.appearance()); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_appearance = Lv::LVNAppearence(v);
+                    c.d_func()->m_appearance = Lv::LVNAppearence(v);
                     c.applyBorder();
                     return ControlError();
                 },
@@ -97,18 +102,18 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.transparentColor(); },
             .put =
                 [](Lv &c, const OleColor &v) {
-                    c.m_picture1->setBackColorValue(v);
-                    c.m_backColor = c.m_picture1->backColorValue();
+                    c.d_func()->m_picture1->setBackColorValue(v);
+                    c.d_func()->m_backColor = c.d_func()->m_picture1->backColorValue();
                     return ControlError();
                 },
             .stored = { 2, 2, 0x8000000F }, // button face
             .afterLet =
                 [](Lv &c) {
-                    c.m_picture1->update();
+                    c.d_func()->m_picture1->update();
                     c.publishImage();
                 },
             // The one place where the mask colour is set.
-            .afterRead = [](Lv &c) { c.m_maskColor = c.m_picture1->backColorValue(); },
+            .afterRead = [](Lv &c) { c.d_func()->m_maskColor = c.d_func()->m_picture1->backColorValue(); },
         },
         Property<qint32> {
             .name = "BackStyle",
@@ -118,7 +123,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return qint32(c.backStyle()); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_backStyle = Lv::LVNBackStyle(v);
+                    c.d_func()->m_backStyle = Lv::LVNBackStyle(v);
                     return ControlError();
                 },
             .range = { 0, 1 },
@@ -137,7 +142,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return qint32(c.borderStyle()); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_borderStyle = Lv::LVNBorderStyle(v);
+                    c.d_func()->m_borderStyle = Lv::LVNBorderStyle(v);
                     c.applyBorder();
                     return ControlError();
                 },
@@ -153,7 +158,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.clipControls(); },
             .put =
                 [](Lv &c, const bool &v) {
-                    c.m_clipControls = v;
+                    c.d_func()->m_clipControls = v;
                     return ControlError();
                 },
             .stored = { 5, 5, true },
@@ -168,7 +173,7 @@ constexpr auto LumivaneMembers::rows()
             .type = VT::Enum,
             .target = Target::Picture1,
             .get = [](Lv &c) { return qint32(c.drawMode()); },
-            .put = [](Lv &c, const qint32 &v) { return c.m_picture1->setDrawMode(v); },
+            .put = [](Lv &c, const qint32 &v) { return c.d_func()->m_picture1->setDrawMode(v); },
             .stored = { 6, 6, 13 }, // copy pen
         },
         Property<qint32> {
@@ -177,7 +182,7 @@ constexpr auto LumivaneMembers::rows()
             .type = VT::Enum,
             .target = Target::Picture1,
             .get = [](Lv &c) { return qint32(c.drawStyle()); },
-            .put = [](Lv &c, const qint32 &v) { return c.m_picture1->setDrawStyle(v); },
+            .put = [](Lv &c, const qint32 &v) { return c.d_func()->m_picture1->setDrawStyle(v); },
             .stored = { 7, 7, 0 },
         },
         Property<qint32> {
@@ -188,7 +193,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.drawWidth(); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_picture1->setDrawWidth(v);
+                    c.d_func()->m_picture1->setDrawWidth(v);
                     return ControlError();
                 },
             .range = { 1, 32767 }, // a picture box draws at least one pixel wide
@@ -215,7 +220,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.fillColor(); },
             .put =
                 [](Lv &c, const OleColor &v) {
-                    c.m_picture1->setFillColorValue(v);
+                    c.d_func()->m_picture1->setFillColorValue(v);
                     return ControlError();
                 },
             .stored = { 10, 10, 0 },
@@ -226,7 +231,7 @@ constexpr auto LumivaneMembers::rows()
             .type = VT::Enum,
             .target = Target::Picture1,
             .get = [](Lv &c) { return qint32(c.fillStyle()); },
-            .put = [](Lv &c, const qint32 &v) { return c.m_picture1->setFillStyle(v); },
+            .put = [](Lv &c, const qint32 &v) { return c.d_func()->m_picture1->setFillStyle(v); },
             .stored = { 11, 11, 1 }, // transparent
         },
         Property<QFont> {
@@ -237,7 +242,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.drawingFont(); },
             .put =
                 [](Lv &c, const QFont &v) {
-                    c.m_picture1->setFont(v);
+                    c.d_func()->m_picture1->setFont(v);
                     return ControlError();
                 },
             .stored = { 12, 12 },
@@ -250,7 +255,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.fontTransparent(); },
             .put =
                 [](Lv &c, const bool &v) {
-                    c.m_picture1->setFontTransparent(v);
+                    c.d_func()->m_picture1->setFontTransparent(v);
                     return ControlError();
                 },
             .stored = { 13, 13, true },
@@ -263,7 +268,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.foreColor(); },
             .put =
                 [](Lv &c, const OleColor &v) {
-                    c.m_picture1->setForeColorValue(v);
+                    c.d_func()->m_picture1->setForeColorValue(v);
                     return ControlError();
                 },
             .stored = { 14, 14, 0x80000012 }, // button text
@@ -290,7 +295,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.mouseIcon(); },
             .put =
                 [](Lv &c, const QPixmap &v) {
-                    c.m_mouseIcon = v;
+                    c.d_func()->m_mouseIcon = v;
                     c.applyMousePointer();
                     return ControlError();
                 },
@@ -305,7 +310,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return qint32(c.mousePointer()); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_mousePointer = Lv::LVNMousePointer(v);
+                    c.d_func()->m_mousePointer = Lv::LVNMousePointer(v);
                     c.applyMousePointer();
                     return ControlError();
                 },
@@ -320,13 +325,13 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.picture(); },
             .put =
                 [](Lv &c, const QPixmap &v) {
-                    c.m_picture1->setPicture(v);
+                    c.d_func()->m_picture1->setPicture(v);
                     return ControlError();
                 },
             .stored = { 17, 17 },
             .afterLet =
                 [](Lv &c) {
-                    c.m_picture1->update();
+                    c.d_func()->m_picture1->update();
                     c.publishImage();
                 },
         },
@@ -357,8 +362,8 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.scaleHeight(); },
             .put =
                 [](Lv &c, const float &v) {
-                    c.m_scale.setHeight(v, c.interior().size());
-                    c.m_picture1->setScaleHeight(c.scaleHeight());
+                    c.d_func()->m_scale.setHeight(v, c.interior().size());
+                    c.d_func()->m_picture1->setScaleHeight(c.scaleHeight());
                     return ControlError();
                 },
             .range = { .zero = false },
@@ -372,8 +377,8 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.scaleLeft(); },
             .put =
                 [](Lv &c, const float &v) {
-                    c.m_scale.setLeft(v, c.interior().size());
-                    c.m_picture1->setScaleLeft(c.scaleLeft());
+                    c.d_func()->m_scale.setLeft(v, c.interior().size());
+                    c.d_func()->m_picture1->setScaleLeft(c.scaleLeft());
                     return ControlError();
                 },
             .stored = { 19, 19, 0 },
@@ -388,16 +393,16 @@ constexpr auto LumivaneMembers::rows()
                 [](Lv &c, const qint32 &v) {
                     // The user scale starts from the scale in force.
                     if (Scale::Mode(v) == Scale::Mode::User)
-                        c.m_scale.makeUser(c.interior().size());
+                        c.d_func()->m_scale.makeUser(c.interior().size());
                     else
-                        c.m_scale.setMode(Scale::Mode(v));
+                        c.d_func()->m_scale.setMode(Scale::Mode(v));
                     return ControlError();
                 },
             .range = { 0, 7 },
             .stored = { 22, 20, 1 }, // twips; read after the parts of the scale
             // The resize handling copies the whole scale to Picture1.
             .afterLet = [](Lv &c) { c.userControlResized(); },
-            .afterRead = [](Lv &c) { c.m_picture1->setScaleMode(c.m_scale.mode()); },
+            .afterRead = [](Lv &c) { c.d_func()->m_picture1->setScaleMode(c.d_func()->m_scale.mode()); },
         },
         Property<float> {
             .name = "ScaleTop",
@@ -407,8 +412,8 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.scaleTop(); },
             .put =
                 [](Lv &c, const float &v) {
-                    c.m_scale.setTop(v, c.interior().size());
-                    c.m_picture1->setScaleTop(c.scaleTop());
+                    c.d_func()->m_scale.setTop(v, c.interior().size());
+                    c.d_func()->m_picture1->setScaleTop(c.scaleTop());
                     return ControlError();
                 },
             .stored = { 20, 21, 0 },
@@ -421,8 +426,8 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.scaleWidth(); },
             .put =
                 [](Lv &c, const float &v) {
-                    c.m_scale.setWidth(v, c.interior().size());
-                    c.m_picture1->setScaleWidth(c.scaleWidth());
+                    c.d_func()->m_scale.setWidth(v, c.interior().size());
+                    c.d_func()->m_picture1->setScaleWidth(c.scaleWidth());
                     return ControlError();
                 },
             .range = { .zero = false },
@@ -440,7 +445,9 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.toolTipText(); },
             .put =
                 [](Lv &c, const QString &v) {
-                    c.m_picture1->setToolTip(v);
+                    c.d_func()->m_picture1->setToolTip(v);
+                    // Picture1 stays hidden: the surface shows the tip over the picture.
+                    c.setToolTip(v);
                     return ControlError();
                 },
             .stored = { 23, 23 },
@@ -461,7 +468,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.rightToLeft(); },
             .put =
                 [](Lv &c, const bool &v) {
-                    c.m_picture1->setLayoutDirection(v ? Qt::RightToLeft : Qt::LeftToRight);
+                    c.d_func()->m_picture1->setLayoutDirection(v ? Qt::RightToLeft : Qt::LeftToRight);
                     return ControlError();
                 },
             .stored = { 24, 24, false },
@@ -474,7 +481,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.whatsThisHelpId(); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_picture1->setWhatsThisHelpId(v);
+                    c.d_func()->m_picture1->setWhatsThisHelpId(v);
                     return ControlError();
                 },
             .stored = { 25, 25, 0 },
@@ -485,7 +492,7 @@ constexpr auto LumivaneMembers::rows()
             .type = VT::Enum,
             .target = Target::Picture1,
             .get = [](Lv &c) { return qint32(c.oleDragMode()); },
-            .put = [](Lv &c, const qint32 &v) { return c.m_picture1->setOleDragMode(v); },
+            .put = [](Lv &c, const qint32 &v) { return c.d_func()->m_picture1->setOleDragMode(v); },
             .stored = { 26, 26, 0 },
         },
         Property<qint32> {
@@ -496,7 +503,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.linkTimeout(); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_picture1->setLinkTimeout(v);
+                    c.d_func()->m_picture1->setLinkTimeout(v);
                     return ControlError();
                 },
             .stored = { 28, 28, 50 },
@@ -509,7 +516,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.linkTopic(); },
             .put =
                 [](Lv &c, const QString &v) {
-                    c.m_picture1->setLinkTopic(v);
+                    c.d_func()->m_picture1->setLinkTopic(v);
                     return ControlError();
                 },
             .stored = { 29, 29 },
@@ -522,7 +529,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.linkItem(); },
             .put =
                 [](Lv &c, const QString &v) {
-                    c.m_picture1->setLinkItem(v);
+                    c.d_func()->m_picture1->setLinkItem(v);
                     return ControlError();
                 },
             .stored = { 30, 30 },
@@ -533,7 +540,7 @@ constexpr auto LumivaneMembers::rows()
             .type = VT::Enum,
             .target = Target::Picture1,
             .get = [](Lv &c) { return qint32(c.linkMode()); },
-            .put = [](Lv &c, const qint32 &v) { return c.m_picture1->setLinkMode(v); },
+            .put = [](Lv &c, const qint32 &v) { return c.d_func()->m_picture1->setLinkMode(v); },
             .stored = { 31, 31, 0 },
         },
         ReadOnly<qint32> {
@@ -551,7 +558,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.currentX(); },
             .put =
                 [](Lv &c, const float &v) {
-                    c.m_picture1->setCurrentX(v);
+                    c.d_func()->m_picture1->setCurrentX(v);
                     return ControlError();
                 },
             .stored = { 32, 32, 0 },
@@ -564,14 +571,14 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.currentY(); },
             .put =
                 [](Lv &c, const float &v) {
-                    c.m_picture1->setCurrentY(v);
+                    c.d_func()->m_picture1->setCurrentY(v);
                     return ControlError();
                 },
             .stored = { 33, 33, 0 },
         },
         Method { "PaintPicture", lumivaneid::PaintPicture, VT::None, 3, 10,
             [](Lv &c, QVariantList &a) {
-                return DispatchResult { c.paintPictureWith(std::span(a.constData(), size_t(a.size()))), {} };
+                return DispatchResult { c.paintPictureWith(a.constData(), a.size()), {} };
             } },
         Property<qint32> {
             .name = "OLEDropMode",
@@ -581,8 +588,8 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return qint32(c.oleDropMode()); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_oleDropMode = Lv::LVNOLEDropMode(v);
-                    c.setAcceptDrops(c.m_oleDropMode != Lv::LVNOLEDropMode::None);
+                    c.d_func()->m_oleDropMode = Lv::LVNOLEDropMode(v);
+                    c.setAcceptDrops(c.d_func()->m_oleDropMode != Lv::LVNOLEDropMode::None);
                     return ControlError();
                 },
             .range = { 0, 2 },
@@ -600,7 +607,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.autoRedraw(); },
             .put =
                 [](Lv &c, const bool &v) {
-                    c.m_autoRedraw = v;
+                    c.d_func()->m_autoRedraw = v;
                     return ControlError();
                 },
             .stored = { 34, 34, true },
@@ -620,7 +627,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return c.isMoveable(); },
             .put =
                 [](Lv &c, const bool &v) {
-                    c.m_moveable = v;
+                    c.d_func()->m_moveable = v;
                     return ControlError();
                 },
             .stored = { 35, 35, false },
@@ -634,7 +641,7 @@ constexpr auto LumivaneMembers::rows()
             .get = [](Lv &c) { return qint32(c.moveStyle()); },
             .put =
                 [](Lv &c, const qint32 &v) {
-                    c.m_moveStyle = v;
+                    c.d_func()->m_moveStyle = v;
                     return ControlError();
                 },
             .stored = { 36, 36, 0 },
@@ -675,6 +682,17 @@ ControlError LumivaneMembers::letValue(Lumivane &control, const Property<T> &p, 
 {
     if (const ControlError e = putValue(control, p, value); e.isError())
         return e;
+    p.afterLet(control);
+    emit control.propertyChanged(QString::fromLatin1(p.name));
+    return {};
+}
+
+inline ControlError LumivaneMembers::formTransparentColor(Lumivane &control, OleColor value)
+{
+    constexpr const auto &p = row<lumivaneid::TransparentColor>();
+    if (const ControlError e = putValue(control, p, value); e.isError())
+        return e;
+    p.afterRead(control);
     p.afterLet(control);
     emit control.propertyChanged(QString::fromLatin1(p.name));
     return {};

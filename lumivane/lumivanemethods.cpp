@@ -1,7 +1,8 @@
 // The control's methods: what each does, shared by the typed methods below and
 // by late binding (the method rows of the member table).
 
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
+#include "lumivane_p.h"
 
 #include "Formkit/picturebox.h"
 #include "Formkit/twips.h"
@@ -11,6 +12,7 @@
 #include <array>
 #include <cmath>
 #include <optional>
+#include <span>
 
 using Formkit::ControlError;
 using Formkit::OleColor;
@@ -53,21 +55,24 @@ double fixedTwipsPerUnit(int mode, Qt::Orientation direction)
 
 ControlError Lumivane::clearDrawing()
 {
-    m_picture1->cls();
+    Q_D(Lumivane);
+    d->m_picture1->cls();
     publishIfAutoRedraw();
     return {};
 }
 
 qint32 Lumivane::colourAt(float x, float y) const
 {
-    const std::optional<QRgb> colour = m_picture1->point(x, y);
+    Q_D(const Lumivane);
+    const std::optional<QRgb> colour = d->m_picture1->point(x, y);
     return colour ? qint32(olecolor::fromRgb(qRed(*colour), qGreen(*colour), qBlue(*colour))) : qint32(-1);
 }
 
 ControlError Lumivane::refreshSurface()
 {
-    m_backColor = m_picture1->backColorValue();
-    if (!m_autoRedraw)
+    Q_D(Lumivane);
+    d->m_backColor = d->m_picture1->backColorValue();
+    if (!d->m_autoRedraw)
         publishImage();
     else
         update();
@@ -77,6 +82,7 @@ ControlError Lumivane::refreshSurface()
 ControlError Lumivane::scaleByCorners(
     const QVariant &x1, const QVariant &y1, const QVariant &x2, const QVariant &y2)
 {
+    Q_D(Lumivane);
     std::array<float, 4> corner {};
     int given = 0;
     const QVariant *const arguments[] = { &x1, &y1, &x2, &y2 };
@@ -91,14 +97,14 @@ ControlError Lumivane::scaleByCorners(
     }
     if (given == 0) {
         // No corners: both surfaces go back to twips.
-        m_scale.setMode(Scale::Mode::Twip);
-        m_picture1->setScaleMode(Scale::Mode::Twip);
+        d->m_scale.setMode(Scale::Mode::Twip);
+        d->m_picture1->setScaleMode(Scale::Mode::Twip);
         return {};
     }
     if (given != 4 || corner[0] == corner[2] || corner[1] == corner[3])
         return error(controlerror::invalidProcedureCall);
-    m_scale.set(corner[0], corner[1], corner[2], corner[3]);
-    m_picture1->scale(corner[0], corner[1], corner[2], corner[3]);
+    d->m_scale.set(corner[0], corner[1], corner[2], corner[3]);
+    d->m_picture1->scale(corner[0], corner[1], corner[2], corner[3]);
     return {};
 }
 
@@ -144,28 +150,32 @@ ControlError Lumivane::convertScale(
 
 float Lumivane::textExtent(Qt::Orientation direction, const QString &text) const
 {
-    return direction == Qt::Horizontal ? m_picture1->textWidth(text) : m_picture1->textHeight(text);
+    Q_D(const Lumivane);
+    return direction == Qt::Horizontal ? d->m_picture1->textWidth(text) : d->m_picture1->textHeight(text);
 }
 
 ControlError Lumivane::replaceColour(OleColor from, OleColor to)
 {
+    Q_D(Lumivane);
     // Work surfaces of no size cannot be made: the surface stays as it is.
-    if (m_picture1->width() > 0 && m_picture1->height() > 0) {
+    if (d->m_picture1->width() > 0 && d->m_picture1->height() > 0) {
         const QRgb fromRgb = olecolor::toQColor(from, palette()).rgb();
         const QRgb toRgb = olecolor::toQColor(to, palette()).rgb();
-        const QRgb foreground = m_picture1->foreColor().rgb();
-        m_picture1->drawPixels(
+        const QRgb foreground = d->m_picture1->foreColor().rgb();
+        d->m_picture1->drawPixels(
             [&](QImage &surface) { colorreplace::replaceColor(surface, fromRgb, toRgb, foreground); });
         // The mask transfer leaves the surface's text background white.
-        m_picture1->setTextBackColor(Qt::white);
-        m_picture1->update();
+        d->m_picture1->setTextBackColor(Qt::white);
+        d->m_picture1->update();
     }
     publishIfAutoRedraw();
     return {};
 }
 
-ControlError Lumivane::paintPictureWith(std::span<const QVariant> arguments)
+ControlError Lumivane::paintPictureWith(const QVariant *argumentList, qsizetype count)
 {
+    const std::span<const QVariant> arguments(argumentList, size_t(count));
+    Q_D(Lumivane);
     // Picture, X1 and Y1, then Width1, Height1, X2, Y2, Width2, Height2 and
     // Opcode, which may be missing (or not given at all).
     const auto optional = [&](size_t i) { return i < arguments.size() ? arguments[i] : QVariant(); };
@@ -197,7 +207,8 @@ ControlError Lumivane::paintPictureWith(std::span<const QVariant> arguments)
             return opcode.error;
         area.opcode = opcode.value;
     }
-    if (const ControlError e = m_picture1->paintPicture(picture.value, x1.value, y1.value, area); e.isError())
+    if (const ControlError e = d->m_picture1->paintPicture(picture.value, x1.value, y1.value, area);
+        e.isError())
         return e;
     publishIfAutoRedraw();
     return {};
@@ -286,5 +297,5 @@ void Lumivane::PaintPicture(const QVariant &Picture, float X1, float Y1, const Q
     const QVariant &Height2, const QVariant &Opcode)
 {
     const QVariant arguments[] = { Picture, X1, Y1, Width1, Height1, X2, Y2, Width2, Height2, Opcode };
-    runMember([&] { return paintPictureWith(arguments); });
+    runMember([&] { return paintPictureWith(arguments, qsizetype(std::size(arguments))); });
 }

@@ -3,8 +3,8 @@
 // component runtime, which does the work.
 
 #include "Formkit/controlregistry.h"
-#include "lumivane/lumivane.h"
-#include "lumivane/lumivane_export.h"
+#include "Lumivane/lumivane.h"
+#include "Lumivane/lumivane_export.h"
 #include "lumivanefactory.h"
 #include "membertable.h"
 

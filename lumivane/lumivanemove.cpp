@@ -4,7 +4,8 @@
 // MoveStyle are read where the drag needs them, so switching Moveable off during
 // a drag lets the drag go on until a release finds it on again.
 
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
+#include "lumivane_p.h"
 
 #include "controlextender.h"
 #include "dragoutline.h"
@@ -55,14 +56,16 @@ void callMove(QObject *object, double left, double top)
 
 void Lumivane::setExtender(QObject *extender)
 {
-    m_extender = extender;
+    Q_D(Lumivane);
+    d->m_extender = extender;
 }
 
 QObject *Lumivane::extender()
 {
-    if (!m_extender)
-        m_extender = new ControlExtender(this);
-    return m_extender;
+    Q_D(Lumivane);
+    if (!d->m_extender)
+        d->m_extender = new ControlExtender(this);
+    return d->m_extender;
 }
 
 QRect Lumivane::windowRect() const
@@ -91,45 +94,49 @@ bool Lumivane::readExtender(const char *name, double &value)
 
 void Lumivane::readDragCursor()
 {
+    Q_D(Lumivane);
     // Read before the host hears of the press, whether or not a drag follows.
-    m_cursorPos = QCursor::pos();
+    d->m_cursorPos = QCursor::pos();
 }
 
 void Lumivane::beginDrag()
 {
-    if (!m_moveable)
+    Q_D(Lumivane);
+    if (!d->m_moveable)
         return;
-    m_dragging = true;
+    d->m_dragging = true;
     if (QWidget *holder = QWidget::mouseGrabber())
         holder->releaseMouse();
     grabMouse(); // the moves keep coming when the cursor leaves the control
-    m_dragPos = windowRect().topLeft();
+    d->m_dragPos = windowRect().topLeft();
     // An extender without the position keeps the offsets as they were.
     double left = 0;
     double top = 0;
     if (readExtender("left", left))
-        m_offsetX = movedrag::offset(left, twipsPerPixelX(), m_cursorPos.x());
+        d->m_offsetX = movedrag::offset(left, twipsPerPixelX(), d->m_cursorPos.x());
     if (readExtender("Top", top))
-        m_offsetY = movedrag::offset(top, twipsPerPixelY(), m_cursorPos.y());
-    if (movedrag::showsOutline(m_moveStyle))
-        drawDragOutline(m_dragPos);
+        d->m_offsetY = movedrag::offset(top, twipsPerPixelY(), d->m_cursorPos.y());
+    if (movedrag::showsOutline(d->m_moveStyle))
+        drawDragOutline(d->m_dragPos);
 }
 
 void Lumivane::moveToCursor()
 {
-    callMove(extender(), movedrag::position(twipsPerPixelX(), m_cursorPos.x(), m_offsetX),
-        movedrag::position(twipsPerPixelY(), m_cursorPos.y(), m_offsetY));
+    Q_D(Lumivane);
+    callMove(extender(), movedrag::position(twipsPerPixelX(), d->m_cursorPos.x(), d->m_offsetX),
+        movedrag::position(twipsPerPixelY(), d->m_cursorPos.y(), d->m_offsetY));
 }
 
 void Lumivane::followDrag()
 {
-    if (movedrag::showsOutline(m_moveStyle))
-        drawDragOutline(m_dragPos); // removes the last one
+    Q_D(Lumivane);
+    if (movedrag::showsOutline(d->m_moveStyle))
+        drawDragOutline(d->m_dragPos); // removes the last one
     // The outline keeps its distance from the cursor.
-    m_dragPos -= m_cursorPos;
-    m_cursorPos = QCursor::pos();
-    m_dragPos += m_cursorPos;
-    if (movedrag::movesLive(m_moveStyle)) {
+    d->m_dragPos -= d->m_cursorPos;
+    d->m_cursorPos = QCursor::pos();
+    d->m_dragPos += d->m_cursorPos;
+    if (movedrag::movesLive(d->m_moveStyle)) {
         moveToCursor();
         // The container repaints what the control uncovered before the next move.
         const QPointer<Lumivane> alive(this);
@@ -137,20 +144,21 @@ void Lumivane::followDrag()
         if (!alive)
             return;
     }
-    if (movedrag::showsOutline(m_moveStyle))
-        drawDragOutline(m_dragPos);
+    if (movedrag::showsOutline(d->m_moveStyle))
+        drawDragOutline(d->m_dragPos);
 }
 
 void Lumivane::endDrag()
 {
-    if (!m_moveable)
+    Q_D(Lumivane);
+    if (!d->m_moveable)
         return;
-    const bool wasDragging = m_dragging;
-    m_dragging = false;
+    const bool wasDragging = d->m_dragging;
+    d->m_dragging = false;
     // A release without a press before it (the second one of a double-click)
     // has no outline to remove.
-    if (wasDragging && movedrag::showsOutline(m_moveStyle))
-        drawDragOutline(m_dragPos);
+    if (wasDragging && movedrag::showsOutline(d->m_moveStyle))
+        drawDragOutline(d->m_dragPos);
     moveToCursor(); // from the cursor of the last move: it is not read again
     if (QWidget *holder = QWidget::mouseGrabber())
         holder->releaseMouse();
@@ -158,7 +166,8 @@ void Lumivane::endDrag()
 
 void Lumivane::drawDragOutline(QPoint position)
 {
-    if (!m_dragOutline)
-        m_dragOutline = new DragOutline(this);
-    m_dragOutline->draw(QRect(position, windowRect().size()));
+    Q_D(Lumivane);
+    if (!d->m_dragOutline)
+        d->m_dragOutline = new DragOutline(this);
+    d->m_dragOutline->draw(QRect(position, windowRect().size()));
 }

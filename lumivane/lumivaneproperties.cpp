@@ -4,7 +4,8 @@
 // a missing one reads as its default. Each stored row, with its name, places
 // and default, is in the member table (lumivanemembers.h).
 
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
+#include "lumivane_p.h"
 
 #include "Formkit/picturebox.h"
 #include "Formkit/propertybag.h"
@@ -25,15 +26,17 @@ QFont Lumivane::ambientFont() const
 
 void Lumivane::initProperties()
 {
+    Q_D(Lumivane);
     begin();
     setDrawingFont(ambientFont());
-    m_autoRedraw = true;
-    m_moveable = false;
-    m_moveStyle = 0;
+    d->m_autoRedraw = true;
+    d->m_moveable = false;
+    d->m_moveStyle = 0;
 }
 
 bool Lumivane::readProperties(QObject *bagObject)
 {
+    Q_D(Lumivane);
     begin();
     PropertyBag *bag = qobject_cast<PropertyBag *>(bagObject);
     if (!bag) {
@@ -41,32 +44,34 @@ bool Lumivane::readProperties(QObject *bagObject)
         return false;
     }
     deliverPendingResize();
-    ++m_callDepth;
+    ++d->m_callDepth;
     const ControlError e = readRows(*bag);
-    --m_callDepth;
+    --d->m_callDepth;
     report(e);
     return !e.isError();
 }
 
 bool Lumivane::writeProperties(QObject *bagObject)
 {
+    Q_D(Lumivane);
     begin();
     PropertyBag *bag = qobject_cast<PropertyBag *>(bagObject);
     if (!bag) {
         report(controlerror::make(controlerror::typeMismatch));
         return false;
     }
-    ++m_callDepth;
+    ++d->m_callDepth;
     const ControlError e = writeRows(*bag);
-    --m_callDepth;
+    --d->m_callDepth;
     report(e);
     return !e.isError();
 }
 
 ControlError Lumivane::readRows(PropertyBag &bag)
 {
+    Q_D(Lumivane);
     emit ReadProperties(&bag);
-    m_picture1->cls();
+    d->m_picture1->cls();
 
     // The surfaces' rows first; the control's own state comes after the stored
     // picture shows, which it does whatever the stored AutoRedraw.

@@ -2,8 +2,8 @@
 // ReplaceColor over a 1000 x 1000 surface, through the control's members, and the
 // pixel operation alone.
 
+#include "Lumivane/lumivane.h"
 #include "colorreplace.h"
-#include "lumivane/lumivane.h"
 
 #include <QApplication>
 #include <QPainter>

@@ -3,7 +3,7 @@
 // logo's saved settings written to and read from a property bag file's text.
 
 #include "Formkit/filepropertybag.h"
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 
 #include <QApplication>
 #include <QCursor>

@@ -52,6 +52,7 @@ int main(int argc, char *argv[])
         return 1;
     }
 
+    //! [settings]
     // The settings of the last run, if any. The host writes what it decides into
     // the same bag: the control takes its see-through colour only when it reads
     // its properties, so the colour goes in before the read.
@@ -85,21 +86,33 @@ int main(int argc, char *argv[])
     window.setWindowTitle(QFileInfo(parser.positionalArguments().constFirst()).fileName());
     window.resize(image.size() * 2);
     auto *control = new Lumivane(&window);
+    // The control's place and size are the host's to keep: restored before the
+    // read, so that the stored scale lies over the size it was saved with.
+    const auto hostValue = [&](const char *name, int byDefault) {
+        return settings.readProperty(QString::fromLatin1(name), byDefault).toInt();
+    };
+    control->setGeometry(hostValue("HostLeft", image.width() / 2), hostValue("HostTop", image.height() / 2),
+        hostValue("HostWidth", image.width()), hostValue("HostHeight", image.height()));
     if (!control->readProperties(&settings)) {
         std::fprintf(stderr, "lumiview: %s\n", qPrintable(control->lastError().description));
         return 1;
     }
-    control->setGeometry(QRect(QPoint(image.width() / 2, image.height() / 2), image.size()));
     control->setPicture(QPixmap::fromImage(image));
 
-    // Whatever the user changed is kept when the window closes.
+    // Whatever the user changed is kept when the window closes, the place the
+    // user dragged the picture to among it.
     QObject::connect(&app, &QApplication::aboutToQuit, [&] {
+        settings.writeProperty(QStringLiteral("HostLeft"), control->x(), QVariant());
+        settings.writeProperty(QStringLiteral("HostTop"), control->y(), QVariant());
+        settings.writeProperty(QStringLiteral("HostWidth"), control->width(), QVariant());
+        settings.writeProperty(QStringLiteral("HostHeight"), control->height(), QVariant());
         control->writeProperties(&settings);
         QDir().mkpath(QFileInfo(settingsFile).absolutePath());
         const QString problem = settings.save(settingsFile);
         if (!problem.isEmpty())
             std::fprintf(stderr, "lumiview: %s\n", qPrintable(problem));
     });
+    //! [settings]
 
     window.show();
     if (parser.isSet(quitOption)) {

@@ -1,6 +1,6 @@
 #include "lumivaneplugin.h"
 
-#include "lumivane/lumivane.h"
+#include "Lumivane/Lumivane"
 
 #include <QIcon>
 #include <QPixmap>
@@ -31,7 +31,7 @@ QString LumivanePlugin::whatsThis() const
 
 QString LumivanePlugin::includeFile() const
 {
-    return QStringLiteral("lumivane/lumivane.h");
+    return QStringLiteral("Lumivane/Lumivane");
 }
 
 QIcon LumivanePlugin::icon() const
@@ -72,5 +72,6 @@ QWidget *LumivanePlugin::createWidget(QWidget *parent)
 {
     auto *control = new Lumivane(parent);
     control->initProperties();
+    control->setDesignMode(true);
     return control;
 }

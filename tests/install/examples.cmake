@@ -4,6 +4,39 @@
 # (clean environment, empty home, output in RUN_OUTPUT), PREFIX, BUILD_DIR,
 # WORK_DIR, HOME_DIR and SOURCE_DIR these use.
 
+# The API documentation's first host (examples/firsthost, which the main page
+# quotes), built as the page says: with CMake, C++17, the prefix alone; and with
+# pkg-config and the prefix's run path.
+function(step_firsthost)
+    set(source ${SOURCE_DIR}/../../examples/firsthost)
+    set(build ${WORK_DIR}/firsthost)
+    run("configuring examples/firsthost" ${CMAKE_COMMAND} -E env --unset=CMAKE_PREFIX_PATH
+        ${CMAKE_COMMAND} -S ${source} -B ${build} -DCMAKE_PREFIX_PATH=${PREFIX}
+        -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF "-DCMAKE_CXX_FLAGS=${EXTRA_FLAGS_TEXT}"
+        "-DCMAKE_EXE_LINKER_FLAGS=${EXTRA_FLAGS_TEXT}")
+    run("building examples/firsthost" ${CMAKE_COMMAND} --build ${build})
+    run("examples/firsthost" ${build}/firsthost --quit)
+    run("pkg-config" pkg-config --cflags --libs lumivane)
+    separate_arguments(flags UNIX_COMMAND "${RUN_OUTPUT}")
+    run("building the first host with pkg-config" ${CXX} -std=c++17 -fPIC ${source}/main.cpp
+        -o ${WORK_DIR}/bin/firsthost ${flags} ${EXTRA_FLAGS} -Wl,-rpath,${PREFIX}/lib)
+    run("the first host built with pkg-config" ${WORK_DIR}/bin/firsthost --quit)
+    message(STATUS "the main page's first host builds with CMake and with pkg-config and runs")
+endfunction()
+
+# The Designer form with every enum property set, built against the prefix as
+# C++17 with AUTOUIC, then run: each value reaches the control.
+function(step_designerform)
+    set(build ${WORK_DIR}/lumivaneform)
+    run("configuring the Designer form" ${CMAKE_COMMAND} -E env --unset=CMAKE_PREFIX_PATH
+        ${CMAKE_COMMAND} -S ${SOURCE_DIR}/lumivaneform -B ${build} -DCMAKE_PREFIX_PATH=${PREFIX}
+        -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF "-DCMAKE_CXX_FLAGS=${EXTRA_FLAGS_TEXT}"
+        "-DCMAKE_EXE_LINKER_FLAGS=${EXTRA_FLAGS_TEXT}")
+    run("building the Designer form" ${CMAKE_COMMAND} --build ${build})
+    run("the Designer form" ${build}/tst_lumivaneform)
+    message(STATUS "the Designer form builds against the prefix as C++17 and sets every value")
+endfunction()
+
 # examples/lumiview configured and built with CMAKE_PREFIX_PATH=<prefix> only
 # (no package registry, no build tree, no library path), then run twice: the
 # second run must get back the move style that the first chose and saved.

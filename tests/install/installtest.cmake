@@ -35,22 +35,20 @@ function(step_install)
     foreach(file lib/libformkitcore.so.2 lib/libformkitwidgets.so.2 lib/liblumivane.so.2
             lib/pkgconfig/formkitcore.pc lib/pkgconfig/formkitwidgets.pc lib/pkgconfig/lumivane.pc
             lib/cmake/Formkit/FormkitConfig.cmake lib/cmake/Lumivane/LumivaneConfig.cmake
-            share/formkit/controls.json include/Lumivane/Lumivane include/Formkit/componentruntime.h)
+            share/formkit/controls.json include/Lumivane/Lumivane include/Lumivane/lumivane.h
+            include/Lumivane/lumivane_version.h include/Formkit/componentruntime.h)
         if(NOT EXISTS ${PREFIX}/${file})
             message(FATAL_ERROR "not installed: ${file}")
         endif()
     endforeach()
+    if(EXISTS ${PREFIX}/include/lumivane)
+        message(FATAL_ERROR "Lumivane's headers are in two folders: include/lumivane and include/Lumivane")
+    endif()
     file(READ ${PREFIX}/share/formkit/controls.json registry)
     if(registry MATCHES "\"/" OR NOT registry MATCHES "\"\\.\\./\\.\\./lib/liblumivane\\.so")
         message(FATAL_ERROR "the installed registry does not name the library relative to itself:\n${registry}")
     endif()
 endfunction()
-
-# TODO: ON once lumivane.h compiles as C++17 (its private members still name
-# std::span); then the header check holds it to C++17 like every other header
-# and the pkg-config host, which includes it, is built as C++17 too. While it
-# is OFF, lumivane.h must still fail as C++17: the check says when to switch.
-set(LUMIVANE_HEADER_CXX17 OFF)
 
 # Every installed header compiles alone as C++17 (Qt 6's baseline) and as
 # C++20, warnings as errors, with the package's include root and Qt.
@@ -61,13 +59,6 @@ function(step_headers)
         foreach(standard 17 20)
             set(command ${CXX} -std=c++${standard} -fPIC -fsyntax-only ${warnings} -x c++ ${header}
                 -I${PREFIX}/include ${QT_FLAGS} ${EXTRA_FLAGS})
-            if(standard EQUAL 17 AND header MATCHES "/(lumivane/lumivane\\.h|Lumivane/Lumivane)$" AND NOT LUMIVANE_HEADER_CXX17)
-                execute_process(COMMAND ${command} OUTPUT_QUIET ERROR_QUIET RESULT_VARIABLE failed)
-                if(NOT failed)
-                    message(FATAL_ERROR "lumivane.h compiles as C++17 now: set LUMIVANE_HEADER_CXX17 ON")
-                endif()
-                continue()
-            endif()
             run("compiling ${header} alone as C++${standard}" ${command})
         endforeach()
     endforeach()
@@ -100,11 +91,7 @@ endfunction()
 
 # A one-file host built with pkg-config alone creates the control by name.
 function(step_host)
-    if(LUMIVANE_HEADER_CXX17)
-        set(standard 17)
-    else()
-        set(standard 20)
-    endif()
+    set(standard 17)
     run("pkg-config" pkg-config --cflags --libs lumivane)
     separate_arguments(flags UNIX_COMMAND "${RUN_OUTPUT}")
     file(MAKE_DIRECTORY ${WORK_DIR}/bin)
@@ -170,7 +157,7 @@ endfunction()
 run("pkg-config for Qt" pkg-config --cflags Qt6Widgets)
 separate_arguments(QT_FLAGS UNIX_COMMAND "${RUN_OUTPUT}")
 
-include(${SOURCE_DIR}/examples.cmake) # step_lumiview, step_designer
+include(${SOURCE_DIR}/examples.cmake) # step_firsthost, step_designerform, step_lumiview, step_designer
 
 step_install()
 step_headers()
@@ -179,6 +166,8 @@ step_host()
 step_cmakehost()
 step_collisionhost()
 step_runpath()
+step_firsthost()
+step_designerform()
 step_lumiview()
 step_designer()
 step_app()

@@ -1,5 +1,5 @@
 #include "Formkit/memorypropertybag.h"
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -7,6 +7,7 @@
 #include <QMimeData>
 #include <QSignalSpy>
 #include <QTest>
+#include <QToolTip>
 #include <QWindow>
 
 using Formkit::Dispatchable;
@@ -58,6 +59,10 @@ class tst_Lumivane final : public QObject
     Q_OBJECT
 
 private slots:
+    void formTransparentColorIsTakenAsStored();
+    void toolTipTextShowsOverThePicture();
+    void outlineInDesignModeOnly_data();
+    void outlineInDesignModeOnly();
     void startsAsAStoredControlWithEmptySettings();
     void letReadsBackAndNotifies_data();
     void letReadsBackAndNotifies();
@@ -1135,6 +1140,90 @@ void tst_Lumivane::hwndIsTheNearestNativeWindow()
     QCOMPARE(later->hwnd(), 0);
     later->show();
     QCOMPARE(later->hwnd(), qint32(container.winId()));
+}
+
+void tst_Lumivane::formTransparentColorIsTakenAsStored()
+{
+    Lumivane control;
+    control.initProperties();
+    QSignalSpy changed(&control, &Lumivane::propertyChanged);
+    // As a form sets it (uic's setProperty(), Designer's property editor).
+    QVERIFY(control.setProperty("TransparentColor", 0x00BEBEBEu));
+    QCOMPARE(control.transparentColor(), 0x00BEBEBEu);
+    QCOMPARE(control.backColor(), 0x00BEBEBEu);
+    QCOMPARE(control.maskColor(), 0x00BEBEBEu);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(changed.at(0).at(0).toString(), QStringLiteral("TransparentColor"));
+    // The let at run time leaves the mask colour as it was.
+    control.setTransparentColor(0x0000FF00);
+    QCOMPARE(control.transparentColor(), 0x0000FF00u);
+    QCOMPARE(control.maskColor(), 0x00BEBEBEu);
+}
+
+void tst_Lumivane::toolTipTextShowsOverThePicture()
+{
+    QWidget container;
+    container.resize(120, 80);
+    auto *control = new Lumivane(&container);
+    control->initProperties();
+    control->setGeometry(10, 10, 40, 30);
+    QPixmap dark(40, 30);
+    dark.fill(Qt::darkBlue);
+    control->setPicture(dark);
+    control->setToolTipText(QStringLiteral("The logo"));
+    container.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&container));
+    // What Qt sends when the pointer rests on the picture.
+    const QPoint at(20, 15);
+    QTest::mouseMove(control, at);
+    QHelpEvent rest(QEvent::ToolTip, at, control->mapToGlobal(at));
+    QApplication::sendEvent(control, &rest);
+    QVERIFY(QToolTip::isVisible());
+    QCOMPARE(QToolTip::text(), QStringLiteral("The logo"));
+    QToolTip::hideText();
+}
+
+void tst_Lumivane::outlineInDesignModeOnly_data()
+{
+    QTest::addColumn<bool>("designMode");
+    QTest::addColumn<bool>("withPicture");
+    QTest::newRow("host, empty") << false << false;
+    QTest::newRow("host, picture") << false << true;
+    QTest::newRow("form editor, empty") << true << false;
+    QTest::newRow("form editor, picture") << true << true;
+}
+
+void tst_Lumivane::outlineInDesignModeOnly()
+{
+    QFETCH(bool, designMode);
+    QFETCH(bool, withPicture);
+    QWidget container;
+    container.setAutoFillBackground(true);
+    container.setPalette(QPalette(Qt::white));
+    container.resize(120, 80);
+    auto *control = new Lumivane(&container);
+    control->initProperties();
+    control->setGeometry(10, 10, 40, 30);
+    control->setDesignMode(designMode);
+    if (withPicture) {
+        // All of it the see-through colour: nothing of the picture shows.
+        QPixmap grey(40, 30);
+        grey.fill(QColor(190, 190, 190));
+        control->setProperty("TransparentColor", 0x00BEBEBEu);
+        control->setPicture(grey);
+    }
+    const QImage shot = container.grab().toImage();
+    int marked = 0;
+    for (int x = 10; x < 50; ++x)
+        marked += (shot.pixel(x, 10) != qRgb(255, 255, 255)) + (shot.pixel(x, 39) != qRgb(255, 255, 255));
+    for (int y = 11; y < 39; ++y)
+        marked += (shot.pixel(10, y) != qRgb(255, 255, 255)) + (shot.pixel(49, y) != qRgb(255, 255, 255));
+    if (designMode)
+        // Dashed; over a picture the gaps show the picture.
+        QVERIFY2(marked > 40 && (withPicture || marked < 136), qPrintable(QString::number(marked)));
+    else
+        QCOMPARE(marked, 0);
+    QCOMPARE(shot.pixel(30, 25), qRgb(255, 255, 255));
 }
 
 QTEST_MAIN(tst_Lumivane)

@@ -21,6 +21,7 @@ private slots:
     void iconIsTheToolboxPicture();
     void createsAnInitialisedControl();
     void designablePropertiesUniqueIgnoringCase();
+    void emptyControlShowsItsOutlineOnAForm();
 
 private:
     QDesignerCustomWidgetInterface *m_plugin = nullptr;
@@ -43,7 +44,7 @@ void tst_LumivaneDesigner::describesTheControl()
 {
     QCOMPARE(m_plugin->name(), QStringLiteral("Lumivane"));
     QCOMPARE(m_plugin->group(), QStringLiteral("LumivaneBox"));
-    QCOMPARE(m_plugin->includeFile(), QStringLiteral("lumivane/lumivane.h"));
+    QCOMPARE(m_plugin->includeFile(), QStringLiteral("Lumivane/Lumivane"));
     QVERIFY(!m_plugin->isContainer());
     // The form description names the same class, in well-formed XML.
     QXmlStreamReader xml(m_plugin->domXml());
@@ -107,6 +108,24 @@ void tst_LumivaneDesigner::designablePropertiesUniqueIgnoringCase()
     QVERIFY(meta->property(meta->indexOfProperty("font")).isDesignable());
     QVERIFY(meta->property(meta->indexOfProperty("enabled")).isDesignable());
     QVERIFY(seen.contains(QStringLiteral("movestyle")));
+}
+
+void tst_LumivaneDesigner::emptyControlShowsItsOutlineOnAForm()
+{
+    // A control without a picture draws nothing of its own; on a form it shows
+    // a dashed outline, so that it can be found and picked.
+    QWidget form;
+    form.setAutoFillBackground(true);
+    form.setPalette(QPalette(Qt::white));
+    form.resize(120, 80);
+    QWidget *made = m_plugin->createWidget(&form);
+    made->setGeometry(10, 10, 92, 49);
+    const QImage shot = form.grab().toImage();
+    int outline = 0;
+    for (int x = 10; x < 102; ++x)
+        outline += (shot.pixel(x, 10) != qRgb(255, 255, 255)) + (shot.pixel(x, 58) != qRgb(255, 255, 255));
+    QVERIFY2(outline > 40 && outline < 2 * 92, qPrintable(QString::number(outline))); // dashed
+    QCOMPARE(shot.pixel(50, 30), qRgb(255, 255, 255)); // see-through inside
 }
 
 QTEST_MAIN(tst_LumivaneDesigner)

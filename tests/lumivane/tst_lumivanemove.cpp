@@ -1,4 +1,4 @@
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 #include "movedrag.h"
 
 #include <QApplication>

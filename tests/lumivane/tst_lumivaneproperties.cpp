@@ -1,6 +1,6 @@
 #include "Formkit/filepropertybag.h"
 #include "Formkit/memorypropertybag.h"
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 
 #include <QPainter>
 #include <QSignalSpy>

@@ -1,4 +1,4 @@
-#include "lumivane/lumivane.h"
+#include "Lumivane/lumivane.h"
 #include "membertable.h"
 
 #include <QMetaEnum>
@@ -162,10 +162,16 @@ void tst_MemberTable::enumsMatchTheTypeLibrary_data()
 void tst_MemberTable::enumsMatchTheTypeLibrary()
 {
     QFETCH(QString, enumName);
+    // Each enum lives in a namespace of its own and is reached, as Designer
+    // reaches it, through the property of its type.
     const QMetaObject &meta = Lumivane::staticMetaObject;
-    const int index = meta.indexOfEnumerator(enumName.toLatin1().constData());
-    QVERIFY(index >= 0);
-    const QMetaEnum qtEnum = meta.enumerator(index);
+    QMetaEnum qtEnum;
+    for (int i = 0; i < meta.propertyCount() && !qtEnum.isValid(); ++i) {
+        if (QLatin1String(meta.property(i).enumerator().enumName()) == enumName)
+            qtEnum = meta.property(i).enumerator();
+    }
+    QVERIFY(qtEnum.isValid());
+    QCOMPARE(QLatin1String(qtEnum.scope()), QLatin1String("Lumivane") + enumName.mid(3));
     const auto displayed = enumMembers(enumName);
     QCOMPARE(size_t(qtEnum.keyCount()), displayed.size());
     for (size_t i = 0; i < displayed.size(); ++i) {

@@ -16,31 +16,36 @@
 ///
 /// Reaching members
 ///   - by name: every property is a Q_PROPERTY and every method Q_INVOKABLE under
-///     the type library's names (Scale_, hwnd, hDC included); the enums are
-///     Q_ENUMs with the LVN names and values (display names with blanks are in
-///     lumivanetypes::enumMembers);
+///     the type library's names (Scale_, hwnd, hDC included); the enums keep
+///     the LVN names and values, each in a namespace of its own with Q_ENUM_NS
+///     (the keys are the type library's names without blanks: the main page maps
+///     them); the six Singles are double properties, as Qt Designer edits them;
 ///   - by dispatch identifier: Dispatchable::invoke (qobject_cast<Dispatchable *>),
 ///     arguments as QVariants, a missing optional argument as QVariant(); the
-///     identifiers are named in lumivane/dispatchids.h;
+///     identifiers are named in Lumivane/dispatchids.h;
 ///   - typed, from C++: the getters and setters below.
 /// Each member is described once, in the control's member table: its
 /// identifier, name, type, range, stored default and accessors. The typed
 /// setters, late binding and the persistence all work from that table.
 ///
 /// Making a colour see-through: the mask colour is taken when the control reads
-/// its saved settings, from the TransparentColor in the host's property bag, and
-/// only then. A host that wants its back colour see-through puts the colour into
-/// a bag and has the control read it:
+/// its saved settings, from the TransparentColor in the host's property bag, or
+/// from a form (Designer's, through QObject::setProperty(), as uic's code sets
+/// it), and only then. A host that wants its back colour see-through sets it as
+/// a form does, or puts the colour into a bag and has the control read it:
 ///
 /// \code
-///   MemoryPropertyBag settings;                       // <Formkit/memorypropertybag.h>
+///   logo->setProperty("TransparentColor", 0x00BEBEBEu); // as a form sets it
+///
+///   MemoryPropertyBag settings;                         // <Formkit/memorypropertybag.h>
 ///   settings.setValue(QStringLiteral("TransparentColor"), 0x00BEBEBE);
-///   settings.setValue(QStringLiteral("BackStyle"), 0); // Transparent
+///   settings.setValue(QStringLiteral("BackStyle"), 0);   // Transparent
 ///   logo->readProperties(&settings);
 /// \endcode
 ///
-/// Setting TransparentColor at run time paints the new back colour but leaves
-/// the mask colour as it was: the old colour stays the see-through one.
+/// Setting TransparentColor at run time (setTransparentColor(), or late bound)
+/// paints the new back colour but leaves the mask colour as it was: the old
+/// colour stays the see-through one.
 ///
 /// Errors: invoke() returns the error in its result. The typed setters and
 /// methods cannot return one, so each member call records its error in
@@ -51,7 +56,8 @@
 /// Property changes: after each let or set of a property that the host stores,
 /// propertyChanged() carries the property's name ("Appearance", ...).
 ///
-/// Events: the 19 events of __Lumivane, in their order, as signals. Parameters are
+/// Events: the 19 events of __Lumivane, in their order, as signals (see Events
+/// below). Parameters are
 /// references: a handler's write reaches the control (a KeyPress handler that sets
 /// KeyAscii to 0 discards the key; another value is what the container receives).
 /// So connect to them with Qt::DirectConnection (the default, AutoConnection, is
@@ -69,25 +75,189 @@
 
 #include "Formkit/dispatch.h"
 #include "Formkit/olecolor.h"
-#include "Formkit/scale.h"
-#include "lumivane/lumivane_export.h"
+#include "Lumivane/lumivane_export.h"
+#include "Lumivane/lumivane_version.h"
 
 #include <QFont>
-#include <QImage>
 #include <QPixmap>
-#include <QPointer>
 #include <QWidget>
 
-#include <span>
+#include <memory>
 
-class DragOutline;
-namespace Formkit {
-class PictureBox;
-class PropertyBag;
-} // namespace Formkit
+/// The keys of Lumivane::LVNMoveStyle, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneMoveStyle {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// How a dragged control follows the mouse: its contents live, a wire frame
+/// (outline) until the release, or both.
+enum LVNMoveStyle { Contents = 0, WireFrame = 1, Both = 2 };
+Q_ENUM_NS(LVNMoveStyle)
+} // namespace LumivaneMoveStyle
+
+/// The keys of Lumivane::LVNAppearence, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneAppearence {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// The border's look (the type library's spelling).
+enum LVNAppearence { Flat = 0, ThreeD = 1 };
+Q_ENUM_NS(LVNAppearence)
+} // namespace LumivaneAppearence
+
+/// The keys of Lumivane::LVNBorderStyle, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneBorderStyle {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// Whether the surface has a border.
+enum LVNBorderStyle { None = 0, FixedSingle = 1 };
+Q_ENUM_NS(LVNBorderStyle)
+} // namespace LumivaneBorderStyle
+
+/// The keys of Lumivane::LVNBackStyle, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneBackStyle {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// Whether the surface shows only where its image differs from the mask colour.
+enum LVNBackStyle { Transparent = 0, Opaque = 1 };
+Q_ENUM_NS(LVNBackStyle)
+} // namespace LumivaneBackStyle
+
+/// The keys of Lumivane::LVNDrawMode, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneDrawMode {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// How drawn lines combine with what is there (the raster operations 1 to 16).
+enum LVNDrawMode {
+    Blackness = 1,
+    NotMergePen = 2,
+    MaskNotPen = 3,
+    NotCopyPen = 4,
+    MaskPenNot = 5,
+    Invert = 6,
+    XorPen = 7,
+    NotMaskPen = 8,
+    MaskPen = 9,
+    NotXorPen = 10,
+    Nop = 11,
+    MergeNotPen = 12,
+    CopyPen = 13,
+    MergePenNot = 14,
+    MergePen = 15,
+    Whiteness = 16
+};
+Q_ENUM_NS(LVNDrawMode)
+} // namespace LumivaneDrawMode
+
+/// The keys of Lumivane::LVNDrawStyle, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneDrawStyle {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// Line patterns.
+enum LVNDrawStyle {
+    Solid = 0,
+    Dash = 1,
+    Dot = 2,
+    DashDot = 3,
+    DashDotDot = 4,
+    Transparent = 5,
+    InsideSolid = 6
+};
+Q_ENUM_NS(LVNDrawStyle)
+} // namespace LumivaneDrawStyle
+
+/// The keys of Lumivane::LVNFillStyle, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneFillStyle {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// Fill patterns of boxes and circles.
+enum LVNFillStyle {
+    Solid = 0,
+    Transparent = 1,
+    HorizontalLine = 2,
+    VerticalLine = 3,
+    UpwardDiagonal = 4,
+    DownwardDiagonal = 5,
+    Cross = 6,
+    DiagonalCross = 7
+};
+Q_ENUM_NS(LVNFillStyle)
+} // namespace LumivaneFillStyle
+
+/// The keys of Lumivane::LVNLinkMode, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneLinkMode {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// Dynamic data exchange modes (no link is made here).
+enum LVNLinkMode { None = 0, Automatic = 1, Manual = 2, Notify = 3 };
+Q_ENUM_NS(LVNLinkMode)
+} // namespace LumivaneLinkMode
+
+/// The keys of Lumivane::LVNOLEDragMode, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneOLEDragMode {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// Whether a drag from the control starts by itself.
+enum LVNOLEDragMode { Manual = 0, Automatic = 1 };
+Q_ENUM_NS(LVNOLEDragMode)
+} // namespace LumivaneOLEDragMode
+
+/// The keys of Lumivane::LVNOLEDropMode, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneOLEDropMode {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// Whether the control takes drops, and how.
+enum LVNOLEDropMode { None = 0, Manual = 1, Automatic = 2 };
+Q_ENUM_NS(LVNOLEDropMode)
+} // namespace LumivaneOLEDropMode
+
+/// The keys of Lumivane::LVNScaleMode, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneScaleMode {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// The units of the control's scale.
+enum LVNScaleMode {
+    User = 0,
+    Twip = 1,
+    Point = 2,
+    Pixel = 3,
+    Character = 4,
+    Inch = 5,
+    Millimeter = 6,
+    Centimeter = 7
+};
+Q_ENUM_NS(LVNScaleMode)
+} // namespace LumivaneScaleMode
+
+/// The keys of Lumivane::LVNMousePointer, in a namespace of their own so that keys shared
+/// with other enums stay apart.
+namespace LumivaneMousePointer {
+Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
+/// The cursors the control can show.
+enum LVNMousePointer {
+    Default = 0,
+    Arrow = 1,
+    Cross = 2,
+    IBeam = 3,
+    Icon = 4,
+    Size = 5,
+    SizeNESW = 6,
+    SizeNS = 7,
+    SizeNWSE = 8,
+    SizeWE = 9,
+    UpArrow = 10,
+    Hourglass = 11,
+    NoDrop = 12,
+    ArrowHourglass = 13,
+    ArrowQuestion = 14,
+    SizeAll = 15,
+    Custom = 99
+};
+Q_ENUM_NS(LVNMousePointer)
+} // namespace LumivaneMousePointer
+
+class LumivanePrivate;
 class QMimeData;
 namespace Formkit {
-class Timer;
+class PropertyBag;
 } // namespace Formkit
 
 class LUMIVANE_EXPORT Lumivane final : public QWidget, public Formkit::Dispatchable
@@ -104,14 +274,20 @@ class LUMIVANE_EXPORT Lumivane final : public QWidget, public Formkit::Dispatcha
     Q_CLASSINFO("ToolboxBitmap", ":/lumivane/bitmap/30000")
     Q_CLASSINFO("OLESelfRegister", "")
 
-    Q_PROPERTY(LVNAppearence Appearance READ appearance WRITE setAppearance)
-    Q_PROPERTY(quint32 TransparentColor READ transparentColor WRITE setTransparentColor)
-    Q_PROPERTY(LVNBackStyle BackStyle READ backStyle WRITE setBackStyle)
-    Q_PROPERTY(LVNBorderStyle BorderStyle READ borderStyle WRITE setBorderStyle)
+    Q_PROPERTY(LumivaneAppearence::LVNAppearence Appearance READ appearance WRITE setAppearance)
+    // A form sets TransparentColor through QObject::setProperty() (Designer writes
+    // it with stdset="0", since its setter has another name), and the colour then
+    // takes effect as a stored one read from the bag does: back colours and mask
+    // colour. The typed setter and late binding are the let at run time.
+    Q_PROPERTY(quint32 TransparentColor READ transparentColor WRITE setFormTransparentColor)
+    Q_PROPERTY(LumivaneBackStyle::LVNBackStyle BackStyle READ backStyle WRITE setBackStyle)
+    Q_PROPERTY(LumivaneBorderStyle::LVNBorderStyle BorderStyle READ borderStyle WRITE setBorderStyle)
     Q_PROPERTY(bool ClipControls READ clipControls WRITE setClipControls)
-    Q_PROPERTY(LVNDrawMode DrawMode READ drawMode WRITE setDrawMode)
-    Q_PROPERTY(LVNDrawStyle DrawStyle READ drawStyle WRITE setDrawStyle)
+    Q_PROPERTY(LumivaneDrawMode::LVNDrawMode DrawMode READ drawMode WRITE setDrawMode)
+    Q_PROPERTY(LumivaneDrawStyle::LVNDrawStyle DrawStyle READ drawStyle WRITE setDrawStyle)
     Q_PROPERTY(int DrawWidth READ drawWidth WRITE setDrawWidth)
+    // The Singles are double properties, the type Qt Designer edits; the typed
+    // members, late binding and the bag carry Singles.
     // Enabled and Font differ from QWidget's enabled and font only in letter case.
     // Qt Designer's property editor shows QWidget's two and not these: uic turns
     // a property Name into a call to setName(), so a form's "Font" or "Enabled"
@@ -122,136 +298,64 @@ class LUMIVANE_EXPORT Lumivane final : public QWidget, public Formkit::Dispatcha
     // Designer.
     Q_PROPERTY(bool Enabled READ controlEnabled WRITE setControlEnabled DESIGNABLE false)
     Q_PROPERTY(quint32 FillColor READ fillColor WRITE setFillColor)
-    Q_PROPERTY(LVNFillStyle FillStyle READ fillStyle WRITE setFillStyle)
+    Q_PROPERTY(LumivaneFillStyle::LVNFillStyle FillStyle READ fillStyle WRITE setFillStyle)
     Q_PROPERTY(QFont Font READ drawingFont WRITE setDrawingFont DESIGNABLE false)
     Q_PROPERTY(bool FontTransparent READ fontTransparent WRITE setFontTransparent)
     Q_PROPERTY(quint32 ForeColor READ foreColor WRITE setForeColor)
     Q_PROPERTY(qint32 hwnd READ hwnd)
     Q_PROPERTY(QPixmap Image READ image)
     Q_PROPERTY(QPixmap MouseIcon READ mouseIcon WRITE setMouseIcon)
-    Q_PROPERTY(LVNMousePointer MousePointer READ mousePointer WRITE setMousePointer)
+    Q_PROPERTY(LumivaneMousePointer::LVNMousePointer MousePointer READ mousePointer WRITE setMousePointer)
     Q_PROPERTY(QPixmap Picture READ picture WRITE setPicture)
-    Q_PROPERTY(float ScaleHeight READ scaleHeight WRITE setScaleHeight)
-    Q_PROPERTY(float ScaleLeft READ scaleLeft WRITE setScaleLeft)
-    Q_PROPERTY(LVNScaleMode ScaleMode READ scaleMode WRITE setScaleMode)
-    Q_PROPERTY(float ScaleTop READ scaleTop WRITE setScaleTop)
-    Q_PROPERTY(float ScaleWidth READ scaleWidth WRITE setScaleWidth)
+    Q_PROPERTY(double ScaleHeight READ scaleHeight WRITE setScaleHeight)
+    Q_PROPERTY(double ScaleLeft READ scaleLeft WRITE setScaleLeft)
+    Q_PROPERTY(LumivaneScaleMode::LVNScaleMode ScaleMode READ scaleMode WRITE setScaleMode)
+    Q_PROPERTY(double ScaleTop READ scaleTop WRITE setScaleTop)
+    Q_PROPERTY(double ScaleWidth READ scaleWidth WRITE setScaleWidth)
     Q_PROPERTY(QString ToolTipText READ toolTipText WRITE setToolTipText)
     Q_PROPERTY(bool RightToLeft READ rightToLeft WRITE setRightToLeft)
     Q_PROPERTY(qint32 WhatsThisHelpID READ whatsThisHelpId WRITE setWhatsThisHelpId)
-    Q_PROPERTY(LVNOLEDragMode OLEDragMode READ oleDragMode WRITE setOleDragMode)
+    Q_PROPERTY(LumivaneOLEDragMode::LVNOLEDragMode OLEDragMode READ oleDragMode WRITE setOleDragMode)
     Q_PROPERTY(int LinkTimeout READ linkTimeout WRITE setLinkTimeout)
     Q_PROPERTY(QString LinkTopic READ linkTopic WRITE setLinkTopic)
     Q_PROPERTY(QString LinkItem READ linkItem WRITE setLinkItem)
-    Q_PROPERTY(LVNLinkMode LinkMode READ linkMode WRITE setLinkMode)
+    Q_PROPERTY(LumivaneLinkMode::LVNLinkMode LinkMode READ linkMode WRITE setLinkMode)
     Q_PROPERTY(qint32 hDC READ hDC)
-    Q_PROPERTY(float CurrentX READ currentX WRITE setCurrentX)
-    Q_PROPERTY(float CurrentY READ currentY WRITE setCurrentY)
-    Q_PROPERTY(LVNOLEDropMode OLEDropMode READ oleDropMode WRITE setOleDropMode)
+    Q_PROPERTY(double CurrentX READ currentX WRITE setCurrentX)
+    Q_PROPERTY(double CurrentY READ currentY WRITE setCurrentY)
+    Q_PROPERTY(LumivaneOLEDropMode::LVNOLEDropMode OLEDropMode READ oleDropMode WRITE setOleDropMode)
     Q_PROPERTY(bool AutoRedraw READ autoRedraw WRITE setAutoRedraw)
     Q_PROPERTY(QObject *Canvas READ canvas)
     Q_PROPERTY(bool Moveable READ isMoveable WRITE setMoveable)
-    Q_PROPERTY(LVNMoveStyle MoveStyle READ moveStyle WRITE setMoveStyle)
+    Q_PROPERTY(LumivaneMoveStyle::LVNMoveStyle MoveStyle READ moveStyle WRITE setMoveStyle)
 
 public:
-    /// How a dragged control follows the mouse: its contents live, a wire frame
-    /// (outline) until the release, or both.
-    enum class LVNMoveStyle { Contents = 0, WireFrame = 1, Both = 2 };
-    Q_ENUM(LVNMoveStyle)
-    /// The border's look (the type library's spelling).
-    enum class LVNAppearence { Flat = 0, ThreeD = 1 };
-    Q_ENUM(LVNAppearence)
-    /// Whether the surface has a border.
-    enum class LVNBorderStyle { None = 0, FixedSingle = 1 };
-    Q_ENUM(LVNBorderStyle)
-    /// Whether the surface shows only where its image differs from the mask colour.
-    enum class LVNBackStyle { Transparent = 0, Opaque = 1 };
-    Q_ENUM(LVNBackStyle)
-    /// How drawn lines combine with what is there (the raster operations 1 to 16).
-    enum class LVNDrawMode {
-        Blackness = 1,
-        NotMergePen = 2,
-        MaskNotPen = 3,
-        NotCopyPen = 4,
-        MaskPenNot = 5,
-        Invert = 6,
-        XorPen = 7,
-        NotMaskPen = 8,
-        MaskPen = 9,
-        NotXorPen = 10,
-        Nop = 11,
-        MergeNotPen = 12,
-        CopyPen = 13,
-        MergePenNot = 14,
-        MergePen = 15,
-        Whiteness = 16,
-    };
-    Q_ENUM(LVNDrawMode)
-    /// Line patterns.
-    enum class LVNDrawStyle {
-        Solid = 0,
-        Dash = 1,
-        Dot = 2,
-        DashDot = 3,
-        DashDotDot = 4,
-        Transparent = 5,
-        InsideSolid = 6
-    };
-    Q_ENUM(LVNDrawStyle)
-    /// Fill patterns of boxes and circles.
-    enum class LVNFillStyle {
-        Solid = 0,
-        Transparent = 1,
-        HorizontalLine = 2,
-        VerticalLine = 3,
-        UpwardDiagonal = 4,
-        DownwardDiagonal = 5,
-        Cross = 6,
-        DiagonalCross = 7,
-    };
-    Q_ENUM(LVNFillStyle)
-    /// Dynamic data exchange modes (no link is made here).
-    enum class LVNLinkMode { None = 0, Automatic = 1, Manual = 2, Notify = 3 };
-    Q_ENUM(LVNLinkMode)
-    /// Whether a drag from the control starts by itself.
-    enum class LVNOLEDragMode { Manual = 0, Automatic = 1 };
-    Q_ENUM(LVNOLEDragMode)
-    /// Whether the control takes drops, and how.
-    enum class LVNOLEDropMode { None = 0, Manual = 1, Automatic = 2 };
-    Q_ENUM(LVNOLEDropMode)
-    /// The units of the control's scale.
-    enum class LVNScaleMode {
-        User = 0,
-        Twip = 1,
-        Point = 2,
-        Pixel = 3,
-        Character = 4,
-        Inch = 5,
-        Millimeter = 6,
-        Centimeter = 7
-    };
-    Q_ENUM(LVNScaleMode)
-    /// The cursors the control can show.
-    enum class LVNMousePointer {
-        Default = 0,
-        Arrow = 1,
-        Cross = 2,
-        IBeam = 3,
-        Icon = 4,
-        Size = 5,
-        SizeNESW = 6,
-        SizeNS = 7,
-        SizeNWSE = 8,
-        SizeWE = 9,
-        UpArrow = 10,
-        Hourglass = 11,
-        NoDrop = 12,
-        ArrowHourglass = 13,
-        ArrowQuestion = 14,
-        SizeAll = 15,
-        Custom = 99,
-    };
-    Q_ENUM(LVNMousePointer)
+    // The enums of the type library, each a plain enum in a namespace of its own
+    // (above), so that Designer can write their keys into a form.
+    /// LVNMoveStyle: its keys are in namespace LumivaneMoveStyle.
+    using LVNMoveStyle = LumivaneMoveStyle::LVNMoveStyle;
+    /// LVNAppearence: its keys are in namespace LumivaneAppearence.
+    using LVNAppearence = LumivaneAppearence::LVNAppearence;
+    /// LVNBorderStyle: its keys are in namespace LumivaneBorderStyle.
+    using LVNBorderStyle = LumivaneBorderStyle::LVNBorderStyle;
+    /// LVNBackStyle: its keys are in namespace LumivaneBackStyle.
+    using LVNBackStyle = LumivaneBackStyle::LVNBackStyle;
+    /// LVNDrawMode: its keys are in namespace LumivaneDrawMode.
+    using LVNDrawMode = LumivaneDrawMode::LVNDrawMode;
+    /// LVNDrawStyle: its keys are in namespace LumivaneDrawStyle.
+    using LVNDrawStyle = LumivaneDrawStyle::LVNDrawStyle;
+    /// LVNFillStyle: its keys are in namespace LumivaneFillStyle.
+    using LVNFillStyle = LumivaneFillStyle::LVNFillStyle;
+    /// LVNLinkMode: its keys are in namespace LumivaneLinkMode.
+    using LVNLinkMode = LumivaneLinkMode::LVNLinkMode;
+    /// LVNOLEDragMode: its keys are in namespace LumivaneOLEDragMode.
+    using LVNOLEDragMode = LumivaneOLEDragMode::LVNOLEDragMode;
+    /// LVNOLEDropMode: its keys are in namespace LumivaneOLEDropMode.
+    using LVNOLEDropMode = LumivaneOLEDropMode::LVNOLEDropMode;
+    /// LVNScaleMode: its keys are in namespace LumivaneScaleMode.
+    using LVNScaleMode = LumivaneScaleMode::LVNScaleMode;
+    /// LVNMousePointer: its keys are in namespace LumivaneMousePointer.
+    using LVNMousePointer = LumivaneMousePointer::LVNMousePointer;
 
     /// A control in parent, not yet initialised: the host calls initProperties() or
     /// readProperties() next.
@@ -267,12 +371,12 @@ public:
     qint32 dispatchIdOfName(const QString &name) const override;
 
     /// The error of the last member call; none when it succeeded.
-    const Formkit::ControlError &lastError() const { return m_lastError; }
+    const Formkit::ControlError &lastError() const;
 
     // Properties, in interface order ------------------------------------------
     ///@{
     /// Appearance: the border's look, Flat or 3D (with BorderStyle Fixed Single).
-    LVNAppearence appearance() const { return m_appearance; }
+    LVNAppearence appearance() const;
     void setAppearance(LVNAppearence value);
     ///@}
     ///@{
@@ -285,17 +389,17 @@ public:
     ///@{
     /// BackStyle: Transparent shows the surface only where the published image differs
     /// from the mask colour; Opaque shows all of it.
-    LVNBackStyle backStyle() const { return m_backStyle; }
+    LVNBackStyle backStyle() const;
     void setBackStyle(LVNBackStyle value);
     ///@}
     ///@{
     /// BorderStyle: None or Fixed Single.
-    LVNBorderStyle borderStyle() const { return m_borderStyle; }
+    LVNBorderStyle borderStyle() const;
     void setBorderStyle(LVNBorderStyle value);
     ///@}
     ///@{
     /// ClipControls: kept and stored for the host.
-    bool clipControls() const { return m_clipControls; }
+    bool clipControls() const;
     void setClipControls(bool value);
     ///@}
     ///@{
@@ -312,10 +416,9 @@ public:
     /// DrawWidth: Picture1's line width in pixels.
     int drawWidth() const;
     void setDrawWidth(int value);
-    ///@{
     ///@}
     ///@{
-    /// Enabled: the control's own Enabled, which it stores, which it stores: a control in a disabled
+    /// Enabled: the control's own Enabled, which it stores: a control in a disabled
     /// container takes no input (QWidget::isEnabled() is false) and still reads True.
     bool controlEnabled() const;
     void setControlEnabled(bool value);
@@ -351,12 +454,12 @@ public:
     QPixmap image() const;
     ///@{
     /// MouseIcon: the cursor picture shown with MousePointer Custom.
-    QPixmap mouseIcon() const { return m_mouseIcon; }
+    QPixmap mouseIcon() const;
     void setMouseIcon(const QPixmap &value);
     ///@}
     ///@{
     /// MousePointer: the cursor over the control.
-    LVNMousePointer mousePointer() const { return m_mousePointer; }
+    LVNMousePointer mousePointer() const;
     void setMousePointer(LVNMousePointer value);
     ///@}
     ///@{
@@ -376,7 +479,7 @@ public:
     ///@}
     ///@{
     /// ScaleMode: the scale's unit; Twip for a new control.
-    LVNScaleMode scaleMode() const { return LVNScaleMode(int(m_scale.mode())); }
+    LVNScaleMode scaleMode() const;
     void setScaleMode(LVNScaleMode value);
     ///@}
     ///@{
@@ -390,10 +493,10 @@ public:
     void setScaleWidth(float value);
     ///@}
     ///@{
-    /// ToolTipText: Picture1's tool tip.
+    /// ToolTipText: Picture1's tool tip, shown when the pointer rests on the control's
+    /// picture.
     QString toolTipText() const;
     void setToolTipText(const QString &value);
-    ///@{
     ///@}
     ///@{
     /// RightToLeft: the control's own setting, False until set: Picture1 does not take the
@@ -437,7 +540,7 @@ public:
     /// native window, so hwnd is the id of the nearest native window that holds the
     /// control (its top-level window, or a native container), and 0 until the
     /// control is first shown. Reading it makes no native window.
-    qint32 hDC() const { return m_deviceHandle; }
+    qint32 hDC() const;
     ///@{
     /// CurrentX: Picture1's current position across, where the next text goes.
     float currentX() const;
@@ -450,12 +553,12 @@ public:
     ///@}
     ///@{
     /// OLEDropMode: None, Manual (the OLE drop events are raised) or Automatic.
-    LVNOLEDropMode oleDropMode() const { return m_oleDropMode; }
+    LVNOLEDropMode oleDropMode() const;
     void setOleDropMode(LVNOLEDropMode value);
     ///@}
     ///@{
     /// AutoRedraw: whether drawing through Canvas is published by itself, 1 ms later.
-    bool autoRedraw() const { return m_autoRedraw; }
+    bool autoRedraw() const;
     void setAutoRedraw(bool value);
     ///@}
     /// Picture1 itself, for drawing with its own members by name through Qt's
@@ -466,12 +569,12 @@ public:
     QObject *canvas();
     ///@{
     /// Moveable: whether the user can move the control by dragging it.
-    bool isMoveable() const { return m_moveable; }
+    bool isMoveable() const;
     void setMoveable(bool value);
     ///@}
     ///@{
     /// MoveStyle: how the control follows a drag: its contents, a wire frame, or both.
-    LVNMoveStyle moveStyle() const { return LVNMoveStyle(m_moveStyle); }
+    LVNMoveStyle moveStyle() const;
     void setMoveStyle(LVNMoveStyle value);
     ///@}
 
@@ -525,9 +628,9 @@ public:
     ///@{
     /// The visible surface: the picture and mask last published, and the mask colour
     /// (the colour that the mask makes see-through).
-    QPixmap visiblePicture() const { return m_visiblePicture; }
-    Formkit::OleColor maskColor() const { return m_maskColor; }
-    Formkit::OleColor backColor() const { return m_backColor; }
+    QPixmap visiblePicture() const;
+    Formkit::OleColor maskColor() const;
+    Formkit::OleColor backColor() const;
     ///@}
 
     ///@{
@@ -537,16 +640,27 @@ public:
     /// its parent widget, in twips.
     Q_INVOKABLE void setExtender(QObject *extender);
     QObject *extender();
-    bool isDragging() const { return m_dragging; }
+    bool isDragging() const;
+    ///@}
+
+    ///@{
+    /// The form editor's view of the control (the host's ambient UserMode
+    /// False): a dashed outline shows the control's place, so that a control
+    /// without a picture can be found and picked on a form. Off in a host.
+    void setDesignMode(bool on);
+    bool isDesignMode() const;
     ///@}
 
     /// The default scale's size, 8145 x 9060 twips.
     QSize sizeHint() const override;
 
 signals:
-    // The events of __Lumivane, identifiers 1 to 19 in this order. Mouse
-    // positions are in the control's scale; Button 1 left, 2 right, 4 middle;
-    // Shift 1 Shift, 2 Ctrl, 4 Alt.
+    /// \name Events
+    /// The events of __Lumivane, identifiers 1 to 19 in this order. Mouse
+    /// positions are in the control's scale; Button 1 left, 2 right, 4 middle;
+    /// Shift 1 Shift, 2 Ctrl, 4 Alt. Parameters are references: connect with
+    /// Qt::DirectConnection for a handler's writes to reach the control.
+    ///@{
 
     /// Picture1's picture was replaced.
     void Change();
@@ -587,6 +701,11 @@ signals:
     void ReadProperties(Formkit::PropertyBag *PropBag);
     /// The control's size changed.
     void Resize();
+    ///@}
+
+    /// \name Notifications
+    /// Signals of this implementation, beside the type library's events.
+    ///@{
 
     /// To the host: a stored property changed (its name, as "Appearance").
     void propertyChanged(const QString &propertyName);
@@ -594,6 +713,7 @@ signals:
     void errorRaised(qint32 number, const QString &description);
     /// Picture1's image was copied to the visible surface.
     void imagePublished();
+    ///@}
 
 protected:
     ///@{
@@ -620,16 +740,9 @@ private:
     /// One member call as a host makes it: the last error is cleared when it
     /// starts and reported when it ends; the calls that the host's event handlers
     /// make meanwhile report none of their own.
-    template <class Body> void runMember(Body body)
-    {
-        begin();
-        deliverPendingResize();
-        ++m_callDepth;
-        const Formkit::ControlError e = body();
-        --m_callDepth;
-        report(e);
-    }
+    template <class Body> void runMember(Body body);
     void begin();
+    void setFormTransparentColor(Formkit::OleColor value);
     void report(const Formkit::ControlError &error);
     void deliverPendingResize();
 
@@ -644,7 +757,7 @@ private:
         const QVariant &toScale, float &result);
     float textExtent(Qt::Orientation direction, const QString &text) const;
     Formkit::ControlError replaceColour(Formkit::OleColor from, Formkit::OleColor to);
-    Formkit::ControlError paintPictureWith(std::span<const QVariant> arguments);
+    Formkit::ControlError paintPictureWith(const QVariant *arguments, qsizetype count);
     Formkit::ControlError startOleDrag();
 
     /// Transparent painting (lumivanepainting.cpp).
@@ -682,44 +795,10 @@ private:
     bool readExtender(const char *name, double &value);
     void moveToCursor();
 
-    Formkit::PictureBox *m_picture1 = nullptr;
-    Formkit::Timer *m_timer1 = nullptr;
-
-    /// The visible surface.
-    LVNAppearence m_appearance = LVNAppearence::ThreeD;
-    LVNBackStyle m_backStyle = LVNBackStyle::Transparent;
-    LVNBorderStyle m_borderStyle = LVNBorderStyle::None;
-    bool m_clipControls = true;
-    LVNMousePointer m_mousePointer = LVNMousePointer::Default;
-    QPixmap m_mouseIcon;
-    LVNOLEDropMode m_oleDropMode = LVNOLEDropMode::None;
-    Formkit::OleColor m_backColor = Formkit::olecolor::buttonFace;
-    Formkit::OleColor m_maskColor = Formkit::olecolor::buttonFace;
-    QPixmap m_visiblePicture;
-    QImage m_maskPicture;
-    Formkit::Scale m_scale { Formkit::Scale::Mode::Twip };
-    qint32 m_deviceHandle = 0;
-
-    /// Own state.
-    bool m_autoRedraw = true;
-    bool m_moveable = false;
-    qint32 m_moveStyle = 0;
-
-    /// Dragging: screen pixels for the outline and the cursor, container units
-    /// for the offsets.
-    bool m_dragging = false;
-    QPoint m_dragPos;
-    QPoint m_cursorPos;
-    qint32 m_offsetX = 0;
-    qint32 m_offsetY = 0;
-    bool m_inMouseMove = false;
-    /// The release that ends a double-click raises no second Click.
-    bool m_doubleClicked = false;
-    QPointer<QObject> m_extender;
-    DragOutline *m_dragOutline = nullptr;
-
-    Formkit::ControlError m_lastError;
-    int m_callDepth = 0;
+    // The control's data (lumivane_p.h). The name hides QObject's own d_ptr,
+    // which the control never uses.
+    const std::unique_ptr<LumivanePrivate> d_ptr;
+    Q_DECLARE_PRIVATE(Lumivane)
 
     Q_DISABLE_COPY_MOVE(Lumivane)
 };
