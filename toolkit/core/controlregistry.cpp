@@ -1,12 +1,12 @@
 #include "Formkit/controlregistry.h"
 
+#include "Formkit/savefile.h"
 #include "componentruntime_p.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
-#include <QSaveFile>
 
 #include <dlfcn.h>
 
@@ -107,13 +107,9 @@ QString ControlRegistry::save(const QJsonObject &root) const
     if (!QDir().mkpath(info.absolutePath()))
         return QStringLiteral("cannot make the folder %1").arg(info.absolutePath());
     // Written whole or not at all, so a host never reads half a registry.
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write the control registry %1: %2").arg(m_path, file.errorString());
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    if (!file.commit())
-        return QStringLiteral("cannot write the control registry %1: %2").arg(m_path, file.errorString());
-    return {};
+    const QString reason = saveFile(m_path, QJsonDocument(root).toJson(QJsonDocument::Indented));
+    return reason.isEmpty() ? QString()
+                            : QStringLiteral("cannot write the control registry %1: %2").arg(m_path, reason);
 }
 
 QString ControlRegistry::registerClass(
