@@ -84,15 +84,16 @@ QString ControlRegistry::resolvedServerPath(const QString &stored) const
 
 std::optional<QJsonObject> ControlRegistry::load(QString *error) const
 {
-    QFile file(m_path);
-    if (!file.exists())
-        return QJsonObject();
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read the control registry %1: %2").arg(m_path, file.errorString());
+    QByteArray content;
+    const QString problem = componentruntime::readRegistryFile(m_path, &content);
+    if (!problem.isEmpty()) {
+        *error = problem;
         return std::nullopt;
     }
+    if (content.isNull())
+        return QJsonObject();
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(content, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
         *error
             = QStringLiteral("the control registry %1 is damaged (%2)").arg(m_path, parseError.errorString());
