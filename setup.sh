@@ -24,6 +24,7 @@ packages=(
     desktop-file-utils appstream lintian groff-base dpkg-dev fakeroot
     libgif-dev fonts-lobster
     xdotool libxcb1-dev
+    dbus dbus-x11
 )
 missing=()
 for package in "${packages[@]}"; do
