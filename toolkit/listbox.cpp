@@ -20,30 +20,60 @@ int mouseButtonCode(Qt::MouseButtons buttons)
     return code;
 }
 
+class ListBoxPrivate
+{
+public:
+    bool quiet = false;
+    bool pressing = false;
+};
+
 ListBox::ListBox(QWidget *parent)
     : QListWidget(parent)
+    , d_ptr(std::make_unique<ListBoxPrivate>())
 {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setUniformItemSizes(true);
-    connect(this, &QListWidget::currentRowChanged, this, &ListBox::onCurrentRowChanged);
+    connect(this, &QListWidget::currentRowChanged, this, [this] {
+        Q_D(ListBox);
+        if (d->quiet)
+            return;
+        emit click();
+        if (!d->pressing)
+            emit userMovedSelection();
+    });
+}
+
+ListBox::~ListBox() = default;
+
+int ListBox::listIndex() const
+{
+    return currentRow();
+}
+
+int ListBox::listCount() const
+{
+    return count();
 }
 
 void ListBox::clear()
 {
-    QScopedValueRollback quiet(m_quiet, true);
+    Q_D(ListBox);
+    QScopedValueRollback quiet(d->quiet, true);
     QListWidget::clear();
 }
 
 void ListBox::addItem(const QString &text)
 {
-    QScopedValueRollback quiet(m_quiet, true);
+    Q_D(ListBox);
+    QScopedValueRollback quiet(d->quiet, true);
     QListWidget::addItem(text);
 }
 
 void ListBox::setListIndex(int index)
 {
+    Q_D(ListBox);
     {
-        QScopedValueRollback quiet(m_quiet, true);
+        QScopedValueRollback quiet(d->quiet, true);
         if (index < 0 || index >= count()) {
             clearSelection();
             setCurrentRow(-1);
@@ -66,19 +96,11 @@ QString ListBox::text() const
     return list(currentRow());
 }
 
-void ListBox::onCurrentRowChanged()
-{
-    if (m_quiet)
-        return;
-    emit click();
-    if (!m_pressing)
-        emit userMovedSelection();
-}
-
 void ListBox::mousePressEvent(QMouseEvent *event)
 {
+    Q_D(ListBox);
     {
-        QScopedValueRollback pressing(m_pressing, true);
+        QScopedValueRollback pressing(d->pressing, true);
         QListWidget::mousePressEvent(event);
     }
     const QPointF at = event->position();

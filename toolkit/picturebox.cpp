@@ -3,6 +3,7 @@
 #include "Formkit/listbox.h"
 #include "Formkit/textbox.h"
 
+#include <QBrush>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,57 +15,338 @@ namespace {
 constexpr QImage::Format surfaceFormat = QImage::Format_RGB32;
 }
 
+class PictureBoxPrivate
+{
+    Q_DECLARE_PUBLIC(PictureBox)
+
+public:
+    explicit PictureBoxPrivate(PictureBox *box)
+        : q_ptr(box)
+    { }
+
+    QImage background(QSize size) const;
+    // The image follows the widget's size, also while the widget is hidden and
+    // gets no resize events: every operation brings it up to date first.
+    void fitImageToSize() const;
+    // The painter for line() and print(): the batch's shared one, or `own`.
+    QPainter &beginDrawing(std::optional<QPainter> &own);
+    void endSharedPainter() const;
+    QPen pen(const QColor &color) const;
+    void applyDrawMode(QPainter &painter) const;
+    QBrush fillBrush() const;
+    void emitMouse(void (PictureBox::*signal)(int, int, float, float), int button, QMouseEvent *event);
+
+    PictureBox *const q_ptr;
+    QPixmap picture;
+    mutable QImage image;
+    // Open only inside a Batch; declared after image so it ends before it.
+    mutable std::unique_ptr<QPainter> sharedPainter;
+    int batchDepth = 0;
+    QColor backColor = Qt::white;
+    QColor foreColor = Qt::black;
+    int drawWidth = 1;
+    bool fontTransparent = true;
+    Scale scale { Scale::Mode::Pixel };
+    float currentX = 0;
+    float currentY = 0;
+
+    OleColor backColorValue = olecolor::fromRgb(255, 255, 255);
+    OleColor foreColorValue = 0;
+    OleColor fillColorValue = 0;
+    QColor fillColor = Qt::black;
+    int drawMode = 13;
+    int drawStyle = 0;
+    int fillStyle = 1;
+    std::optional<QColor> textBackColor;
+    qint32 whatsThisHelpId = 0;
+    int oleDragMode = 0;
+    int linkMode = 0;
+    QString linkTopic;
+    QString linkItem;
+    int linkTimeout = 50;
+};
+
 PictureBox::PictureBox(QWidget *parent)
     : QWidget(parent)
+    , d_ptr(std::make_unique<PictureBoxPrivate>(this))
 {
+    Q_D(PictureBox);
     setAttribute(Qt::WA_OpaquePaintEvent);
-    m_image = background(size());
+    d->image = d->background(size());
 }
 
 PictureBox::~PictureBox() = default;
 
-QSize PictureBox::sizeHint() const
+void PictureBox::setForeColor(const QColor &color)
 {
-    return m_picture.isNull() ? QSize(100, 100) : m_picture.size();
+    Q_D(PictureBox);
+    d->foreColor = color;
+    d->foreColorValue = olecolor::fromQColor(color);
 }
 
-QImage PictureBox::background(QSize size) const
+QPixmap PictureBox::picture() const
 {
-    QImage image(size.expandedTo(QSize(1, 1)), surfaceFormat);
-    image.fill(m_backColor);
-    if (!m_picture.isNull()) {
-        QPainter painter(&image);
-        painter.drawPixmap(0, 0, m_picture);
+    Q_D(const PictureBox);
+    return d->picture;
+}
+
+QColor PictureBox::backColor() const
+{
+    Q_D(const PictureBox);
+    return d->backColor;
+}
+
+QColor PictureBox::foreColor() const
+{
+    Q_D(const PictureBox);
+    return d->foreColor;
+}
+
+int PictureBox::drawWidth() const
+{
+    Q_D(const PictureBox);
+    return d->drawWidth;
+}
+
+bool PictureBox::fontTransparent() const
+{
+    Q_D(const PictureBox);
+    return d->fontTransparent;
+}
+
+void PictureBox::setFontTransparent(bool transparent)
+{
+    Q_D(PictureBox);
+    d->fontTransparent = transparent;
+}
+
+PictureBox::ScaleMode PictureBox::scaleMode() const
+{
+    Q_D(const PictureBox);
+    return d->scale.mode();
+}
+
+void PictureBox::setScaleMode(ScaleMode mode)
+{
+    Q_D(PictureBox);
+    d->scale.setMode(mode);
+}
+
+float PictureBox::scaleLeft() const
+{
+    Q_D(const PictureBox);
+    return d->scale.left();
+}
+
+float PictureBox::scaleTop() const
+{
+    Q_D(const PictureBox);
+    return d->scale.top();
+}
+
+float PictureBox::scaleWidth() const
+{
+    Q_D(const PictureBox);
+    return d->scale.width(size());
+}
+
+float PictureBox::scaleHeight() const
+{
+    Q_D(const PictureBox);
+    return d->scale.height(size());
+}
+
+QPointF PictureBox::toPixels(QPointF point) const
+{
+    Q_D(const PictureBox);
+    return d->scale.toPixels(point, size());
+}
+
+QPointF PictureBox::fromPixels(QPointF pixels) const
+{
+    Q_D(const PictureBox);
+    return d->scale.fromPixels(pixels, size());
+}
+
+float PictureBox::currentX() const
+{
+    Q_D(const PictureBox);
+    return d->currentX;
+}
+
+float PictureBox::currentY() const
+{
+    Q_D(const PictureBox);
+    return d->currentY;
+}
+
+void PictureBox::setCurrentX(float x)
+{
+    Q_D(PictureBox);
+    d->currentX = x;
+}
+
+void PictureBox::setCurrentY(float y)
+{
+    Q_D(PictureBox);
+    d->currentY = y;
+}
+
+OleColor PictureBox::backColorValue() const
+{
+    Q_D(const PictureBox);
+    return d->backColorValue;
+}
+
+OleColor PictureBox::foreColorValue() const
+{
+    Q_D(const PictureBox);
+    return d->foreColorValue;
+}
+
+OleColor PictureBox::fillColorValue() const
+{
+    Q_D(const PictureBox);
+    return d->fillColorValue;
+}
+
+QColor PictureBox::fillColor() const
+{
+    Q_D(const PictureBox);
+    return d->fillColor;
+}
+
+int PictureBox::drawMode() const
+{
+    Q_D(const PictureBox);
+    return d->drawMode;
+}
+
+int PictureBox::drawStyle() const
+{
+    Q_D(const PictureBox);
+    return d->drawStyle;
+}
+
+int PictureBox::fillStyle() const
+{
+    Q_D(const PictureBox);
+    return d->fillStyle;
+}
+
+void PictureBox::setTextBackColor(const QColor &color)
+{
+    Q_D(PictureBox);
+    d->textBackColor = color;
+}
+
+qint32 PictureBox::whatsThisHelpId() const
+{
+    Q_D(const PictureBox);
+    return d->whatsThisHelpId;
+}
+
+void PictureBox::setWhatsThisHelpId(qint32 id)
+{
+    Q_D(PictureBox);
+    d->whatsThisHelpId = id;
+}
+
+int PictureBox::oleDragMode() const
+{
+    Q_D(const PictureBox);
+    return d->oleDragMode;
+}
+
+int PictureBox::linkMode() const
+{
+    Q_D(const PictureBox);
+    return d->linkMode;
+}
+
+QString PictureBox::linkTopic() const
+{
+    Q_D(const PictureBox);
+    return d->linkTopic;
+}
+
+void PictureBox::setLinkTopic(const QString &topic)
+{
+    Q_D(PictureBox);
+    d->linkTopic = topic;
+}
+
+QString PictureBox::linkItem() const
+{
+    Q_D(const PictureBox);
+    return d->linkItem;
+}
+
+void PictureBox::setLinkItem(const QString &item)
+{
+    Q_D(PictureBox);
+    d->linkItem = item;
+}
+
+int PictureBox::linkTimeout() const
+{
+    Q_D(const PictureBox);
+    return d->linkTimeout;
+}
+
+void PictureBox::setLinkTimeout(int tenths)
+{
+    Q_D(PictureBox);
+    d->linkTimeout = tenths;
+}
+
+QSize PictureBox::sizeHint() const
+{
+    Q_D(const PictureBox);
+    return d->picture.isNull() ? QSize(100, 100) : d->picture.size();
+}
+
+QImage PictureBoxPrivate::background(QSize size) const
+{
+    QImage filled(size.expandedTo(QSize(1, 1)), surfaceFormat);
+    filled.fill(backColor);
+    if (!picture.isNull()) {
+        QPainter painter(&filled);
+        painter.drawPixmap(0, 0, picture);
     }
-    return image;
+    return filled;
 }
 
 void PictureBox::setPicture(const QPixmap &picture)
 {
-    m_picture = picture;
+    Q_D(PictureBox);
+    d->picture = picture;
     cls();
     emit change();
 }
 
 void PictureBox::setBackColor(const QColor &color)
 {
-    m_backColor = color;
-    m_backColorValue = olecolor::fromQColor(color);
-    m_textBackColor.reset();
+    Q_D(PictureBox);
+    d->backColor = color;
+    d->backColorValue = olecolor::fromQColor(color);
+    d->textBackColor.reset();
     cls();
 }
 
 void PictureBox::setDrawWidth(int width)
 {
-    m_drawWidth = qMax(1, width);
+    Q_D(PictureBox);
+    d->drawWidth = qMax(1, width);
 }
 
 void PictureBox::cls()
 {
-    endSharedPainter();
-    m_image = background(size());
-    m_currentX = scaleLeft();
-    m_currentY = scaleTop();
+    Q_D(PictureBox);
+    d->endSharedPainter();
+    d->image = d->background(size());
+    d->currentX = scaleLeft();
+    d->currentY = scaleTop();
     update();
 }
 
@@ -72,27 +354,32 @@ void PictureBox::cls()
 
 void PictureBox::setScaleLeft(float left)
 {
-    m_scale.setLeft(left, size());
+    Q_D(PictureBox);
+    d->scale.setLeft(left, size());
 }
 
 void PictureBox::setScaleTop(float top)
 {
-    m_scale.setTop(top, size());
+    Q_D(PictureBox);
+    d->scale.setTop(top, size());
 }
 
 void PictureBox::setScaleWidth(float width)
 {
-    m_scale.setWidth(width, size());
+    Q_D(PictureBox);
+    d->scale.setWidth(width, size());
 }
 
 void PictureBox::setScaleHeight(float height)
 {
-    m_scale.setHeight(height, size());
+    Q_D(PictureBox);
+    d->scale.setHeight(height, size());
 }
 
 void PictureBox::scale(float x1, float y1, float x2, float y2)
 {
-    m_scale.set(x1, y1, x2, y2);
+    Q_D(PictureBox);
+    d->scale.set(x1, y1, x2, y2);
 }
 
 void PictureBox::resetScale()
@@ -102,22 +389,24 @@ void PictureBox::resetScale()
 
 const QImage &PictureBox::image() const
 {
-    fitImageToSize();
-    return m_image;
+    Q_D(const PictureBox);
+    d->fitImageToSize();
+    return d->image;
 }
 
-void PictureBox::fitImageToSize() const
+void PictureBoxPrivate::fitImageToSize() const
 {
+    Q_Q(const PictureBox);
     // Every operation but line() and print() works on the image directly.
     endSharedPainter();
-    if (m_image.size() == size().expandedTo(QSize(1, 1)))
+    if (image.size() == q->size().expandedTo(QSize(1, 1)))
         return;
-    QImage resized = background(size());
+    QImage resized = background(q->size());
     {
         QPainter painter(&resized);
-        painter.drawImage(0, 0, m_image);
+        painter.drawImage(0, 0, image);
     }
-    m_image = std::move(resized);
+    image = std::move(resized);
 }
 
 // Drawing ---------------------------------------------------------------------
@@ -125,51 +414,52 @@ void PictureBox::fitImageToSize() const
 PictureBox::Batch::Batch(PictureBox &box)
     : m_box(box)
 {
-    ++m_box.m_batchDepth;
+    ++m_box.d_func()->batchDepth;
 }
 
 PictureBox::Batch::~Batch()
 {
-    if (--m_box.m_batchDepth == 0)
-        m_box.endSharedPainter();
+    if (--m_box.d_func()->batchDepth == 0)
+        m_box.d_func()->endSharedPainter();
 }
 
-void PictureBox::endSharedPainter() const
+void PictureBoxPrivate::endSharedPainter() const
 {
-    m_sharedPainter.reset();
+    sharedPainter.reset();
 }
 
-QPainter &PictureBox::beginDrawing(std::optional<QPainter> &own)
+QPainter &PictureBoxPrivate::beginDrawing(std::optional<QPainter> &own)
 {
-    if (m_batchDepth == 0) {
+    Q_Q(PictureBox);
+    if (batchDepth == 0) {
         fitImageToSize();
-        own.emplace(&m_image);
+        own.emplace(&image);
         return *own;
     }
-    if (!m_sharedPainter || m_image.size() != size().expandedTo(QSize(1, 1))) {
+    if (!sharedPainter || image.size() != q->size().expandedTo(QSize(1, 1))) {
         fitImageToSize();
-        m_sharedPainter = std::make_unique<QPainter>(&m_image);
+        sharedPainter = std::make_unique<QPainter>(&image);
     }
-    return *m_sharedPainter;
+    return *sharedPainter;
 }
 
-QPen PictureBox::pen(const QColor &color) const
+QPen PictureBoxPrivate::pen(const QColor &color) const
 {
     QPen pen(color);
-    pen.setWidth(m_drawWidth);
+    pen.setWidth(drawWidth);
     pen.setCapStyle(Qt::FlatCap);
     // Patterned lines exist only one pixel wide; wider ones draw solid.
-    if (m_drawStyle == 5)
+    if (drawStyle == 5)
         pen.setStyle(Qt::NoPen);
-    else if (m_drawWidth == 1 && m_drawStyle >= 1 && m_drawStyle <= 4) {
+    else if (drawWidth == 1 && drawStyle >= 1 && drawStyle <= 4) {
         static constexpr Qt::PenStyle patterns[]
             = { Qt::DashLine, Qt::DotLine, Qt::DashDotLine, Qt::DashDotDotLine };
-        pen.setStyle(patterns[m_drawStyle - 1]);
+        pen.setStyle(patterns[drawStyle - 1]);
     }
     return pen;
 }
 
-void PictureBox::applyDrawMode(QPainter &painter) const
+void PictureBoxPrivate::applyDrawMode(QPainter &painter) const
 {
     // The sixteen binary raster operations of a pen on what is there.
     static constexpr QPainter::CompositionMode modes[] = {
@@ -190,10 +480,10 @@ void PictureBox::applyDrawMode(QPainter &painter) const
         QPainter::RasterOp_SourceOrDestination, // 15 Merge Pen
         QPainter::RasterOp_SetDestination, // 16 Whiteness
     };
-    painter.setCompositionMode(modes[m_drawMode - 1]);
+    painter.setCompositionMode(modes[drawMode - 1]);
 }
 
-QBrush PictureBox::fillBrush() const
+QBrush PictureBoxPrivate::fillBrush() const
 {
     static constexpr Qt::BrushStyle styles[] = {
         Qt::SolidPattern,
@@ -205,75 +495,80 @@ QBrush PictureBox::fillBrush() const
         Qt::CrossPattern,
         Qt::DiagCrossPattern,
     };
-    return QBrush(m_fillColor, styles[m_fillStyle]);
+    return QBrush(fillColor, styles[fillStyle]);
 }
 
 void PictureBox::line(float x1, float y1, float x2, float y2)
 {
-    line(x1, y1, x2, y2, m_foreColor);
+    Q_D(PictureBox);
+    line(x1, y1, x2, y2, d->foreColor);
 }
 
 void PictureBox::line(float x1, float y1, float x2, float y2, const QColor &color)
 {
+    Q_D(PictureBox);
     {
         std::optional<QPainter> own;
-        QPainter &painter = beginDrawing(own);
-        applyDrawMode(painter);
-        painter.setPen(pen(color));
+        QPainter &painter = d->beginDrawing(own);
+        d->applyDrawMode(painter);
+        painter.setPen(d->pen(color));
         const QPointF from = toPixels(QPointF(x1, y1));
         const QPointF to = toPixels(QPointF(x2, y2));
         painter.drawLine(QPoint(qFloor(from.x()), qFloor(from.y())), QPoint(qFloor(to.x()), qFloor(to.y())));
     }
-    m_currentX = x2;
-    m_currentY = y2;
+    d->currentX = x2;
+    d->currentY = y2;
     update();
 }
 
 void PictureBox::pset(float x, float y, const QColor &color)
 {
-    fitImageToSize();
+    Q_D(PictureBox);
+    d->fitImageToSize();
     const QPointF at = toPixels(QPointF(x, y));
     const int px = qFloor(at.x());
     const int py = qFloor(at.y());
-    if (m_image.valid(px, py)) {
-        m_image.setPixel(px, py, color.rgb());
+    if (d->image.valid(px, py)) {
+        d->image.setPixel(px, py, color.rgb());
         update(px, py, 1, 1);
     }
-    m_currentX = x;
-    m_currentY = y;
+    d->currentX = x;
+    d->currentY = y;
 }
 
 std::optional<QRgb> PictureBox::point(float x, float y) const
 {
-    fitImageToSize();
+    Q_D(const PictureBox);
+    d->fitImageToSize();
     const QPointF at = toPixels(QPointF(x, y));
     const int px = qFloor(at.x());
     const int py = qFloor(at.y());
-    if (!m_image.valid(px, py))
+    if (!d->image.valid(px, py))
         return std::nullopt;
-    return m_image.pixel(px, py) & 0xFFFFFFu;
+    return d->image.pixel(px, py) & 0xFFFFFFu;
 }
 
 void PictureBox::print(const QString &text)
 {
-    const QPointF at = toPixels(QPointF(m_currentX, m_currentY));
+    Q_D(PictureBox);
+    const QPointF at = toPixels(QPointF(d->currentX, d->currentY));
     const QFontMetrics metrics(font());
     {
         std::optional<QPainter> own;
-        QPainter &painter = beginDrawing(own);
+        QPainter &painter = d->beginDrawing(own);
         // Text is always drawn over what is there, whatever the lines' draw mode.
         painter.setCompositionMode(QPainter::CompositionMode_SourceOver);
         painter.setFont(font());
-        painter.setPen(m_foreColor);
+        painter.setPen(d->foreColor);
         // Measuring the text costs as much as drawing it: only for its background.
-        if (!m_fontTransparent) {
+        if (!d->fontTransparent) {
             const QSizeF size(metrics.horizontalAdvance(text), metrics.height());
             painter.fillRect(QRectF(at, size), textBackColor());
         }
         painter.drawText(QPointF(at.x(), at.y() + metrics.ascent()), text);
     }
-    m_currentX = scaleLeft();
-    m_currentY = float(fromPixels(QPointF(0, at.y() + metrics.height())).y());
+    d->currentX = scaleLeft();
+    d->currentY = float(fromPixels(QPointF(0, at.y() + metrics.height())).y());
     update();
 }
 
@@ -292,7 +587,8 @@ float PictureBox::textHeight(const QString &text) const
 
 void PictureBox::paintPicture(const QImage &picture, float x, float y, float width, float height)
 {
-    fitImageToSize();
+    Q_D(PictureBox);
+    d->fitImageToSize();
     if (picture.isNull())
         return;
     const QPointF at = toPixels(QPointF(x, y));
@@ -300,7 +596,7 @@ void PictureBox::paintPicture(const QImage &picture, float x, float y, float wid
     if (width >= 0 && height >= 0)
         target = QRectF(at, toPixels(QPointF(x + width, y + height)));
     {
-        QPainter painter(&m_image);
+        QPainter painter(&d->image);
         painter.drawImage(target, picture);
     }
     update();
@@ -308,9 +604,10 @@ void PictureBox::paintPicture(const QImage &picture, float x, float y, float wid
 
 void PictureBox::bitBlt(const PictureBox &source, const QRect &sourcePixels, QPoint destinationPixels)
 {
-    fitImageToSize();
+    Q_D(PictureBox);
+    d->fitImageToSize();
     {
-        QPainter painter(&m_image);
+        QPainter painter(&d->image);
         painter.setCompositionMode(QPainter::CompositionMode_Source);
         painter.drawImage(destinationPixels, source.image(), sourcePixels);
     }
@@ -319,8 +616,9 @@ void PictureBox::bitBlt(const PictureBox &source, const QRect &sourcePixels, QPo
 
 void PictureBox::drawPixels(const std::function<void(QImage &)> &draw)
 {
-    fitImageToSize();
-    draw(m_image);
+    Q_D(PictureBox);
+    d->fitImageToSize();
+    draw(d->image);
     update();
 }
 
@@ -328,135 +626,153 @@ void PictureBox::drawPixels(const std::function<void(QImage &)> &draw)
 
 void PictureBox::paintEvent(QPaintEvent *)
 {
-    fitImageToSize();
+    Q_D(PictureBox);
+    d->fitImageToSize();
     QPainter painter(this);
-    painter.drawImage(0, 0, m_image);
+    painter.drawImage(0, 0, d->image);
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
+    Q_D(PictureBox);
     QWidget::resizeEvent(event);
-    fitImageToSize();
+    d->fitImageToSize();
 }
 
-void PictureBox::emitMouse(void (PictureBox::*signal)(int, int, float, float), int button, QMouseEvent *event)
+void PictureBoxPrivate::emitMouse(
+    void (PictureBox::*signal)(int, int, float, float), int button, QMouseEvent *event)
 {
-    const QPointF at = fromPixels(event->position());
-    emit(this->*signal)(button, shiftStateOf(event->modifiers()), float(at.x()), float(at.y()));
+    Q_Q(PictureBox);
+    const QPointF at = q->fromPixels(event->position());
+    emit(q->*signal)(button, shiftStateOf(event->modifiers()), float(at.x()), float(at.y()));
 }
 
 void PictureBox::mousePressEvent(QMouseEvent *event)
 {
-    emitMouse(&PictureBox::mouseDown, mouseButtonCode(event->button()), event);
+    Q_D(PictureBox);
+    d->emitMouse(&PictureBox::mouseDown, mouseButtonCode(event->button()), event);
 }
 
 void PictureBox::mouseMoveEvent(QMouseEvent *event)
 {
-    emitMouse(&PictureBox::mouseMove, mouseButtonCode(event->buttons()), event);
+    Q_D(PictureBox);
+    d->emitMouse(&PictureBox::mouseMove, mouseButtonCode(event->buttons()), event);
 }
 
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    emitMouse(&PictureBox::mouseUp, mouseButtonCode(event->button()), event);
+    Q_D(PictureBox);
+    d->emitMouse(&PictureBox::mouseUp, mouseButtonCode(event->button()), event);
 }
 
 // Members of a control's drawing surface ----------------------------------------
 
 void PictureBox::setBackColorValue(OleColor color)
 {
+    Q_D(PictureBox);
     setBackColor(olecolor::toQColor(color, palette()));
-    m_backColorValue = color;
+    d->backColorValue = color;
 }
 
 void PictureBox::setForeColorValue(OleColor color)
 {
+    Q_D(PictureBox);
     setForeColor(olecolor::toQColor(color, palette()));
-    m_foreColorValue = color;
+    d->foreColorValue = color;
 }
 
 void PictureBox::setFillColorValue(OleColor color)
 {
-    m_fillColor = olecolor::toQColor(color, palette());
-    m_fillColorValue = color;
+    Q_D(PictureBox);
+    d->fillColor = olecolor::toQColor(color, palette());
+    d->fillColorValue = color;
 }
 
 ControlError PictureBox::setDrawMode(int mode)
 {
+    Q_D(PictureBox);
     if (mode < 1 || mode > 16)
         return controlerror::make(controlerror::invalidPropertyValue);
-    m_drawMode = mode;
+    d->drawMode = mode;
     return {};
 }
 
 ControlError PictureBox::setDrawStyle(int style)
 {
+    Q_D(PictureBox);
     if (style < 0 || style > 6)
         return controlerror::make(controlerror::invalidPropertyValue);
-    m_drawStyle = style;
+    d->drawStyle = style;
     return {};
 }
 
 ControlError PictureBox::setFillStyle(int style)
 {
+    Q_D(PictureBox);
     if (style < 0 || style > 7)
         return controlerror::make(controlerror::invalidPropertyValue);
-    m_fillStyle = style;
+    d->fillStyle = style;
     return {};
 }
 
 ControlError PictureBox::setOleDragMode(int mode)
 {
+    Q_D(PictureBox);
     if (mode < 0 || mode > 1)
         return controlerror::make(controlerror::invalidPropertyValue);
-    m_oleDragMode = mode;
+    d->oleDragMode = mode;
     return {};
 }
 
 ControlError PictureBox::setLinkMode(int mode)
 {
+    Q_D(PictureBox);
     if (mode < 0 || mode > 3)
         return controlerror::make(controlerror::invalidPropertyValue);
-    m_linkMode = mode;
+    d->linkMode = mode;
     return {};
 }
 
 QColor PictureBox::textBackColor() const
 {
-    return m_textBackColor.value_or(m_backColor);
+    Q_D(const PictureBox);
+    return d->textBackColor.value_or(d->backColor);
 }
 
 void PictureBox::box(float x1, float y1, float x2, float y2, bool filled)
 {
-    fitImageToSize();
+    Q_D(PictureBox);
+    d->fitImageToSize();
     {
-        QPainter painter(&m_image);
-        applyDrawMode(painter);
-        painter.setPen(pen(m_foreColor));
-        painter.setBrush(filled ? QBrush(m_foreColor) : fillBrush());
+        QPainter painter(&d->image);
+        d->applyDrawMode(painter);
+        painter.setPen(d->pen(d->foreColor));
+        painter.setBrush(filled ? QBrush(d->foreColor) : d->fillBrush());
         const QPointF from = toPixels(QPointF(x1, y1));
         const QPointF to = toPixels(QPointF(x2, y2));
         painter.drawRect(QRectF(from, to).normalized());
     }
-    m_currentX = x2;
-    m_currentY = y2;
+    d->currentX = x2;
+    d->currentY = y2;
     update();
 }
 
 void PictureBox::circle(float x, float y, float radius)
 {
-    fitImageToSize();
+    Q_D(PictureBox);
+    d->fitImageToSize();
     {
-        QPainter painter(&m_image);
+        QPainter painter(&d->image);
         painter.setRenderHint(QPainter::Antialiasing, false);
-        applyDrawMode(painter);
-        painter.setPen(pen(m_foreColor));
-        painter.setBrush(fillBrush());
+        d->applyDrawMode(painter);
+        painter.setPen(d->pen(d->foreColor));
+        painter.setBrush(d->fillBrush());
         const QPointF centre = toPixels(QPointF(x, y));
         const double rx = std::abs(toPixels(QPointF(x + radius, y)).x() - centre.x());
         painter.drawEllipse(centre, rx, rx);
     }
-    m_currentX = x;
-    m_currentY = y;
+    d->currentX = x;
+    d->currentY = y;
     update();
 }
 
@@ -497,6 +813,7 @@ std::optional<QPainter::CompositionMode> rasterOperation(qint32 opcode)
 
 ControlError PictureBox::paintPicture(const QImage &picture, float x1, float y1, const PictureArea &area)
 {
+    Q_D(PictureBox);
     if (picture.isNull())
         return controlerror::make(controlerror::invalidPicture);
     const std::optional<QPainter::CompositionMode> mode = rasterOperation(area.opcode.value_or(0xCC0020));
@@ -504,7 +821,7 @@ ControlError PictureBox::paintPicture(const QImage &picture, float x1, float y1,
         return controlerror::make(controlerror::invalidProcedureCall);
 
     // Sizes given in the box's scale; the picture's own size counts in pixels.
-    fitImageToSize();
+    d->fitImageToSize();
     const QPointF origin = toPixels(QPointF(scaleLeft(), scaleTop()));
     const auto pixelsX
         = [&](float units) { return toPixels(QPointF(scaleLeft() + units, 0)).x() - origin.x(); };
@@ -529,7 +846,7 @@ ControlError PictureBox::paintPicture(const QImage &picture, float x1, float y1,
         part.convertTo(QImage::Format_RGB32); // raster operations work on opaque pixels
     const QRectF target = QRectF(at, QSizeF(width1, height1)).normalized();
     {
-        QPainter painter(&m_image);
+        QPainter painter(&d->image);
         painter.setCompositionMode(*mode);
         painter.drawImage(target, part);
     }

@@ -47,22 +47,80 @@ int keyAsciiOf(const QKeyEvent *event)
     return c.unicode();
 }
 
+class TextBoxPrivate
+{
+    Q_DECLARE_PUBLIC(TextBox)
+
+public:
+    explicit TextBoxPrivate(TextBox *box)
+        : q_ptr(box)
+    { }
+
+    struct Selection
+    {
+        int cursor = 0;
+        int start = 0;
+        int length = 0;
+    };
+
+    void onTextChanged(const QString &text);
+    void typeText(QString text);
+    int roomLeft() const;
+    Selection selection() const;
+    void restoreSelection(const Selection &selection);
+    void keepUndoWithinLimit();
+    void dropUndoHistory();
+    void trimUndoHistory();
+    void replayEdit(const QString &to);
+    void endUndoStep();
+
+    TextBox *const q_ptr;
+    int maxLength = 0;
+    QString lastText;
+    int undoLimit = TextBox::defaultUndoLimit;
+    int editsSinceTrim = 0;
+    int eventDepth = 0;
+    // The focus came in by a mouse press that has not reached the box yet.
+    bool focusPressDue = false;
+    // That press has come and keeps the focus selection until the mouse drags.
+    bool keepingFocusSelection = false;
+    QPointF focusPressAt;
+};
+
 TextBox::TextBox(QWidget *parent)
     : QLineEdit(parent)
+    , d_ptr(std::make_unique<TextBoxPrivate>(this))
 {
-    connect(this, &QLineEdit::textChanged, this, &TextBox::onTextChanged);
-    connect(this, &QLineEdit::textEdited, this, [this] { ++m_editsSinceTrim; });
+    connect(
+        this, &QLineEdit::textChanged, this, [this](const QString &now) { d_func()->onTextChanged(now); });
+    connect(this, &QLineEdit::textEdited, this, [this] { ++d_func()->editsSinceTrim; });
+}
+
+TextBox::~TextBox() = default;
+
+int TextBox::maxLength() const
+{
+    Q_D(const TextBox);
+    return d->maxLength;
+}
+
+int TextBox::undoLimit() const
+{
+    Q_D(const TextBox);
+    return d->undoLimit;
 }
 
 void TextBox::setUndoLimit(int edits)
 {
-    m_undoLimit = qMax(0, edits);
-    keepUndoWithinLimit();
+    Q_D(TextBox);
+    d->undoLimit = qMax(0, edits);
+    d->keepUndoWithinLimit();
 }
 
 void TextBox::setMaxLength(int length)
 {
-    m_maxLength = qMax(0, length);
+    Q_D(TextBox);
+    d->maxLength = qMax(0, length);
 }
 
 int TextBox::selStart() const
@@ -90,45 +148,50 @@ void TextBox::setSelLength(int length)
         setSelection(start, len);
 }
 
-void TextBox::onTextChanged(const QString &text)
+void TextBoxPrivate::onTextChanged(const QString &text)
 {
-    if (text == m_lastText)
+    Q_Q(TextBox);
+    if (text == lastText)
         return;
-    m_lastText = text;
-    emit change();
+    lastText = text;
+    emit q->change();
 }
 
-int TextBox::roomLeft() const
+int TextBoxPrivate::roomLeft() const
 {
-    if (m_maxLength == 0)
+    Q_Q(const TextBox);
+    if (maxLength == 0)
         return INT_MAX;
-    return qMax(0, m_maxLength - int(text().size()) + int(selectedText().size()));
+    return qMax(0, maxLength - int(q->text().size()) + int(q->selectedText().size()));
 }
 
-void TextBox::typeText(QString text)
+void TextBoxPrivate::typeText(QString text)
 {
-    if (isReadOnly())
+    Q_Q(TextBox);
+    if (q->isReadOnly())
         return;
     text.truncate(qMin(roomLeft(), int(text.size())));
     if (!text.isEmpty())
-        insert(text);
+        q->insert(text);
 }
 
 bool TextBox::event(QEvent *event)
 {
-    ++m_eventDepth;
+    Q_D(TextBox);
+    ++d->eventDepth;
     const bool handled = QLineEdit::event(event);
-    --m_eventDepth;
+    --d->eventDepth;
     // Only after the outermost event: within it QLineEdit may be amid an edit
     // whose handlers opened a nested event loop.
-    if (m_eventDepth == 0)
-        keepUndoWithinLimit();
+    if (d->eventDepth == 0)
+        d->keepUndoWithinLimit();
     return handled;
 }
 
 void TextBox::keyPressEvent(QKeyEvent *event)
 {
-    m_focusPressDue = false;
+    Q_D(TextBox);
+    d->focusPressDue = false;
     const int original = keyAsciiOf(event);
     if (original < 0) {
         QLineEdit::keyPressEvent(event);
@@ -141,18 +204,18 @@ void TextBox::keyPressEvent(QKeyEvent *event)
         return;
     }
     if (event->matches(QKeySequence::Paste)) {
-        typeText(QApplication::clipboard()->text());
+        d->typeText(QApplication::clipboard()->text());
         event->accept();
         return;
     }
     if (keyAscii != original) {
         // The handler asked for another character in place of the key.
         if (keyAscii >= 32)
-            typeText(QString(QChar(keyAscii)));
+            d->typeText(QString(QChar(keyAscii)));
         event->accept();
         return;
     }
-    if (keyAscii >= 32 && roomLeft() < int(event->text().size())) {
+    if (keyAscii >= 32 && d->roomLeft() < int(event->text().size())) {
         event->accept();
         return;
     }
@@ -168,52 +231,57 @@ void TextBox::keyReleaseEvent(QKeyEvent *event)
 
 void TextBox::focusInEvent(QFocusEvent *event)
 {
+    Q_D(TextBox);
     // Focus given by a mouse press comes before the press itself, and the press
     // would then drop the selection that the gotFocus() handler makes.
-    m_focusPressDue = event->reason() == Qt::MouseFocusReason;
+    d->focusPressDue = event->reason() == Qt::MouseFocusReason;
     QLineEdit::focusInEvent(event);
     emit gotFocus();
 }
 
 void TextBox::focusOutEvent(QFocusEvent *event)
 {
-    m_focusPressDue = false;
-    m_keepingFocusSelection = false;
+    Q_D(TextBox);
+    d->focusPressDue = false;
+    d->keepingFocusSelection = false;
     QLineEdit::focusOutEvent(event);
 }
 
 void TextBox::mousePressEvent(QMouseEvent *event)
 {
-    const bool focusPress = std::exchange(m_focusPressDue, false);
+    Q_D(TextBox);
+    const bool focusPress = std::exchange(d->focusPressDue, false);
     if (!focusPress || event->button() != Qt::LeftButton || !hasSelectedText()) {
         QLineEdit::mousePressEvent(event);
         return;
     }
-    const Selection made = selection();
+    const TextBoxPrivate::Selection made = d->selection();
     QLineEdit::mousePressEvent(event);
-    restoreSelection(made);
-    m_keepingFocusSelection = true;
-    m_focusPressAt = event->position();
+    d->restoreSelection(made);
+    d->keepingFocusSelection = true;
+    d->focusPressAt = event->position();
 }
 
 void TextBox::mouseMoveEvent(QMouseEvent *event)
 {
-    if (m_keepingFocusSelection) {
+    Q_D(TextBox);
+    if (d->keepingFocusSelection) {
         // A hand's tremble during the click keeps the selection; a drag selects
         // from the pressed place, as after any other press.
-        if ((event->position() - m_focusPressAt).manhattanLength() < QApplication::startDragDistance()) {
+        if ((event->position() - d->focusPressAt).manhattanLength() < QApplication::startDragDistance()) {
             event->accept();
             return;
         }
-        m_keepingFocusSelection = false;
-        setCursorPosition(cursorPositionAt(m_focusPressAt.toPoint()));
+        d->keepingFocusSelection = false;
+        setCursorPosition(cursorPositionAt(d->focusPressAt.toPoint()));
     }
     QLineEdit::mouseMoveEvent(event);
 }
 
 void TextBox::mouseReleaseEvent(QMouseEvent *event)
 {
-    m_keepingFocusSelection = false;
+    Q_D(TextBox);
+    d->keepingFocusSelection = false;
     QLineEdit::mouseReleaseEvent(event);
 }
 
@@ -227,84 +295,91 @@ void TextBox::mouseReleaseEvent(QMouseEvent *event)
 // undo step each. Ctrl+Z then still takes back the recent edits. All of it runs
 // with the box's signals blocked: to its handlers the text never changed.
 
-TextBox::Selection TextBox::selection() const
+TextBoxPrivate::Selection TextBoxPrivate::selection() const
 {
+    Q_Q(const TextBox);
     Selection s;
-    s.cursor = cursorPosition();
-    s.start = hasSelectedText() ? selectionStart() : s.cursor;
-    s.length = hasSelectedText() ? selectionLength() : 0;
+    s.cursor = q->cursorPosition();
+    s.start = q->hasSelectedText() ? q->selectionStart() : s.cursor;
+    s.length = q->hasSelectedText() ? q->selectionLength() : 0;
     return s;
 }
 
-void TextBox::restoreSelection(const Selection &s)
+void TextBoxPrivate::restoreSelection(const Selection &s)
 {
+    Q_Q(TextBox);
     if (s.length == 0)
-        setCursorPosition(s.cursor);
+        q->setCursorPosition(s.cursor);
     else if (s.cursor == s.start)
-        setSelection(s.start + s.length, -s.length);
+        q->setSelection(s.start + s.length, -s.length);
     else
-        setSelection(s.start, s.length);
+        q->setSelection(s.start, s.length);
 }
 
-void TextBox::keepUndoWithinLimit()
+void TextBoxPrivate::keepUndoWithinLimit()
 {
-    if (m_undoLimit == 0) {
-        if (isUndoAvailable())
+    Q_Q(TextBox);
+    if (undoLimit == 0) {
+        if (q->isUndoAvailable())
             dropUndoHistory();
         return;
     }
     // Not while the user is undoing: redo would be lost.
-    if (m_editsSinceTrim >= m_undoLimit && !isRedoAvailable())
+    if (editsSinceTrim >= undoLimit && !q->isRedoAvailable())
         trimUndoHistory();
 }
 
-void TextBox::dropUndoHistory()
+void TextBoxPrivate::dropUndoHistory()
 {
+    Q_Q(TextBox);
     const Selection kept = selection();
-    const bool modified = isModified();
-    const QSignalBlocker quiet(this);
-    setText(text());
+    const bool modified = q->isModified();
+    const QSignalBlocker quiet(q);
+    q->setText(q->text());
     restoreSelection(kept);
-    setModified(modified);
+    q->setModified(modified);
 }
 
-void TextBox::trimUndoHistory()
+void TextBoxPrivate::trimUndoHistory()
 {
+    Q_Q(TextBox);
     const Selection kept = selection();
-    const bool modified = isModified();
-    const QString now = text();
-    const QSignalBlocker quiet(this);
+    const bool modified = q->isModified();
+    const QString now = q->text();
+    const QSignalBlocker quiet(q);
     QStringList past; // oldest first
-    while (past.size() < m_undoLimit && isUndoAvailable()) {
-        undo();
-        past.prepend(text());
+    while (past.size() < undoLimit && q->isUndoAvailable()) {
+        q->undo();
+        past.prepend(q->text());
     }
     if (!past.isEmpty()) {
-        setText(past.takeFirst());
+        q->setText(past.takeFirst());
         for (const QString &state : std::as_const(past))
             replayEdit(state);
         replayEdit(now);
         endUndoStep(); // the user's next edit is a step of its own
     }
     restoreSelection(kept);
-    setModified(modified);
-    m_editsSinceTrim = 0;
+    q->setModified(modified);
+    editsSinceTrim = 0;
 }
 
 // QLineEdit ends an undo step where the cursor moves. With no text to move in,
 // the step before was a removal, and a removal by Backspace and the typing that
 // follows are never one step.
-void TextBox::endUndoStep()
+void TextBoxPrivate::endUndoStep()
 {
-    if (!text().isEmpty())
-        setCursorPosition(cursorPosition() == 0 ? 1 : 0);
+    Q_Q(TextBox);
+    if (!q->text().isEmpty())
+        q->setCursorPosition(q->cursorPosition() == 0 ? 1 : 0);
 }
 
 // Turns the text into `to` with one undo step: the part between what both share
 // at the start and at the end is replaced.
-void TextBox::replayEdit(const QString &to)
+void TextBoxPrivate::replayEdit(const QString &to)
 {
-    const QString from = text();
+    Q_Q(TextBox);
+    const QString from = q->text();
     const qsizetype shorter = qMin(from.size(), to.size());
     qsizetype head = 0;
     while (head < shorter && from.at(head) == to.at(head))
@@ -319,15 +394,15 @@ void TextBox::replayEdit(const QString &to)
         return;
     endUndoStep();
     if (added.isEmpty()) {
-        setCursorPosition(at + removed);
+        q->setCursorPosition(at + removed);
         for (int i = 0; i < removed; ++i)
-            backspace();
+            q->backspace();
     } else if (removed > 0) {
-        setSelection(at, removed);
-        insert(added);
+        q->setSelection(at, removed);
+        q->insert(added);
     } else {
-        setCursorPosition(at);
-        insert(added);
+        q->setCursorPosition(at);
+        q->insert(added);
     }
 }
 

@@ -1,25 +1,51 @@
 #include "Formkit/timer.h"
 
+#include <QTimer>
+
 namespace Formkit {
+
+class TimerPrivate
+{
+public:
+    QTimer timer;
+};
 
 Timer::Timer(QObject *parent)
     : QObject(parent)
+    , d_ptr(std::make_unique<TimerPrivate>())
 {
-    m_timer.setTimerType(Qt::PreciseTimer);
-    connect(&m_timer, &QTimer::timeout, this, &Timer::timer);
+    Q_D(Timer);
+    d->timer.setTimerType(Qt::PreciseTimer);
+    connect(&d->timer, &QTimer::timeout, this, &Timer::timer);
+}
+
+Timer::~Timer() = default;
+
+int Timer::interval() const
+{
+    Q_D(const Timer);
+    return d->timer.interval();
+}
+
+bool Timer::isEnabled() const
+{
+    Q_D(const Timer);
+    return d->timer.isActive();
 }
 
 void Timer::setInterval(int milliseconds)
 {
-    m_timer.setInterval(qMax(0, milliseconds));
+    Q_D(Timer);
+    d->timer.setInterval(qMax(0, milliseconds));
 }
 
 void Timer::setEnabled(bool enabled)
 {
+    Q_D(Timer);
     if (enabled)
-        m_timer.start();
+        d->timer.start();
     else
-        m_timer.stop();
+        d->timer.stop();
 }
 
 } // namespace Formkit

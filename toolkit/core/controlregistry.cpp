@@ -7,6 +7,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
+#include <QJsonObject>
 
 #include <dlfcn.h>
 
@@ -32,9 +33,46 @@ bool looksLikeClassId(const QString &text)
 
 } // namespace
 
+class ControlRegistryPrivate
+{
+public:
+    /// The file's content; an empty object when there is no file. A file that is
+    /// there but cannot be read is an error, so that nothing overwrites it.
+    std::optional<QJsonObject> load(QString *error) const;
+    QString save(const QJsonObject &root) const;
+    QString storedServerPath(const QString &serverPath) const;
+    QString resolvedServerPath(const QString &stored) const;
+
+    QString path;
+};
+
 ControlRegistry::ControlRegistry(QString path)
-    : m_path(std::move(path))
+    : d_ptr(std::make_unique<ControlRegistryPrivate>(ControlRegistryPrivate { std::move(path) }))
 { }
+
+ControlRegistry::ControlRegistry(const ControlRegistry &other)
+    : d_ptr(std::make_unique<ControlRegistryPrivate>(*other.d_ptr))
+{ }
+
+ControlRegistry &ControlRegistry::operator=(const ControlRegistry &other)
+{
+    if (this != &other)
+        d_ptr = std::make_unique<ControlRegistryPrivate>(*other.d_ptr);
+    return *this;
+}
+
+ControlRegistry::~ControlRegistry() = default;
+
+QString ControlRegistry::fileName()
+{
+    return QStringLiteral("controls.json");
+}
+
+QString ControlRegistry::path() const
+{
+    Q_D(const ControlRegistry);
+    return d->path;
+}
 
 QString ControlRegistry::userPath()
 {
@@ -70,22 +108,22 @@ QString ControlRegistry::registrationPath()
     return given.isEmpty() ? userPath() : given;
 }
 
-QString ControlRegistry::storedServerPath(const QString &serverPath) const
+QString ControlRegistryPrivate::storedServerPath(const QString &serverPath) const
 {
-    return QFileInfo(m_path).absoluteDir().relativeFilePath(QFileInfo(serverPath).absoluteFilePath());
+    return QFileInfo(path).absoluteDir().relativeFilePath(QFileInfo(serverPath).absoluteFilePath());
 }
 
-QString ControlRegistry::resolvedServerPath(const QString &stored) const
+QString ControlRegistryPrivate::resolvedServerPath(const QString &stored) const
 {
     if (stored.isEmpty() || QDir::isAbsolutePath(stored))
         return stored;
-    return QDir::cleanPath(QFileInfo(m_path).absoluteDir().absoluteFilePath(stored));
+    return QDir::cleanPath(QFileInfo(path).absoluteDir().absoluteFilePath(stored));
 }
 
-std::optional<QJsonObject> ControlRegistry::load(QString *error) const
+std::optional<QJsonObject> ControlRegistryPrivate::load(QString *error) const
 {
     QByteArray content;
-    const QString problem = componentruntime::readRegistryFile(m_path, &content);
+    const QString problem = componentruntime::readRegistryFile(path, &content);
     if (!problem.isEmpty()) {
         *error = problem;
         return std::nullopt;
@@ -96,53 +134,54 @@ std::optional<QJsonObject> ControlRegistry::load(QString *error) const
     const QJsonDocument document = QJsonDocument::fromJson(content, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
         *error
-            = QStringLiteral("the control registry %1 is damaged (%2)").arg(m_path, parseError.errorString());
+            = QStringLiteral("the control registry %1 is damaged (%2)").arg(path, parseError.errorString());
         return std::nullopt;
     }
     return document.object();
 }
 
-QString ControlRegistry::save(const QJsonObject &root) const
+QString ControlRegistryPrivate::save(const QJsonObject &root) const
 {
-    const QFileInfo info(m_path);
+    const QFileInfo info(path);
     if (!QDir().mkpath(info.absolutePath()))
         return QStringLiteral("cannot make the folder %1").arg(info.absolutePath());
     // Written whole or not at all, so a host never reads half a registry.
-    const QString reason = saveFile(m_path, QJsonDocument(root).toJson(QJsonDocument::Indented));
+    const QString reason = saveFile(path, QJsonDocument(root).toJson(QJsonDocument::Indented));
     return reason.isEmpty() ? QString()
-                            : QStringLiteral("cannot write the control registry %1: %2").arg(m_path, reason);
+                            : QStringLiteral("cannot write the control registry %1: %2").arg(path, reason);
 }
 
 QString ControlRegistry::registerClass(
-    const component::ComponentDescription &d, const QString &serverPath) const
+    const component::ComponentDescription &description, const QString &serverPath) const
 {
+    Q_D(const ControlRegistry);
     QString error;
-    std::optional<QJsonObject> root = load(&error);
+    std::optional<QJsonObject> root = d->load(&error);
     if (!root)
         return error;
 
-    const QString classId = normalisedClassId(d.classId);
-    const QString typeLibId = normalisedClassId(d.typeLibId);
+    const QString classId = normalisedClassId(description.classId);
+    const QString typeLibId = normalisedClassId(description.typeLibId);
     // Relative to the registry's folder, so that a registry and its libraries
     // can move together (an installed prefix, a build folder).
-    const QString server = storedServerPath(serverPath);
+    const QString server = d->storedServerPath(serverPath);
 
     QJsonObject classEntry;
-    classEntry.insert(QStringLiteral("name"), d.className);
-    classEntry.insert(QStringLiteral("ProgID"), d.progId);
-    classEntry.insert(QStringLiteral("Control"), d.isControl);
+    classEntry.insert(QStringLiteral("name"), description.className);
+    classEntry.insert(QStringLiteral("ProgID"), description.progId);
+    classEntry.insert(QStringLiteral("Control"), description.isControl);
     classEntry.insert(QStringLiteral("InprocServer"), server);
     classEntry.insert(QStringLiteral("TypeLib"), typeLibId);
-    classEntry.insert(QStringLiteral("Version"), d.typeLibVersion);
-    if (d.toolboxBitmapId != 0)
-        classEntry.insert(
-            QStringLiteral("ToolboxBitmap"), QStringLiteral("%1, %2").arg(server).arg(d.toolboxBitmapId));
+    classEntry.insert(QStringLiteral("Version"), description.typeLibVersion);
+    if (description.toolboxBitmapId != 0)
+        classEntry.insert(QStringLiteral("ToolboxBitmap"),
+            QStringLiteral("%1, %2").arg(server).arg(description.toolboxBitmapId));
     QJsonObject classes = root->value(keyClasses).toObject();
     classes.insert(classId, classEntry);
     root->insert(keyClasses, classes);
 
     QJsonObject progIds = root->value(keyProgIds).toObject();
-    progIds.insert(d.progId, classId);
+    progIds.insert(description.progId, classId);
     root->insert(keyProgIds, progIds);
 
     QJsonObject interfaces = root->value(keyInterfaces).toObject();
@@ -152,37 +191,38 @@ QString ControlRegistry::registerClass(
         QJsonObject entry;
         entry.insert(QStringLiteral("name"), name);
         entry.insert(QStringLiteral("TypeLib"), typeLibId);
-        entry.insert(QStringLiteral("Version"), d.typeLibVersion);
+        entry.insert(QStringLiteral("Version"), description.typeLibVersion);
         interfaces.insert(normalisedClassId(id), entry);
     };
-    addInterface(d.defaultInterfaceId, d.defaultInterfaceName);
-    addInterface(d.eventInterfaceId, d.eventInterfaceName);
+    addInterface(description.defaultInterfaceId, description.defaultInterfaceName);
+    addInterface(description.eventInterfaceId, description.eventInterfaceName);
     root->insert(keyInterfaces, interfaces);
 
     QJsonObject typeLibs = root->value(keyTypeLibs).toObject();
     QJsonObject versions = typeLibs.value(typeLibId).toObject();
     QJsonObject version;
-    version.insert(QStringLiteral("name"), d.typeLibName);
-    version.insert(QStringLiteral("locale"), QString::number(d.typeLibLocale, 16));
+    version.insert(QStringLiteral("name"), description.typeLibName);
+    version.insert(QStringLiteral("locale"), QString::number(description.typeLibLocale, 16));
     version.insert(QStringLiteral("path"), server);
-    versions.insert(d.typeLibVersion, version);
+    versions.insert(description.typeLibVersion, version);
     typeLibs.insert(typeLibId, versions);
     root->insert(keyTypeLibs, typeLibs);
 
-    return save(*root);
+    return d->save(*root);
 }
 
-QString ControlRegistry::unregisterClass(const component::ComponentDescription &d) const
+QString ControlRegistry::unregisterClass(const component::ComponentDescription &description) const
 {
+    Q_D(const ControlRegistry);
     QString error;
-    std::optional<QJsonObject> root = load(&error);
+    std::optional<QJsonObject> root = d->load(&error);
     if (!root)
         return error;
     if (root->isEmpty())
         return {};
 
-    const QString classId = normalisedClassId(d.classId);
-    const QString typeLibId = normalisedClassId(d.typeLibId);
+    const QString classId = normalisedClassId(description.classId);
+    const QString typeLibId = normalisedClassId(description.typeLibId);
 
     QJsonObject classes = root->value(keyClasses).toObject();
     classes.remove(classId);
@@ -190,32 +230,33 @@ QString ControlRegistry::unregisterClass(const component::ComponentDescription &
 
     // Another class may have taken the name over since; leave it to that one.
     QJsonObject progIds = root->value(keyProgIds).toObject();
-    if (normalisedClassId(progIds.value(d.progId).toString()) == classId)
-        progIds.remove(d.progId);
+    if (normalisedClassId(progIds.value(description.progId).toString()) == classId)
+        progIds.remove(description.progId);
     root->insert(keyProgIds, progIds);
 
     QJsonObject interfaces = root->value(keyInterfaces).toObject();
-    interfaces.remove(normalisedClassId(d.defaultInterfaceId));
-    interfaces.remove(normalisedClassId(d.eventInterfaceId));
+    interfaces.remove(normalisedClassId(description.defaultInterfaceId));
+    interfaces.remove(normalisedClassId(description.eventInterfaceId));
     root->insert(keyInterfaces, interfaces);
 
     QJsonObject typeLibs = root->value(keyTypeLibs).toObject();
     QJsonObject versions = typeLibs.value(typeLibId).toObject();
-    versions.remove(d.typeLibVersion);
+    versions.remove(description.typeLibVersion);
     if (versions.isEmpty())
         typeLibs.remove(typeLibId);
     else
         typeLibs.insert(typeLibId, versions);
     root->insert(keyTypeLibs, typeLibs);
 
-    return save(*root);
+    return d->save(*root);
 }
 
 std::optional<ControlRegistry::ClassEntry> ControlRegistry::find(
     const QString &progIdOrClassId, QString *error) const
 {
+    Q_D(const ControlRegistry);
     QString loadError;
-    const std::optional<QJsonObject> root = load(&loadError);
+    const std::optional<QJsonObject> root = d->load(&loadError);
     if (!root) {
         if (error)
             *error = loadError;
@@ -223,7 +264,7 @@ std::optional<ControlRegistry::ClassEntry> ControlRegistry::find(
     }
     const auto notRegistered = [&]() -> std::optional<ClassEntry> {
         if (error)
-            *error = QStringLiteral("\"%1\" is not registered in %2").arg(progIdOrClassId, m_path);
+            *error = QStringLiteral("\"%1\" is not registered in %2").arg(progIdOrClassId, d->path);
         return std::nullopt;
     };
 
@@ -251,7 +292,7 @@ std::optional<ControlRegistry::ClassEntry> ControlRegistry::find(
     result.classId = classId;
     result.className = entry.value(QStringLiteral("name")).toString();
     result.progId = entry.value(QStringLiteral("ProgID")).toString();
-    result.serverPath = resolvedServerPath(entry.value(QStringLiteral("InprocServer")).toString());
+    result.serverPath = d->resolvedServerPath(entry.value(QStringLiteral("InprocServer")).toString());
     result.isControl = entry.value(QStringLiteral("Control")).toBool();
     result.typeLibId = entry.value(QStringLiteral("TypeLib")).toString();
     result.typeLibVersion = entry.value(QStringLiteral("Version")).toString();

@@ -1,5 +1,6 @@
 #include "Formkit/filepropertybag.h"
 
+#include "Formkit/memorypropertybag.h"
 #include "Formkit/savefile.h"
 
 #include <QBuffer>
@@ -210,9 +211,30 @@ QByteArrayView trimmed(QByteArrayView text)
 
 } // namespace
 
+class FilePropertyBagPrivate
+{
+public:
+    MemoryPropertyBag values;
+};
+
 FilePropertyBag::FilePropertyBag(QObject *parent)
     : QObject(parent)
+    , d_ptr(std::make_unique<FilePropertyBagPrivate>())
 { }
+
+FilePropertyBag::~FilePropertyBag() = default;
+
+QStringList FilePropertyBag::names() const
+{
+    Q_D(const FilePropertyBag);
+    return d->values.names();
+}
+
+QVariant FilePropertyBag::value(const QString &name) const
+{
+    Q_D(const FilePropertyBag);
+    return d->values.value(name);
+}
 
 bool FilePropertyBag::canStore(const QVariant &value)
 {
@@ -221,6 +243,7 @@ bool FilePropertyBag::canStore(const QVariant &value)
 
 QString FilePropertyBag::readText(QByteArrayView text)
 {
+    Q_D(FilePropertyBag);
     QList<QPair<QString, QVariant>> read;
     qsizetype lineNumber = 0;
     qsizetype start = 0;
@@ -257,10 +280,10 @@ QString FilePropertyBag::readText(QByteArrayView text)
         const QByteArrayView value = blank < 0 ? QByteArrayView() : trimmed(rest.sliced(blank + 1));
         if (value.isEmpty())
             return where + QStringLiteral("\"%1\" has no value").arg(QString::fromLatin1(name));
-        const Decoded d = decoded(type, value);
-        if (!d.error.isEmpty())
-            return where + QStringLiteral("\"%1\": ").arg(QString::fromLatin1(name)) + d.error;
-        read.append({ QString::fromLatin1(name), d.value });
+        const Decoded found = decoded(type, value);
+        if (!found.error.isEmpty())
+            return where + QStringLiteral("\"%1\": ").arg(QString::fromLatin1(name)) + found.error;
+        read.append({ QString::fromLatin1(name), found.value });
     }
     if (!headed)
         return QStringLiteral("line 1: not a property bag (the file is empty)");
@@ -269,18 +292,19 @@ QString FilePropertyBag::readText(QByteArrayView text)
     for (const auto &[name, value] : read)
         fresh.setValue(name, value);
     // Swap in only now, so a text with an error leaves the bag as it was.
-    for (const QString &name : m_values.names())
-        m_values.writeProperty(name, QVariant(), QVariant());
+    for (const QString &name : d->values.names())
+        d->values.writeProperty(name, QVariant(), QVariant());
     for (const QString &name : fresh.names())
-        m_values.setValue(name, fresh.value(name));
+        d->values.setValue(name, fresh.value(name));
     return {};
 }
 
 QByteArray FilePropertyBag::text() const
 {
+    Q_D(const FilePropertyBag);
     QByteArray out = heading.toByteArray() + '\n';
-    for (const QString &name : m_values.names())
-        out += name.toLatin1() + " = " + encoded(m_values.value(name)) + '\n';
+    for (const QString &name : d->values.names())
+        out += name.toLatin1() + " = " + encoded(d->values.value(name)) + '\n';
     return out;
 }
 
@@ -304,20 +328,22 @@ QString FilePropertyBag::save(const QString &path) const
 
 QVariant FilePropertyBag::readProperty(const QString &name, const QVariant &defaultValue, ControlError *error)
 {
-    return m_values.readProperty(name, defaultValue, error);
+    Q_D(FilePropertyBag);
+    return d->values.readProperty(name, defaultValue, error);
 }
 
 ControlError FilePropertyBag::writeProperty(
     const QString &name, const QVariant &value, const QVariant &defaultValue)
 {
+    Q_D(FilePropertyBag);
     if (value == defaultValue)
-        return m_values.writeProperty(name, value, defaultValue);
+        return d->values.writeProperty(name, value, defaultValue);
     QByteArray latin = name.toLatin1();
     if (!isValidName(latin) || QString::fromLatin1(latin) != name)
         return controlerror::make(controlerror::invalidProcedureCall);
     if (!canStore(value))
         return controlerror::make(controlerror::typeMismatch);
-    return m_values.writeProperty(name, value, defaultValue);
+    return d->values.writeProperty(name, value, defaultValue);
 }
 
 } // namespace Formkit

@@ -1,17 +1,29 @@
 #include "Formkit/memorypropertybag.h"
 
+#include <QList>
+#include <QPair>
+
 namespace Formkit {
+
+class MemoryPropertyBagPrivate
+{
+public:
+    qsizetype indexOf(const QString &name) const;
+
+    QList<QPair<QString, QVariant>> values;
+};
 
 MemoryPropertyBag::MemoryPropertyBag(QObject *parent)
     : QObject(parent)
+    , d_ptr(std::make_unique<MemoryPropertyBagPrivate>())
 { }
 
 MemoryPropertyBag::~MemoryPropertyBag() = default;
 
-qsizetype MemoryPropertyBag::indexOf(const QString &name) const
+qsizetype MemoryPropertyBagPrivate::indexOf(const QString &name) const
 {
-    for (qsizetype i = 0; i < m_values.size(); ++i) {
-        if (m_values.at(i).first.compare(name, Qt::CaseInsensitive) == 0)
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        if (values.at(i).first.compare(name, Qt::CaseInsensitive) == 0)
             return i;
     }
     return -1;
@@ -19,28 +31,32 @@ qsizetype MemoryPropertyBag::indexOf(const QString &name) const
 
 void MemoryPropertyBag::setValue(const QString &name, const QVariant &value)
 {
-    const qsizetype index = indexOf(name);
+    Q_D(MemoryPropertyBag);
+    const qsizetype index = d->indexOf(name);
     if (index >= 0)
-        m_values[index].second = value;
+        d->values[index].second = value;
     else
-        m_values.append({ name, value });
+        d->values.append({ name, value });
 }
 
 bool MemoryPropertyBag::contains(const QString &name) const
 {
-    return indexOf(name) >= 0;
+    Q_D(const MemoryPropertyBag);
+    return d->indexOf(name) >= 0;
 }
 
 QVariant MemoryPropertyBag::value(const QString &name) const
 {
-    const qsizetype index = indexOf(name);
-    return index >= 0 ? m_values.at(index).second : QVariant();
+    Q_D(const MemoryPropertyBag);
+    const qsizetype index = d->indexOf(name);
+    return index >= 0 ? d->values.at(index).second : QVariant();
 }
 
 QStringList MemoryPropertyBag::names() const
 {
+    Q_D(const MemoryPropertyBag);
     QStringList result;
-    for (const auto &entry : m_values)
+    for (const auto &entry : d->values)
         result << entry.first;
     return result;
 }
@@ -48,19 +64,21 @@ QStringList MemoryPropertyBag::names() const
 QVariant MemoryPropertyBag::readProperty(
     const QString &name, const QVariant &defaultValue, ControlError *error)
 {
+    Q_D(MemoryPropertyBag);
     if (error)
         *error = {};
-    const qsizetype index = indexOf(name);
-    return index >= 0 ? m_values.at(index).second : defaultValue;
+    const qsizetype index = d->indexOf(name);
+    return index >= 0 ? d->values.at(index).second : defaultValue;
 }
 
 ControlError MemoryPropertyBag::writeProperty(
     const QString &name, const QVariant &value, const QVariant &defaultValue)
 {
-    const qsizetype index = indexOf(name);
+    Q_D(MemoryPropertyBag);
+    const qsizetype index = d->indexOf(name);
     if (value == defaultValue) {
         if (index >= 0)
-            m_values.removeAt(index);
+            d->values.removeAt(index);
         return {};
     }
     setValue(name, value);

@@ -4,6 +4,57 @@
 
 namespace Formkit {
 
+class ScalePrivate
+{
+public:
+    Scale::Mode mode;
+    float left = 0;
+    float top = 0;
+    float width = 0;
+    float height = 0;
+};
+
+Scale::Scale(Mode mode)
+    : d_ptr(std::make_unique<ScalePrivate>(ScalePrivate { mode }))
+{ }
+
+Scale::Scale(const Scale &other)
+    : d_ptr(std::make_unique<ScalePrivate>(*other.d_ptr))
+{ }
+
+Scale &Scale::operator=(const Scale &other)
+{
+    if (this != &other)
+        d_ptr = std::make_unique<ScalePrivate>(*other.d_ptr);
+    return *this;
+}
+
+Scale::~Scale() = default;
+
+Scale::Mode Scale::mode() const
+{
+    Q_D(const Scale);
+    return d->mode;
+}
+
+void Scale::setMode(Mode mode)
+{
+    Q_D(Scale);
+    d->mode = mode;
+}
+
+float Scale::left() const
+{
+    Q_D(const Scale);
+    return d->mode == Mode::User ? d->left : 0.0f;
+}
+
+float Scale::top() const
+{
+    Q_D(const Scale);
+    return d->mode == Mode::User ? d->top : 0.0f;
+}
+
 double Scale::twipsPerUnitX(Mode mode)
 {
     switch (mode) {
@@ -34,60 +85,68 @@ double Scale::twipsPerUnitY(Mode mode)
 
 float Scale::width(QSize area) const
 {
-    if (m_mode == Mode::User)
-        return m_width;
-    return float(twips::fromPixels(area.width()) / twipsPerUnitX(m_mode));
+    Q_D(const Scale);
+    if (d->mode == Mode::User)
+        return d->width;
+    return float(twips::fromPixels(area.width()) / twipsPerUnitX(d->mode));
 }
 
 float Scale::height(QSize area) const
 {
-    if (m_mode == Mode::User)
-        return m_height;
-    return float(twips::fromPixels(area.height()) / twipsPerUnitY(m_mode));
+    Q_D(const Scale);
+    if (d->mode == Mode::User)
+        return d->height;
+    return float(twips::fromPixels(area.height()) / twipsPerUnitY(d->mode));
 }
 
 void Scale::makeUser(QSize area)
 {
-    if (m_mode == Mode::User)
+    Q_D(Scale);
+    if (d->mode == Mode::User)
         return;
-    m_left = left();
-    m_top = top();
-    m_width = width(area);
-    m_height = height(area);
-    m_mode = Mode::User;
+    d->left = left();
+    d->top = top();
+    d->width = width(area);
+    d->height = height(area);
+    d->mode = Mode::User;
 }
 
 void Scale::setLeft(float left, QSize area)
 {
+    Q_D(Scale);
     makeUser(area);
-    m_left = left;
+    d->left = left;
 }
 
 void Scale::setTop(float top, QSize area)
 {
+    Q_D(Scale);
     makeUser(area);
-    m_top = top;
+    d->top = top;
 }
 
 void Scale::setWidth(float width, QSize area)
 {
+    Q_D(Scale);
     makeUser(area);
-    m_width = width;
+    d->width = width;
 }
 
 void Scale::setHeight(float height, QSize area)
 {
+    Q_D(Scale);
     makeUser(area);
-    m_height = height;
+    d->height = height;
 }
 
 void Scale::set(float x1, float y1, float x2, float y2)
 {
-    m_mode = Mode::User;
-    m_left = x1;
-    m_top = y1;
-    m_width = x2 - x1;
-    m_height = y2 - y1;
+    Q_D(Scale);
+    d->mode = Mode::User;
+    d->left = x1;
+    d->top = y1;
+    d->width = x2 - x1;
+    d->height = y2 - y1;
 }
 
 QPointF Scale::toPixels(QPointF point, QSize area) const

@@ -18,7 +18,11 @@
 
 #include <QListWidget>
 
+#include <memory>
+
 namespace Formkit {
+
+class ListBoxPrivate;
 
 class FORMKITWIDGETS_EXPORT ListBox : public QListWidget
 {
@@ -28,6 +32,7 @@ class FORMKITWIDGETS_EXPORT ListBox : public QListWidget
 public:
     /// An empty list.
     explicit ListBox(QWidget *parent = nullptr);
+    ~ListBox() override;
 
     /// Removes every entry.
     void clear();
@@ -35,12 +40,12 @@ public:
     void addItem(const QString &text);
 
     /// The selected entry's index, -1 when nothing is selected.
-    int listIndex() const { return currentRow(); }
+    int listIndex() const;
     /// Selects the entry (-1 or outside the list: none) and raises click().
     void setListIndex(int index);
 
     /// The number of entries.
-    int listCount() const { return count(); }
+    int listCount() const;
     /// The entry's text; empty outside the list.
     QString list(int index) const;
     /// The selected entry's text, empty when nothing is selected.
@@ -62,10 +67,8 @@ protected:
     ///@}
 
 private:
-    void onCurrentRowChanged();
-
-    bool m_quiet = false;
-    bool m_pressing = false;
+    Q_DECLARE_PRIVATE(ListBox)
+    const std::unique_ptr<ListBoxPrivate> d_ptr;
 
     Q_DISABLE_COPY_MOVE(ListBox)
 };

@@ -19,7 +19,6 @@
 #include "Formkit/olecolor.h"
 #include "Formkit/scale.h"
 
-#include <QBrush>
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
@@ -29,9 +28,9 @@
 #include <memory>
 #include <optional>
 
-class QPainter;
-
 namespace Formkit {
+
+class PictureBoxPrivate;
 
 class FORMKITWIDGETS_EXPORT PictureBox : public QWidget
 {
@@ -71,7 +70,7 @@ public:
     ~PictureBox() override;
 
     /// The background picture.
-    QPixmap picture() const { return m_picture; }
+    QPixmap picture() const;
     /// Replaces the background picture; the persistent image starts again from it.
     void setPicture(const QPixmap &picture);
 
@@ -79,35 +78,31 @@ public:
     const QImage &image() const;
 
     /// The background colour.
-    QColor backColor() const { return m_backColor; }
+    QColor backColor() const;
     /// Also clears the persistent image to the new background.
     void setBackColor(const QColor &color);
     /// The colour of lines and text.
-    QColor foreColor() const { return m_foreColor; }
+    QColor foreColor() const;
     /// Sets the colour of lines and text.
-    void setForeColor(const QColor &color)
-    {
-        m_foreColor = color;
-        m_foreColorValue = olecolor::fromQColor(color);
-    }
+    void setForeColor(const QColor &color);
     /// The width of lines, in pixels.
-    int drawWidth() const { return m_drawWidth; }
+    int drawWidth() const;
     /// Sets the line width (at least 1).
     void setDrawWidth(int width);
     /// Whether printed text leaves the background behind it as it is.
-    bool fontTransparent() const { return m_fontTransparent; }
+    bool fontTransparent() const;
     /// Sets whether printed text leaves the background as it is.
-    void setFontTransparent(bool transparent) { m_fontTransparent = transparent; }
+    void setFontTransparent(bool transparent);
 
     ///@{
     /// The scale: its mode, and its left, top, width and height in scale units;
     /// setting one part makes it a user scale.
-    ScaleMode scaleMode() const { return m_scale.mode(); }
-    void setScaleMode(ScaleMode mode) { m_scale.setMode(mode); }
-    float scaleLeft() const { return m_scale.left(); }
-    float scaleTop() const { return m_scale.top(); }
-    float scaleWidth() const { return m_scale.width(size()); }
-    float scaleHeight() const { return m_scale.height(size()); }
+    ScaleMode scaleMode() const;
+    void setScaleMode(ScaleMode mode);
+    float scaleLeft() const;
+    float scaleTop() const;
+    float scaleWidth() const;
+    float scaleHeight() const;
     void setScaleLeft(float left);
     void setScaleTop(float top);
     void setScaleWidth(float width);
@@ -119,16 +114,16 @@ public:
     void resetScale();
 
     /// A point in scale units, in pixels.
-    QPointF toPixels(QPointF point) const { return m_scale.toPixels(point, size()); }
+    QPointF toPixels(QPointF point) const;
     /// A point in pixels, in scale units.
-    QPointF fromPixels(QPointF pixels) const { return m_scale.fromPixels(pixels, size()); }
+    QPointF fromPixels(QPointF pixels) const;
 
     ///@{
     /// Current position, where the next text is printed.
-    float currentX() const { return m_currentX; }
-    float currentY() const { return m_currentY; }
-    void setCurrentX(float x) { m_currentX = x; }
-    void setCurrentY(float y) { m_currentY = y; }
+    float currentX() const;
+    float currentY() const;
+    void setCurrentX(float x);
+    void setCurrentY(float y);
     ///@}
 
     ///@{
@@ -176,32 +171,32 @@ public:
     /// The colours as OLE colour values (0x00BBGGRR, or 0x80000000 plus a system
     /// colour index), kept as given and resolved through the palette. The QColor
     /// setters above store the plain value of the colour they are given.
-    OleColor backColorValue() const { return m_backColorValue; }
+    OleColor backColorValue() const;
     void setBackColorValue(OleColor color);
-    OleColor foreColorValue() const { return m_foreColorValue; }
+    OleColor foreColorValue() const;
     void setForeColorValue(OleColor color);
-    OleColor fillColorValue() const { return m_fillColorValue; }
+    OleColor fillColorValue() const;
     void setFillColorValue(OleColor color);
-    QColor fillColor() const { return m_fillColor; }
+    QColor fillColor() const;
     ///@}
 
     ///@{
     /// How lines, boxes and circles combine with what is there: 1 Blackness,
     /// 2 Not Merge Pen, ... 7 Xor Pen, ... 13 Copy Pen (the default), ... 16 Whiteness.
-    int drawMode() const { return m_drawMode; }
+    int drawMode() const;
     ControlError setDrawMode(int mode);
     ///@}
     ///@{
     /// Line pattern: 0 solid, 1 dash, 2 dot, 3 dash-dot, 4 dash-dot-dot,
     /// 5 transparent, 6 inside solid.
-    int drawStyle() const { return m_drawStyle; }
+    int drawStyle() const;
     ControlError setDrawStyle(int style);
     ///@}
     ///@{
     /// Inside of boxes and circles: 0 solid, 1 transparent (the default),
     /// 2 horizontal, 3 vertical, 4 upward diagonal, 5 downward diagonal,
     /// 6 cross, 7 diagonal cross lines.
-    int fillStyle() const { return m_fillStyle; }
+    int fillStyle() const;
     ControlError setFillStyle(int style);
     ///@}
 
@@ -216,7 +211,7 @@ public:
     /// back colour until something (a raw pixel operation) sets it, and again from
     /// the next back colour on.
     QColor textBackColor() const;
-    void setTextBackColor(const QColor &color) { m_textBackColor = color; }
+    void setTextBackColor(const QColor &color);
     ///@}
 
     /// The whole picture-drawing method: the picture at (x1, y1) with the size
@@ -242,18 +237,18 @@ public:
     /// Settings a surface keeps for its host: help topic, drag source mode
     /// (0 manual, 1 automatic) and the dynamic data exchange settings, which no
     /// link uses on this platform.
-    qint32 whatsThisHelpId() const { return m_whatsThisHelpId; }
-    void setWhatsThisHelpId(qint32 id) { m_whatsThisHelpId = id; }
-    int oleDragMode() const { return m_oleDragMode; }
+    qint32 whatsThisHelpId() const;
+    void setWhatsThisHelpId(qint32 id);
+    int oleDragMode() const;
     ControlError setOleDragMode(int mode);
-    int linkMode() const { return m_linkMode; }
+    int linkMode() const;
     ControlError setLinkMode(int mode);
-    QString linkTopic() const { return m_linkTopic; }
-    void setLinkTopic(const QString &topic) { m_linkTopic = topic; }
-    QString linkItem() const { return m_linkItem; }
-    void setLinkItem(const QString &item) { m_linkItem = item; }
-    int linkTimeout() const { return m_linkTimeout; }
-    void setLinkTimeout(int tenths) { m_linkTimeout = tenths; }
+    QString linkTopic() const;
+    void setLinkTopic(const QString &topic);
+    QString linkItem() const;
+    void setLinkItem(const QString &item);
+    int linkTimeout() const;
+    void setLinkTimeout(int tenths);
     ///@}
 
     /// The picture's size, or 100 x 100 without one.
@@ -283,45 +278,8 @@ protected:
     ///@}
 
 private:
-    QImage background(QSize size) const;
-    /// The image follows the widget's size, also while the widget is hidden and
-    /// gets no resize events: every operation brings it up to date first.
-    void fitImageToSize() const;
-    /// The painter for line() and print(): the batch's shared one, or `own`.
-    QPainter &beginDrawing(std::optional<QPainter> &own);
-    void endSharedPainter() const;
-    QPen pen(const QColor &color) const;
-    void applyDrawMode(QPainter &painter) const;
-    QBrush fillBrush() const;
-    void emitMouse(void (PictureBox::*signal)(int, int, float, float), int button, QMouseEvent *event);
-
-    QPixmap m_picture;
-    mutable QImage m_image;
-    /// Open only inside a Batch; declared after m_image so it ends before it.
-    mutable std::unique_ptr<QPainter> m_sharedPainter;
-    int m_batchDepth = 0;
-    QColor m_backColor = Qt::white;
-    QColor m_foreColor = Qt::black;
-    int m_drawWidth = 1;
-    bool m_fontTransparent = true;
-    Scale m_scale { Scale::Mode::Pixel };
-    float m_currentX = 0;
-    float m_currentY = 0;
-
-    OleColor m_backColorValue = olecolor::fromRgb(255, 255, 255);
-    OleColor m_foreColorValue = 0;
-    OleColor m_fillColorValue = 0;
-    QColor m_fillColor = Qt::black;
-    int m_drawMode = 13;
-    int m_drawStyle = 0;
-    int m_fillStyle = 1;
-    std::optional<QColor> m_textBackColor;
-    qint32 m_whatsThisHelpId = 0;
-    int m_oleDragMode = 0;
-    int m_linkMode = 0;
-    QString m_linkTopic;
-    QString m_linkItem;
-    int m_linkTimeout = 50;
+    Q_DECLARE_PRIVATE(PictureBox)
+    const std::unique_ptr<PictureBoxPrivate> d_ptr;
 
     Q_DISABLE_COPY_MOVE(PictureBox)
 };

@@ -26,7 +26,11 @@
 
 #include <QLineEdit>
 
+#include <memory>
+
 namespace Formkit {
+
+class TextBoxPrivate;
 
 class FORMKITWIDGETS_EXPORT TextBox : public QLineEdit
 {
@@ -37,9 +41,10 @@ class FORMKITWIDGETS_EXPORT TextBox : public QLineEdit
 public:
     /// An empty box without a length limit.
     explicit TextBox(QWidget *parent = nullptr);
+    ~TextBox() override;
 
     /// 0 means no limit.
-    int maxLength() const { return m_maxLength; }
+    int maxLength() const;
     /// Sets the typing limit (0: none).
     void setMaxLength(int length);
 
@@ -55,7 +60,7 @@ public:
     /// `edits`, never more than twice as many. 0 keeps no undo history at all.
     static constexpr int defaultUndoLimit = 100;
     /// The undo limit in force.
-    int undoLimit() const { return m_undoLimit; }
+    int undoLimit() const;
     /// Sets the undo limit; the history kept shrinks at once.
     void setUndoLimit(int edits);
 
@@ -83,34 +88,8 @@ protected:
     ///@}
 
 private:
-    struct Selection
-    {
-        int cursor = 0;
-        int start = 0;
-        int length = 0;
-    };
-
-    void onTextChanged(const QString &text);
-    void typeText(QString text);
-    int roomLeft() const;
-    Selection selection() const;
-    void restoreSelection(const Selection &selection);
-    void keepUndoWithinLimit();
-    void dropUndoHistory();
-    void trimUndoHistory();
-    void replayEdit(const QString &to);
-    void endUndoStep();
-
-    int m_maxLength = 0;
-    QString m_lastText;
-    int m_undoLimit = defaultUndoLimit;
-    int m_editsSinceTrim = 0;
-    int m_eventDepth = 0;
-    /// The focus came in by a mouse press that has not reached the box yet.
-    bool m_focusPressDue = false;
-    /// That press has come and keeps the focus selection until the mouse drags.
-    bool m_keepingFocusSelection = false;
-    QPointF m_focusPressAt;
+    Q_DECLARE_PRIVATE(TextBox)
+    const std::unique_ptr<TextBoxPrivate> d_ptr;
 
     Q_DISABLE_COPY_MOVE(TextBox)
 };

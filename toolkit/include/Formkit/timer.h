@@ -9,9 +9,12 @@
 #include "Formkit/formkitwidgets_export.h"
 
 #include <QObject>
-#include <QTimer>
+
+#include <memory>
 
 namespace Formkit {
+
+class TimerPrivate;
 
 class FORMKITWIDGETS_EXPORT Timer final : public QObject
 {
@@ -22,13 +25,15 @@ class FORMKITWIDGETS_EXPORT Timer final : public QObject
 public:
     /// A disabled timer with interval 0.
     explicit Timer(QObject *parent = nullptr);
+    /// Stops the timer.
+    ~Timer() override;
 
     /// Milliseconds between ticks.
-    int interval() const { return m_timer.interval(); }
+    int interval() const;
     /// Sets the interval; a running timer restarts with it.
     void setInterval(int milliseconds);
     /// Whether the timer runs.
-    bool isEnabled() const { return m_timer.isActive(); }
+    bool isEnabled() const;
 
 public slots:
     /// Starts or stops the timer.
@@ -39,7 +44,8 @@ signals:
     void timer();
 
 private:
-    QTimer m_timer;
+    Q_DECLARE_PRIVATE(Timer)
+    const std::unique_ptr<TimerPrivate> d_ptr;
 
     Q_DISABLE_COPY_MOVE(Timer)
 };

@@ -22,13 +22,15 @@
 #include "Formkit/controlerror.h"
 #include "Formkit/formkitcore_export.h"
 
-#include <QJsonObject>
 #include <QString>
 #include <QStringList>
 
+#include <memory>
 #include <optional>
 
 namespace Formkit {
+
+class ControlRegistryPrivate;
 
 class FORMKITCORE_EXPORT ControlRegistry final
 {
@@ -51,6 +53,12 @@ public:
 
     /// The registry kept in the file at path (created on the first registration).
     explicit ControlRegistry(QString path);
+    ///@{
+    /// Copies name the same file.
+    ControlRegistry(const ControlRegistry &other);
+    ControlRegistry &operator=(const ControlRegistry &other);
+    ///@}
+    ~ControlRegistry();
 
     /// The user's own registry: "controls.json" in the folder "formkit" of the
     /// user's data folder ($XDG_DATA_HOME, by default ~/.local/share).
@@ -66,10 +74,10 @@ public:
     /// call in progress, else userPath().
     static QString registrationPath();
     /// The registry's file name, "controls.json".
-    static QString fileName() { return QStringLiteral("controls.json"); }
+    static QString fileName();
 
     /// The registry's file.
-    const QString &path() const { return m_path; }
+    QString path() const;
 
     /// Adds (or replaces) the class, its programmatic name, its interfaces and its
     /// type library, served by the library at serverPath. An empty text on
@@ -85,14 +93,8 @@ public:
     std::optional<ClassEntry> find(const QString &progIdOrClassId, QString *error = nullptr) const;
 
 private:
-    /// The file's content; an empty object when there is no file. A file that is
-    /// there but cannot be read is an error, so that nothing overwrites it.
-    std::optional<QJsonObject> load(QString *error) const;
-    QString save(const QJsonObject &root) const;
-    QString storedServerPath(const QString &serverPath) const;
-    QString resolvedServerPath(const QString &stored) const;
-
-    QString m_path;
+    Q_DECLARE_PRIVATE(ControlRegistry)
+    std::unique_ptr<ControlRegistryPrivate> d_ptr;
 };
 
 } // namespace Formkit

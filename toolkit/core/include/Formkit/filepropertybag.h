@@ -18,12 +18,17 @@
 /// back as images and fonts as fonts, so a control gets back what it wrote.
 
 #include "Formkit/formkitcore_export.h"
-#include "Formkit/memorypropertybag.h"
+#include "Formkit/propertybag.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QStringList>
+
+#include <memory>
 
 namespace Formkit {
+
+class FilePropertyBagPrivate;
 
 class FORMKITCORE_EXPORT FilePropertyBag final : public QObject, public PropertyBag
 {
@@ -33,6 +38,7 @@ class FORMKITCORE_EXPORT FilePropertyBag final : public QObject, public Property
 public:
     /// An empty bag.
     explicit FilePropertyBag(QObject *parent = nullptr);
+    ~FilePropertyBag() override;
 
     /// Replaces the values by those of the text, or, when the text is not a bag,
     /// keeps them and says why ("line 3: ..."). An empty answer means it was read.
@@ -47,9 +53,9 @@ public:
     ///@}
 
     /// The names stored, in the order of their first write.
-    QStringList names() const { return m_values.names(); }
+    QStringList names() const;
     /// The value stored under the name; QVariant() when none is.
-    QVariant value(const QString &name) const { return m_values.value(name); }
+    QVariant value(const QString &name) const;
 
     QVariant readProperty(
         const QString &name, const QVariant &defaultValue, ControlError *error = nullptr) override;
@@ -60,7 +66,8 @@ public:
     static bool canStore(const QVariant &value);
 
 private:
-    MemoryPropertyBag m_values;
+    Q_DECLARE_PRIVATE(FilePropertyBag)
+    const std::unique_ptr<FilePropertyBagPrivate> d_ptr;
 
     Q_DISABLE_COPY_MOVE(FilePropertyBag)
 };

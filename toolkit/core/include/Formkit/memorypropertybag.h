@@ -9,10 +9,13 @@
 #include "Formkit/formkitcore_export.h"
 #include "Formkit/propertybag.h"
 
-#include <QList>
-#include <QPair>
+#include <QStringList>
+
+#include <memory>
 
 namespace Formkit {
+
+class MemoryPropertyBagPrivate;
 
 class FORMKITCORE_EXPORT MemoryPropertyBag final : public QObject, public PropertyBag
 {
@@ -41,9 +44,8 @@ public:
         const QString &name, const QVariant &value, const QVariant &defaultValue) override;
 
 private:
-    qsizetype indexOf(const QString &name) const;
-
-    QList<QPair<QString, QVariant>> m_values;
+    Q_DECLARE_PRIVATE(MemoryPropertyBag)
+    const std::unique_ptr<MemoryPropertyBagPrivate> d_ptr;
 
     Q_DISABLE_COPY_MOVE(MemoryPropertyBag)
 };

@@ -15,7 +15,11 @@
 #include <QPointF>
 #include <QSize>
 
+#include <memory>
+
 namespace Formkit {
+
+class ScalePrivate;
 
 class FORMKITCORE_EXPORT Scale
 {
@@ -36,19 +40,23 @@ public:
     Q_ENUM(Mode)
 
     /// A scale in the given mode.
-    constexpr explicit Scale(Mode mode)
-        : m_mode(mode)
-    { }
+    explicit Scale(Mode mode);
+    ///@{
+    /// Copies are scales of their own with the same mode and extents.
+    Scale(const Scale &other);
+    Scale &operator=(const Scale &other);
+    ///@}
+    ~Scale();
 
     /// The mode in force.
-    Mode mode() const { return m_mode; }
+    Mode mode() const;
     /// A user scale set this way takes the extents it was last given.
-    void setMode(Mode mode) { m_mode = mode; }
+    void setMode(Mode mode);
 
     /// The left edge in scale units (0 but for a user scale).
-    float left() const { return m_mode == Mode::User ? m_left : 0.0f; }
+    float left() const;
     /// The top edge in scale units (0 but for a user scale).
-    float top() const { return m_mode == Mode::User ? m_top : 0.0f; }
+    float top() const;
     /// The width of a surface of area pixels, in scale units.
     float width(QSize area) const;
     /// The height of a surface of area pixels, in scale units.
@@ -78,11 +86,8 @@ public:
     ///@}
 
 private:
-    Mode m_mode;
-    float m_left = 0;
-    float m_top = 0;
-    float m_width = 0;
-    float m_height = 0;
+    Q_DECLARE_PRIVATE(Scale)
+    std::unique_ptr<ScalePrivate> d_ptr;
 };
 
 } // namespace Formkit
