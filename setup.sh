@@ -3,7 +3,8 @@
 # missing, builds everything, then either starts Brimlow or runs the tests.
 #
 #   ./setup.sh run         build and start Brimlow (without a display: a screenshot)
-#   ./setup.sh test        build everything and the API documentation, run the
+#   ./setup.sh test        build everything and the API documentation, check the
+#                          libraries' binary interface (abi/), run the
 #                          whole test suite, then the same suite
 #                          again under AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./setup.sh test quick  the test suite without the sanitizer pass
@@ -21,7 +22,7 @@ packages=(
     clang libclang-rt-14-dev
     doxygen
     xvfb xauth imagemagick file
-    desktop-file-utils appstream lintian groff-base dpkg-dev fakeroot
+    desktop-file-utils appstream lintian groff-base dpkg-dev fakeroot abigail-tools binutils
     libgif-dev fonts-lobster
     xdotool libxcb1-dev
     dbus dbus-x11
@@ -69,6 +70,8 @@ test)
         -name '*.cpp' -o -name '*.h' | xargs clang-format --dry-run --Werror
     configure_and_build build
     cmake --build build --target docs # fails on any undocumented public member
+    # The libraries' binary interface against abi/: an incompatible change fails.
+    abi/abi.sh check build
     QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$jobs"
     if [ "${2:-}" != quick ]; then
         configure_and_build build-sanitize -DBRIMLOW_SANITIZE=ON -DBRIMLOW_BUILD_BENCH=OFF

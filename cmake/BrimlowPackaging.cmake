@@ -98,6 +98,13 @@ set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS_POLICY ">=")
 set(triggers ${papers}/ldconfig/triggers)
 file(WRITE ${triggers} "activate-noawait ldconfig\n")
 
+# Each library package ships its Debian symbols file (packaging/<package>.symbols,
+# kept by abi/abi.sh beside the libraries' ABI descriptions), so that packages
+# built against it depend on the version that brought the names they use.
+foreach(package libformkitcore2 libformkitwidgets2 liblumivane2)
+    configure_file(${PROJECT_SOURCE_DIR}/packaging/${package}.symbols ${papers}/${package}/symbols COPYONLY)
+endforeach()
+
 set(CPACK_DEBIAN_BRIMLOW_PACKAGE_NAME brimlow)
 set(CPACK_DEBIAN_BRIMLOW_PACKAGE_SECTION utils)
 # The program makes its logo control by name and so does not link it.
@@ -112,7 +119,7 @@ and written to a text file.")
 
 set(CPACK_DEBIAN_FORMKITCORE_PACKAGE_NAME libformkitcore2)
 set(CPACK_DEBIAN_FORMKITCORE_PACKAGE_SECTION libs)
-set(CPACK_DEBIAN_FORMKITCORE_PACKAGE_CONTROL_EXTRA ${triggers})
+set(CPACK_DEBIAN_FORMKITCORE_PACKAGE_CONTROL_EXTRA ${triggers} ${papers}/libformkitcore2/symbols)
 set(CPACK_DEBIAN_FORMKITCORE_DESCRIPTION "Formkit runtime for forms and controls - core
 Formkit is the runtime that forms and the controls on them share. Its core
 holds the control runtime: a registry of controls by programmatic name, the
@@ -123,7 +130,7 @@ only.")
 set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_NAME libformkitwidgets2)
 set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_DEPENDS "libformkitcore2 (= ${BRIMLOW_PACKAGE_VERSION})")
-set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_CONTROL_EXTRA ${triggers})
+set(CPACK_DEBIAN_FORMKITWIDGETS_PACKAGE_CONTROL_EXTRA ${triggers} ${papers}/libformkitwidgets2/symbols)
 set(CPACK_DEBIAN_FORMKITWIDGETS_DESCRIPTION "Formkit runtime for forms and controls - widgets
 Formkit is the runtime that forms and the controls on them share. This is
 its widget layer above the core: text box, list box, buttons, frame,
@@ -144,7 +151,7 @@ set(CPACK_DEBIAN_LUMIVANE_PACKAGE_NAME liblumivane2)
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_SECTION libs)
 set(CPACK_DEBIAN_LUMIVANE_PACKAGE_DEPENDS
     "libformkitcore2 (>= ${BRIMLOW_PACKAGE_VERSION}), libformkitwidgets2 (>= ${BRIMLOW_PACKAGE_VERSION})")
-set(CPACK_DEBIAN_LUMIVANE_PACKAGE_CONTROL_EXTRA ${triggers})
+set(CPACK_DEBIAN_LUMIVANE_PACKAGE_CONTROL_EXTRA ${triggers} ${papers}/liblumivane2/symbols)
 set(CPACK_DEBIAN_LUMIVANE_DESCRIPTION "picture control with one see-through colour
 Lumivane shows a picture in which one colour is see-through, so the form
 behind it shows in that colour's place; users can drag it. Programs create
@@ -165,5 +172,16 @@ set(CPACK_DEBIAN_DESIGNER_PACKAGE_DEPENDS "liblumivane2 (>= ${BRIMLOW_PACKAGE_VE
 set(CPACK_DEBIAN_DESIGNER_DESCRIPTION "Qt Designer plugin for the Lumivane picture control
 Puts Lumivane in Qt Designer's widget box, so forms designed there can hold
 the picture control and set its properties.")
+
+# The libraries' binary interface against abi/ (abidiff, abigail-tools):
+# abi-check fails on an incompatible change, abi-update writes the
+# descriptions and the symbols files anew (after an addition, in the same commit).
+foreach(action check update)
+    add_custom_target(abi-${action}
+        COMMAND ${PROJECT_SOURCE_DIR}/abi/abi.sh ${action} ${PROJECT_BINARY_DIR}
+        DEPENDS formkitcore formkitwidgets lumivane
+        COMMENT "abi/abi.sh ${action}"
+        VERBATIM)
+endforeach()
 
 include(CPack)

@@ -1,7 +1,9 @@
 #!/bin/bash
 # The Debian packages: cpack -G DEB in a copy of the build's package settings,
 # then lintian on every package; an error from lintian fails, warnings are
-# printed (the report lists the ones left and why).
+# printed (the report lists the ones left and why). The library packages ship
+# a symbols file: any lintian tag about symbols (informational ones included)
+# fails for them.
 #
 #   debpackages.sh <build folder> <scratch folder>
 set -euo pipefail
@@ -19,6 +21,17 @@ for deb in "${debs[@]}"; do
     echo "== $(basename "$deb")"
     dpkg-deb --field "$deb" Package Depends
     # lintian exits non-zero on errors (and on nothing else with --fail-on error).
-    lintian --fail-on error --tag-display-limit 0 "$deb" || status=1
+    report=$(lintian --fail-on error --display-info --tag-display-limit 0 "$deb") || status=1
+    [ -z "$report" ] || echo "$report"
+    case "$(basename "$deb")" in
+    lib*)
+        dpkg-deb --ctrl-tarfile "$deb" | tar -t | grep -qx './symbols' \
+            || { echo "FAIL: $(basename "$deb") ships no symbols file"; status=1; }
+        if grep -i 'symbols' <<<"$report"; then
+            echo "FAIL: lintian has something to say of $(basename "$deb")'s symbols"
+            status=1
+        fi
+        ;;
+    esac
 done
 exit $status
