@@ -25,6 +25,7 @@ packages=(
     desktop-file-utils appstream lintian groff-base dpkg-dev fakeroot abigail-tools binutils
     libgif-dev fonts-lobster
     xdotool libxcb1-dev
+    dbus dbus-x11
 )
 missing=()
 for package in "${packages[@]}"; do

@@ -31,7 +31,7 @@ version=2.0.0
 libraries=(
     "libformkitcore.so.2:libformkitcore2:formkit-dev:$source/toolkit/core/include/Formkit:$build/toolkit/generated/Formkit"
     "libformkitwidgets.so.2:libformkitwidgets2:formkit-dev:$source/toolkit/include/Formkit"
-    "liblumivane.so.2:liblumivane2:lumivane-dev:$source/lumivane/include/lumivane:$source/lumivane/dispatchids/include/lumivane:$build/lumivane/generated/lumivane"
+    "liblumivane.so.2:liblumivane2:lumivane-dev:$source/lumivane/include/Lumivane:$source/lumivane/dispatchids/include/Lumivane:$build/lumivane/generated/Lumivane"
 )
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

@@ -1,10 +1,10 @@
 #include "results/resultsfile.h"
 
+#include "Formkit/savefile.h"
 #include "formstate/programfolder.h"
 #include "results/csvline.h"
 
 #include <QFileInfo>
-#include <QSaveFile>
 
 QString resultsFilePath(const QString &folder)
 {
@@ -31,26 +31,8 @@ QString resultsFileTarget(const QString &path)
 std::optional<ResultsFileError> writeResultsFile(const QString &requested, const QList<QStringList> &rows)
 {
     const QString path = resultsFileTarget(requested);
-    // Unbuffered, so every short write shows here: QSaveFile's commit ignores a
-    // buffer flush that stopped part way (a full disk) and would keep the cut file.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return ResultsFileError { path, file.errorString() };
-    const QByteArray bytes = resultsFileBytes(rows);
-    qint64 written = 0;
-    while (written < bytes.size()) {
-        // A write that stops short reports nothing; the one after it gives the reason.
-        const qint64 n = file.write(bytes.constData() + written, bytes.size() - written);
-        if (n <= 0) {
-            const QString reason = file.error() != QFileDevice::NoError
-                ? file.errorString()
-                : QStringLiteral("only part of the file could be written");
-            file.cancelWriting();
-            return ResultsFileError { path, reason };
-        }
-        written += n;
-    }
-    if (!file.commit())
-        return ResultsFileError { path, file.errorString() };
+    const QString reason = Formkit::saveFile(path, resultsFileBytes(rows));
+    if (!reason.isEmpty())
+        return ResultsFileError { path, reason };
     return std::nullopt;
 }

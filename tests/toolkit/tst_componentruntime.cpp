@@ -6,13 +6,17 @@
 #include "Formkit/twips.h"
 #include "testsupport/tempfolder.h"
 
+#include <QDir>
 #include <QFile>
 #include <QLibrary>
 #include <QMouseEvent>
 #include <QPixmap>
+#include <QRegularExpression>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
+
+#include <sys/stat.h>
 
 using Formkit::ClassFactory;
 using Formkit::ControlRegistry;
@@ -27,6 +31,18 @@ namespace twips = Formkit::twips;
 namespace {
 const QString progId = QStringLiteral("LumivaneBox.Lumivane");
 const QString classId = QStringLiteral("{6AFEA333-57C6-4DD9-88C0-E3A240370351}");
+
+component::ComponentDescription lumivaneDescription()
+{
+    component::ComponentDescription d;
+    d.className = QStringLiteral("Lumivane");
+    d.classId = classId;
+    d.progId = progId;
+    d.isControl = true;
+    d.typeLibId = QStringLiteral("{48C32CF0-560A-4342-9DCA-3DC89E8FAC67}");
+    d.typeLibVersion = QStringLiteral("1.0");
+    return d;
+}
 } // namespace
 
 class tst_ComponentRuntime final : public QObject
@@ -44,6 +60,8 @@ private slots:
     void canUnloadNowFollowsInstancesAndLocks();
     void unregisterThenCreateFails();
     void createFailsForAMissingLibrary();
+    void untrustedUserEntryFallsBackToTheInstalledControl_data();
+    void untrustedUserEntryFallsBackToTheInstalledControl();
     void classFactoryOnlyForItsClass();
 
 private:
@@ -214,19 +232,70 @@ void tst_ComponentRuntime::createFailsForAMissingLibrary()
 {
     TempFolder dir;
     const QString registryPath = dir.filePath(QStringLiteral("controls.json"));
-    component::ComponentDescription d;
-    d.className = QStringLiteral("Lumivane");
-    d.classId = classId;
-    d.progId = progId;
-    d.isControl = true;
-    d.typeLibId = QStringLiteral("{48C32CF0-560A-4342-9DCA-3DC89E8FAC67}");
-    d.typeLibVersion = QStringLiteral("1.0");
-    QCOMPARE(
-        ControlRegistry(registryPath).registerClass(d, dir.filePath(QStringLiteral("gone.so"))), QString());
+    QCOMPARE(ControlRegistry(registryPath)
+                 .registerClass(lumivaneDescription(), dir.filePath(QStringLiteral("gone.so"))),
+        QString());
     QWidget host;
     const auto creation = componentruntime::createControl(progId, &host, registryPath);
     QVERIFY(!creation.control);
-    QVERIFY2(creation.error.contains(QStringLiteral("cannot load")), qPrintable(creation.error));
+    QVERIFY2(creation.error.contains(QStringLiteral("not there")), qPrintable(creation.error));
+}
+
+void tst_ComponentRuntime::untrustedUserEntryFallsBackToTheInstalledControl_data()
+{
+    // What sits in the user's registry's place, and what the one warning names.
+    QTest::addColumn<QString>("library");
+    QTest::addColumn<QString>("registry");
+    QTest::addColumn<QString>("warning");
+    const QString notAControl = QStringLiteral(NOTACONTROL_LIBRARY);
+    const QString oldControl = QStringLiteral(OLDCONTROL_LIBRARY);
+    QTest::newRow("library without metadata") << notAControl << "file"
+                                              << "no control metadata";
+    QTest::newRow("library for another interface") << oldControl << "file"
+                                                   << "runtime interface 1";
+    QTest::newRow("library that is gone") << "gone.so"
+                                          << "file"
+                                          << "not there";
+    QTest::newRow("registry writable by all") << notAControl << "writable by all"
+                                              << "everybody may write";
+    QTest::newRow("FIFO") << QString() << "fifo"
+                          << "not a regular file";
+    QTest::newRow("/dev/zero") << QString() << "/dev/zero"
+                               << "not a regular file";
+    QTest::newRow("oversized file") << QString() << "oversized"
+                                    << "larger than";
+}
+
+void tst_ComponentRuntime::untrustedUserEntryFallsBackToTheInstalledControl()
+{
+    QFETCH(QString, library);
+    QFETCH(QString, registry);
+    QFETCH(QString, warning);
+    TempFolder dir;
+    const QString userRegistry = dir.filePath(QStringLiteral("controls.json"));
+    if (!library.isEmpty())
+        library = QDir(dir.path()).absoluteFilePath(library);
+    const QString mark = library + QStringLiteral(".ran");
+    QFile::remove(mark);
+    if (!library.isEmpty())
+        QCOMPARE(ControlRegistry(userRegistry).registerClass(lumivaneDescription(), library), QString());
+    if (registry == QLatin1String("writable by all"))
+        QVERIFY(QFile::setPermissions(userRegistry, QFile::permissions(userRegistry) | QFile::WriteOther));
+    else if (registry == QLatin1String("fifo"))
+        QCOMPARE(mkfifo(QFile::encodeName(userRegistry).constData(), 0600), 0);
+    else if (registry == QLatin1String("/dev/zero"))
+        QVERIFY(QFile::link(registry, userRegistry));
+    else if (registry == QLatin1String("oversized"))
+        QVERIFY(
+            !dir.write(QStringLiteral("controls.json"), QByteArray(5 * 1024 * 1024, ' ') + "{}").isEmpty());
+
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QRegularExpression::escape(warning)));
+    QWidget host;
+    const auto creation
+        = componentruntime::createControl(progId, &host, QStringList { userRegistry, m_registry });
+    QVERIFY2(creation.control, qPrintable(creation.error));
+    QCOMPARE(creation.control->metaObject()->className(), "Lumivane");
+    QVERIFY(!QFile::exists(mark));
 }
 
 void tst_ComponentRuntime::classFactoryOnlyForItsClass()

@@ -1,5 +1,6 @@
 #include "Formkit/controlregistry.h"
 
+#include "../results/filesizelimit.h"
 #include "testsupport/tempfolder.h"
 
 #include <QDir>
@@ -50,6 +51,7 @@ private slots:
     void unregisterRemovesEverything();
     void unregisterLeavesANameTakenOver();
     void damagedRegistryIsReportedAndKept();
+    void registrationOnAFullDiskFailsAndKeepsTheOldFile();
     void userRegistryIsInTheDataFolder();
     void noVariableNamesARegistry();
     void registryMovedWithItsLibraryStillFindsIt();
@@ -159,6 +161,30 @@ void tst_ControlRegistry::damagedRegistryIsReportedAndKept()
     QString why;
     QVERIFY(!registry.find(QStringLiteral("Sample.Control"), &why));
     QVERIFY(why.contains(QStringLiteral("damaged")));
+}
+
+void tst_ControlRegistry::registrationOnAFullDiskFailsAndKeepsTheOldFile()
+{
+    TempFolder dir;
+    const QString path = dir.filePath(QStringLiteral("controls.json"));
+    const ControlRegistry registry(path);
+    QCOMPARE(registry.registerClass(sample(QStringLiteral("{ABCDEF00-1111-2222-3333-444444444444}"),
+                                        QStringLiteral("Sample.Control")),
+                 QStringLiteral("/opt/sample.so")),
+        QString());
+    const QByteArray before = readFile(path);
+    QString failure;
+    {
+        FileSizeLimit full(before.size() + 16);
+        QVERIFY(full.isActive());
+        failure = registry.registerClass(
+            sample(QStringLiteral("{ABCDEF00-1111-2222-3333-555555555555}"), QStringLiteral("Other.Control")),
+            QStringLiteral("/opt/other.so"));
+    }
+    QVERIFY(failure.contains(path));
+    QCOMPARE(readFile(path), before);
+    QVERIFY(registry.find(QStringLiteral("Sample.Control")));
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "controls.json" });
 }
 
 void tst_ControlRegistry::userRegistryIsInTheDataFolder()

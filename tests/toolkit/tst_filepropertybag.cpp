@@ -1,7 +1,9 @@
 #include "Formkit/filepropertybag.h"
 
+#include "../results/filesizelimit.h"
 #include "testsupport/tempfolder.h"
 
+#include <QDir>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
@@ -26,6 +28,7 @@ private slots:
     void readsWindowsLineEndsAndBlankLines();
     void fileThatCannotBeReadIsNamed();
     void fileRoundTrip();
+    void saveOnAFullDiskFailsAndKeepsTheOldFile();
     void bagsOfTheFirstVersionRead();
 };
 
@@ -200,6 +203,26 @@ void tst_FilePropertyBag::fileRoundTrip()
     QCOMPARE(in.load(path), QString());
     QCOMPARE(in.names(), out.names());
     QCOMPARE(in.text(), out.text());
+}
+
+void tst_FilePropertyBag::saveOnAFullDiskFailsAndKeepsTheOldFile()
+{
+    TempFolder folder;
+    const QString path = folder.filePath(QStringLiteral("Lumivane1.bag"));
+    FilePropertyBag bag;
+    bag.writeProperty(QStringLiteral("TransparentColor"), 0x00BEBEBE, 0);
+    QCOMPARE(bag.save(path), QString());
+    const QByteArray before = readFile(path);
+    bag.writeProperty(QStringLiteral("ToolTipText"), QString(9000, QLatin1Char('x')), QString());
+    QString failure;
+    {
+        FileSizeLimit full(4096);
+        QVERIFY(full.isActive());
+        failure = bag.save(path);
+    }
+    QVERIFY(failure.contains(path));
+    QCOMPARE(readFile(path), before);
+    QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList { "Lumivane1.bag" });
 }
 
 void tst_FilePropertyBag::bagsOfTheFirstVersionRead()

@@ -74,14 +74,30 @@ Creation createControl(const QString &progIdOrClassId, QWidget *parent)
 
 Creation createControl(const QString &progIdOrClassId, QWidget *parent, const QStringList &registryPaths)
 {
-    // The first registry that knows the name serves it; when none does, the
-    // error names each one asked.
+    // The first registry that knows the name and whose library passes its check
+    // and loads serves it. A registry that cannot be trusted, or a library that
+    // fails, is skipped with a warning and the next place is asked, so a stale
+    // or foreign entry in the user's registry never hides the installed control.
+    // When none serves the name, the error names each place asked.
     QStringList errors;
     for (const QString &path : registryPaths) {
+        QByteArray content;
+        const QString refused = readRegistryFile(path, &content);
+        if (!refused.isEmpty()) {
+            qWarning("%s", qPrintable(refused));
+            errors.append(refused);
+            continue;
+        }
         QString error;
-        if (ControlRegistry(path).find(progIdOrClassId, &error))
-            return createControl(progIdOrClassId, parent, path);
-        errors.append(error);
+        if (!ControlRegistry(path).find(progIdOrClassId, &error)) {
+            errors.append(error);
+            continue;
+        }
+        Creation creation = createControl(progIdOrClassId, parent, path);
+        if (creation.control)
+            return creation;
+        qWarning("%s", qPrintable(creation.error));
+        errors.append(creation.error);
     }
     Creation creation;
     creation.error = errors.join(QStringLiteral("; "));
@@ -103,6 +119,13 @@ Creation createControl(const QString &progIdOrClassId, QWidget *parent, const QS
         return creation;
     }
 
+    // Nothing of a library runs before its metadata says it serves the class.
+    const QString problem = controlLibraryProblem(entry->serverPath, entry->classId);
+    if (!problem.isEmpty()) {
+        creation.error
+            = QStringLiteral("the control library %1 is skipped: %2").arg(entry->serverPath, problem);
+        return creation;
+    }
     const auto module = openModule(entry->serverPath);
     if (!module->error.isEmpty()) {
         creation.error = module->error;

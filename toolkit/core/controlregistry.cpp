@@ -1,5 +1,6 @@
 #include "Formkit/controlregistry.h"
 
+#include "Formkit/savefile.h"
 #include "componentruntime_p.h"
 
 #include <QDir>
@@ -7,7 +8,6 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QSaveFile>
 
 #include <dlfcn.h>
 
@@ -122,15 +122,16 @@ QString ControlRegistryPrivate::resolvedServerPath(const QString &stored) const
 
 std::optional<QJsonObject> ControlRegistryPrivate::load(QString *error) const
 {
-    QFile file(path);
-    if (!file.exists())
-        return QJsonObject();
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("cannot read the control registry %1: %2").arg(path, file.errorString());
+    QByteArray content;
+    const QString problem = componentruntime::readRegistryFile(path, &content);
+    if (!problem.isEmpty()) {
+        *error = problem;
         return std::nullopt;
     }
+    if (content.isNull())
+        return QJsonObject();
     QJsonParseError parseError;
-    const QJsonDocument document = QJsonDocument::fromJson(file.readAll(), &parseError);
+    const QJsonDocument document = QJsonDocument::fromJson(content, &parseError);
     if (parseError.error != QJsonParseError::NoError || !document.isObject()) {
         *error
             = QStringLiteral("the control registry %1 is damaged (%2)").arg(path, parseError.errorString());
@@ -145,13 +146,9 @@ QString ControlRegistryPrivate::save(const QJsonObject &root) const
     if (!QDir().mkpath(info.absolutePath()))
         return QStringLiteral("cannot make the folder %1").arg(info.absolutePath());
     // Written whole or not at all, so a host never reads half a registry.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return QStringLiteral("cannot write the control registry %1: %2").arg(path, file.errorString());
-    file.write(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    if (!file.commit())
-        return QStringLiteral("cannot write the control registry %1: %2").arg(path, file.errorString());
-    return {};
+    const QString reason = saveFile(path, QJsonDocument(root).toJson(QJsonDocument::Indented));
+    return reason.isEmpty() ? QString()
+                            : QStringLiteral("cannot write the control registry %1: %2").arg(path, reason);
 }
 
 QString ControlRegistry::registerClass(

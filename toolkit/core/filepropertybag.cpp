@@ -1,13 +1,13 @@
 #include "Formkit/filepropertybag.h"
 
 #include "Formkit/memorypropertybag.h"
+#include "Formkit/savefile.h"
 
 #include <QBuffer>
 #include <QFile>
 #include <QFont>
 #include <QImage>
 #include <QPixmap>
-#include <QSaveFile>
 
 #include <cmath>
 #include <optional>
@@ -322,10 +322,8 @@ QString FilePropertyBag::load(const QString &path)
 
 QString FilePropertyBag::save(const QString &path) const
 {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text()) < 0 || !file.commit())
-        return QStringLiteral("%1 cannot be written: %2").arg(path, file.errorString());
-    return {};
+    const QString reason = saveFile(path, text());
+    return reason.isEmpty() ? QString() : QStringLiteral("%1 cannot be written: %2").arg(path, reason);
 }
 
 QVariant FilePropertyBag::readProperty(const QString &name, const QVariant &defaultValue, ControlError *error)
