@@ -43,9 +43,12 @@
 ///   logo->readProperties(&settings);
 /// \endcode
 ///
-/// Setting TransparentColor at run time (setTransparentColor(), or late bound)
-/// paints the new back colour but leaves the mask colour as it was: the old
-/// colour stays the see-through one.
+/// Setting TransparentColor at run time through setTransparentColor(), by
+/// dispatch identifier or by name through Dispatchable::invoke() paints the new
+/// back colour but leaves the mask colour as it was: the old colour stays the
+/// see-through one. QObject::setProperty("TransparentColor", ...), which is what
+/// a Designer form's generated code calls, is the design-time path instead: it
+/// takes effect as a stored value read from a bag does, mask colour included.
 ///
 /// Errors: invoke() returns the error in its result. The typed setters and
 /// methods cannot return one, so each member call records its error in
@@ -569,7 +572,9 @@ public:
     QObject *canvas();
     ///@{
     /// Moveable: whether the user can move the control by dragging it.
+    /// \sa moveStyle()
     bool isMoveable() const;
+    /// Sets Moveable.
     void setMoveable(bool value);
     ///@}
     ///@{
@@ -639,7 +644,11 @@ public:
     /// name, in the container's units. Without one the control moves itself in
     /// its parent widget, in twips.
     Q_INVOKABLE void setExtender(QObject *extender);
+    /// The extender given with setExtender(), or nullptr.
     QObject *extender();
+    /// True from the press that starts a move until the release that ends it.
+    /// The move follows the pointer's place on the screen (QCursor::pos()), as
+    /// a window system moves a window, not the positions in the mouse events.
     bool isDragging() const;
     ///@}
 
@@ -648,6 +657,7 @@ public:
     /// False): a dashed outline shows the control's place, so that a control
     /// without a picture can be found and picked on a form. Off in a host.
     void setDesignMode(bool on);
+    /// Whether the form editor's outline shows.
     bool isDesignMode() const;
     ///@}
 

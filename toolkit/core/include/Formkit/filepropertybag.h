@@ -2,13 +2,16 @@
 #define FORMKIT_FILEPROPERTYBAG_H
 
 /// \class Formkit::FilePropertyBag
-/// A property bag kept in a text file, one value a line after a heading line:
+/// A property bag kept in a text file, one value a line after a heading line
+/// (a picture is stored as PNG, in base 64):
 ///
-///   FormkitPropertyBag 2
-///   TransparentColor = Long 12500670
-///   ScaleWidth = Single 1380
-///   Font = Font "Sans Serif,8,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
-///   Picture = Picture iVBORw0KGgo...        (the image as PNG, in base 64)
+/// \verbatim
+/// FormkitPropertyBag 2
+/// TransparentColor = Long 12500670
+/// ScaleWidth = Single 1380
+/// Font = Font "Sans Serif,8,-1,5,400,0,0,0,0,0,0,0,0,0,0,1"
+/// Picture = Picture iVBORw0KGgo...
+/// \endverbatim
 ///
 /// Types: Long (32-bit integer), Single, Double, Boolean (True or False),
 /// String and Font (quoted, with backslash, double quote, newline, carriage return and tab
@@ -46,11 +49,13 @@ public:
     /// The values as the text of a bag file.
     QByteArray text() const;
 
-    ///@{
-    /// The same with a file; the answer names the file when it cannot be read or written.
+    /// Reads the bag file at path as readText() does; the answer names the
+    /// file when it cannot be read.
     QString load(const QString &path);
+    /// Writes the bag to path whole or not at all (an earlier file stays on any
+    /// failure); the answer names the file and the reason when it cannot be
+    /// written, and is empty when it was.
     QString save(const QString &path) const;
-    ///@}
 
     /// The names stored, in the order of their first write.
     QStringList names() const;
