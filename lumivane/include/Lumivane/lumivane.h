@@ -93,7 +93,7 @@ namespace LumivaneMoveStyle {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// How a dragged control follows the mouse: its contents live, a wire frame
 /// (outline) until the release, or both.
-enum LVNMoveStyle { Contents = 0, WireFrame = 1, Both = 2 };
+enum LVNMoveStyle : int { Contents = 0, WireFrame = 1, Both = 2 };
 Q_ENUM_NS(LVNMoveStyle)
 } // namespace LumivaneMoveStyle
 
@@ -102,7 +102,7 @@ Q_ENUM_NS(LVNMoveStyle)
 namespace LumivaneAppearence {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// The border's look (the type library's spelling).
-enum LVNAppearence { Flat = 0, ThreeD = 1 };
+enum LVNAppearence : int { Flat = 0, ThreeD = 1 };
 Q_ENUM_NS(LVNAppearence)
 } // namespace LumivaneAppearence
 
@@ -111,7 +111,7 @@ Q_ENUM_NS(LVNAppearence)
 namespace LumivaneBorderStyle {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// Whether the surface has a border.
-enum LVNBorderStyle { None = 0, FixedSingle = 1 };
+enum LVNBorderStyle : int { None = 0, FixedSingle = 1 };
 Q_ENUM_NS(LVNBorderStyle)
 } // namespace LumivaneBorderStyle
 
@@ -120,7 +120,7 @@ Q_ENUM_NS(LVNBorderStyle)
 namespace LumivaneBackStyle {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// Whether the surface shows only where its image differs from the mask colour.
-enum LVNBackStyle { Transparent = 0, Opaque = 1 };
+enum LVNBackStyle : int { Transparent = 0, Opaque = 1 };
 Q_ENUM_NS(LVNBackStyle)
 } // namespace LumivaneBackStyle
 
@@ -129,7 +129,7 @@ Q_ENUM_NS(LVNBackStyle)
 namespace LumivaneDrawMode {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// How drawn lines combine with what is there (the raster operations 1 to 16).
-enum LVNDrawMode {
+enum LVNDrawMode : int {
     Blackness = 1,
     NotMergePen = 2,
     MaskNotPen = 3,
@@ -155,7 +155,7 @@ Q_ENUM_NS(LVNDrawMode)
 namespace LumivaneDrawStyle {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// Line patterns.
-enum LVNDrawStyle {
+enum LVNDrawStyle : int {
     Solid = 0,
     Dash = 1,
     Dot = 2,
@@ -172,7 +172,7 @@ Q_ENUM_NS(LVNDrawStyle)
 namespace LumivaneFillStyle {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// Fill patterns of boxes and circles.
-enum LVNFillStyle {
+enum LVNFillStyle : int {
     Solid = 0,
     Transparent = 1,
     HorizontalLine = 2,
@@ -190,7 +190,7 @@ Q_ENUM_NS(LVNFillStyle)
 namespace LumivaneLinkMode {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// Dynamic data exchange modes (no link is made here).
-enum LVNLinkMode { None = 0, Automatic = 1, Manual = 2, Notify = 3 };
+enum LVNLinkMode : int { None = 0, Automatic = 1, Manual = 2, Notify = 3 };
 Q_ENUM_NS(LVNLinkMode)
 } // namespace LumivaneLinkMode
 
@@ -199,7 +199,7 @@ Q_ENUM_NS(LVNLinkMode)
 namespace LumivaneOLEDragMode {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// Whether a drag from the control starts by itself.
-enum LVNOLEDragMode { Manual = 0, Automatic = 1 };
+enum LVNOLEDragMode : int { Manual = 0, Automatic = 1 };
 Q_ENUM_NS(LVNOLEDragMode)
 } // namespace LumivaneOLEDragMode
 
@@ -208,7 +208,7 @@ Q_ENUM_NS(LVNOLEDragMode)
 namespace LumivaneOLEDropMode {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// Whether the control takes drops, and how.
-enum LVNOLEDropMode { None = 0, Manual = 1, Automatic = 2 };
+enum LVNOLEDropMode : int { None = 0, Manual = 1, Automatic = 2 };
 Q_ENUM_NS(LVNOLEDropMode)
 } // namespace LumivaneOLEDropMode
 
@@ -217,7 +217,7 @@ Q_ENUM_NS(LVNOLEDropMode)
 namespace LumivaneScaleMode {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// The units of the control's scale.
-enum LVNScaleMode {
+enum LVNScaleMode : int {
     User = 0,
     Twip = 1,
     Point = 2,
@@ -235,7 +235,7 @@ Q_ENUM_NS(LVNScaleMode)
 namespace LumivaneMousePointer {
 Q_NAMESPACE_EXPORT(LUMIVANE_EXPORT)
 /// The cursors the control can show.
-enum LVNMousePointer {
+enum LVNMousePointer : int {
     Default = 0,
     Arrow = 1,
     Cross = 2,
